@@ -1,0 +1,23 @@
+#pragma once
+
+// Small text routines the number and date routines rest on: blank trimming,
+// fixed-width fields, replacing and comparing. Byte strings; a blank is byte 32.
+
+#include <cstdint>
+#include <string>
+
+std::string ZeroPadDigits(const std::string& text, uint8_t width);
+std::string TrimLeftBlanks(const std::string& text);
+std::string TrimRightBlanks(const std::string& text);
+std::string TrimBlanks(const std::string& text);
+std::string PadLeft(const std::string& text, uint8_t width);
+std::string PadRight(const std::string& text, uint8_t width);
+std::string ReplaceAll(const std::string& text, const std::string& pattern,
+                       const std::string& replacement);
+// Upper-cases ASCII letters, byte by byte; other bytes are left alone.
+std::string UpperCaseAscii(std::string text);
+bool SameTextTrimmed(const std::string& a, const std::string& b);
+// Comparison by operator code: 1 =, 2 <>, 3 >, 4 <, 5 >=, 6 <=, 7 same text
+// trimmed, 8 file-name mask (* ? [set] [!set]), 9 equal once trimmed. Any other
+// code gives false.
+bool CompareTexts(const std::string& a, uint8_t code, const std::string& b);

@@ -1,0 +1,34 @@
+# Shared by scripts/run and scripts/test: package installation and the build.
+# shellcheck shell=bash
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+# Packages every build needs.
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
+                libbenchmark-dev fonts-liberation fonts-dejavu-core)
+
+# Installs the Debian packages that are not installed yet (nothing when all are).
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing packages: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# configure_and_build <build dir> <target|all> [cmake options...]
+configure_and_build() {
+    local dir=$1 target=$2
+    shift 2
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$ROOT" -B "$dir" "$@"
+    fi
+    cmake --build "$dir" --target "$target" -j "$(nproc)"
+}

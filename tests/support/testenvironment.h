@@ -1,0 +1,9 @@
+#pragma once
+
+// Fixes what a test may not take from the machine it runs on: the default
+// locale (Catalan: a point groups thousands, a comma marks decimals) and the
+// per-user configuration folder (a temporary folder removed at exit).
+void PrepareTestEnvironment();
+
+// The temporary folder that stands for ~/.config during the tests.
+const char* TestConfigHome();
