@@ -1,8 +1,8 @@
 #pragma once
 
 // Where the exchange unit's warnings go. The main window binds it to
-// ShowMessageBox(owner, text, caption, kind); tests bind a recorder. Line
-// breaks are written "#13", the message box's own notation.
+// ShowMessageBox(owner, text, caption, kind); tests bind a recorder. Lines
+// are broken by a carriage return, which ShowMessageBox shows as a new line.
 
 #include <cstdint>
 #include <functional>
@@ -12,4 +12,4 @@ using MessageFunction =
     std::function<int(const std::string& text, const std::string& caption, uint8_t kind)>;
 
 // The line break of message texts.
-inline constexpr const char* kMessageBreak = "#13";
+inline constexpr const char* kMessageBreak = "\r";

@@ -275,10 +275,10 @@ TEST_F(DataObjectTest, UnreadableMediaAreReportedByName) {
     ASSERT_TRUE(data.BuscarFormat(0, "CF_DIB"));
     EXPECT_TRUE(data.LlegirElements());
     ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, " Indefinit.TYMED_GDI#13 no implementat...");
+    EXPECT_EQ(messages[0].text, " Indefinit.TYMED_GDI\r no implementat...");
     EXPECT_EQ(messages[0].caption, "Atenció");
     EXPECT_EQ(messages[0].kind, 0);
-    EXPECT_EQ(messages[1].text, " CF_DIB.TYMED_ENHMF#13 no implementat...");
+    EXPECT_EQ(messages[1].text, " CF_DIB.TYMED_ENHMF\r no implementat...");
 }
 
 TEST_F(DataObjectTest, RefusedFormatsGiveNoItemsButTheirFixedNames) {

@@ -21,8 +21,8 @@ using testing::ElementsAre;
 namespace {
 
 const std::string kNothingCaptured =
-    " No s'han pogut capturar els elements rebuts. #13#13 (Informació Tècnica: Formats:) #13#13";
-const std::string kNumbered = " Informació Tècnica: Formats: #13#13";
+    " No s'han pogut capturar els elements rebuts. \r\r (Informació Tècnica: Formats:) \r\r";
+const std::string kNumbered = " Informació Tècnica: Formats: \r\r";
 
 class DropTest : public testing::Test {
 protected:
@@ -65,7 +65,7 @@ TEST_F(DropTest, FilesAreReportedWithTheFormatsOffered) {
     target.Drop(source, 0);
     EXPECT_TRUE(received.empty());
     EXPECT_THAT(messages,
-                ElementsAre(kNothingCaptured + "  - [CF_HDROP]#13  - [Shell IDList Array]#13"));
+                ElementsAre(kNothingCaptured + "  - [CF_HDROP]\r  - [Shell IDList Array]\r"));
 }
 
 TEST_F(DropTest, ControlShowsTheNumberedFormatsBeforeTheLinesGoOn) {
@@ -73,7 +73,7 @@ TEST_F(DropTest, ControlShowsTheNumberedFormatsBeforeTheLinesGoOn) {
     source.OfferGlobal(ClipFormat::CF_TEXT, Text8Block("5"));
     source.OfferGlobal(0xC001, BytesOf("5"), "text/html");
     target.Drop(source, KeyState::MK_CONTROL);
-    EXPECT_THAT(messages, ElementsAre(kNumbered + "  - [CF_TEXT]#13  - [[49153] text/html]#13"));
+    EXPECT_THAT(messages, ElementsAre(kNumbered + "  - [CF_TEXT]\r  - [[49153] text/html]\r"));
     EXPECT_THAT(events, ElementsAre("message", "lines"));
     EXPECT_THAT(received, ElementsAre("5"));
 }
@@ -94,7 +94,7 @@ TEST_F(DropTest, EmptyOrRefusedTextIsNoTapeInput) {
     refused.OfferGlobal(ClipFormat::CF_TEXT, Text8Block("12"));
     refused.RefuseLast();
     target.Drop(refused, 0);
-    EXPECT_THAT(messages, ElementsAre(kNothingCaptured + "  - [CF_TEXT]#13"));
+    EXPECT_THAT(messages, ElementsAre(kNothingCaptured + "  - [CF_TEXT]\r"));
     EXPECT_TRUE(received.empty());
 }
 
@@ -165,7 +165,7 @@ TEST_F(WindowDropTest, DroppedFileShowsTheFormatMessage) {
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile("/tmp/factura.pdf")});
     DropOnWindow(mime, Qt::NoModifier);
-    EXPECT_THAT(messages, ElementsAre(kNothingCaptured + "  - [CF_HDROP]#13"));
+    EXPECT_THAT(messages, ElementsAre(kNothingCaptured + "  - [CF_HDROP]\r"));
     EXPECT_TRUE(received.empty());
 }
 
