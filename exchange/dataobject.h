@@ -50,7 +50,8 @@ public:
     std::string LlegirText(const std::string& nomFormat);
 
     int32_t NumElements() const { return numElements_; }
-    // 0 none, 1 data streams, 2 bitmap (while converting), 3 picture, 4 file names.
+    // 0 none, 1 data streams, 3 picture, 4 file names (2, a bitmap being
+    // converted, is never seen from outside).
     uint8_t TipusElements() const { return tipusElements_; }
     std::string NomElement(int i) const;
     // The stream of item i; null when that item has none. Owned by this object.

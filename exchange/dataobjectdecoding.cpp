@@ -1,7 +1,6 @@
 // TDataObject: turning the current format into items.
 
 #include <algorithm>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -16,7 +15,7 @@
 namespace {
 
 constexpr int kJpegQuality = 80;
-// The compound file a storage medium is copied into, in the current folder.
+// The compound file a storage medium is copied into.
 constexpr const char* kStorageFile = "#Ole1";
 // A source stream is copied up to this size, so an endless one cannot hang the drop.
 constexpr size_t kMaxStreamBytes = size_t(256) << 20;
@@ -32,12 +31,11 @@ Bytes CopyStream(SourceStream& stream) {
     return bytes;
 }
 
-// The storage goes through a file, which stays on disk; a failure to write
-// or read it gives whatever bytes could be read.
+// The storage goes through a file in the current folder, which stays on
+// disk; a failure to write or read it gives whatever bytes could be read.
 Bytes CopyStorage(SourceStorage& storage) {
-    const std::filesystem::path path = std::filesystem::current_path() / kStorageFile;
-    storage.CopyTo(path.string());
-    std::ifstream file(path, std::ios::binary);
+    storage.CopyTo(kStorageFile);
+    std::ifstream file(kStorageFile, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 

@@ -68,6 +68,7 @@ void TDropTarget::Drop(const QMimeData& mime, uint32_t keyState) {
 
 void TDropTarget::Register(QWidget* window) {
     Revoke();
+    if (!window) return;
     window_ = window;
     window_->setAcceptDrops(true);
     window_->installEventFilter(this);
@@ -82,7 +83,7 @@ void TDropTarget::Revoke() {
 
 // The window takes the keyboard focus back to its own focus widget.
 void TDropTarget::Activate() {
-    window_->activateWindow();
+    if (!window_->isActiveWindow()) window_->activateWindow();
 }
 
 bool TDropTarget::eventFilter(QObject* watched, QEvent* event) {

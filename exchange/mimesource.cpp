@@ -34,12 +34,10 @@ MimeDataSource::MimeDataSource(const QMimeData& mime) : mime_(mime) {
     }
 }
 
+// Numbers run out at 0xFFFF; the few types of a real drop never get there.
 void MimeDataSource::AddRegistered(const std::string& name, const QString& mimeType) {
-    uint16_t number = ClipFormat::kFirstRegistered;
-    for (const Entry& entry : entries_) {
-        if (entry.format >= number) number = uint16_t(entry.format + 1);
-    }
-    entries_.push_back({number, Kind::Raw, name, mimeType});
+    if (nextRegistered_ > 0xFFFF) return;
+    entries_.push_back({uint16_t(nextRegistered_++), Kind::Raw, name, mimeType});
 }
 
 std::vector<std::string> MimeDataSource::LocalPaths() const {

@@ -43,4 +43,5 @@ private:
 
     const QMimeData& mime_;
     std::vector<Entry> entries_;
+    uint32_t nextRegistered_ = ClipFormat::kFirstRegistered;
 };
