@@ -3,6 +3,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "controls/platform/focus.h"
+
 bool TPanelEditor::event(QEvent* event) {
     if (event->type() == QEvent::KeyPress && OnKeyDown) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -21,13 +23,10 @@ void TPanelEditor::focusInEvent(QFocusEvent* event) {
     if (OnEnter) OnEnter();
 }
 
-// Switching to another window or opening a pop-up leaves the focus where it
-// is, as far as the form is concerned: editing goes on when it comes back.
+// Editing goes on while another window or a pop-up has the focus.
 void TPanelEditor::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    const bool staysInForm =
-        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
-    if (!staysInForm && OnExit) OnExit();
+    if (!FocusStaysInForm(*event) && OnExit) OnExit();
 }
 
 void TPanelEditor::keyReleaseEvent(QKeyEvent* event) {

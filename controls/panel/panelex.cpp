@@ -14,8 +14,16 @@ TPanelEx::TPanelEx(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-// The editor is a child widget and goes with the panel.
-TPanelEx::~TPanelEx() = default;
+// The editor is a child widget and goes after the panel's own members: it
+// must not call back into the panel on its way out (losing the focus).
+TPanelEx::~TPanelEx() {
+    if (editor_ == nullptr) return;
+    editor_->OnEnter = nullptr;
+    editor_->OnExit = nullptr;
+    editor_->OnKeyDown = nullptr;
+    editor_->OnKeyUp = nullptr;
+    disconnect(editor_, nullptr, this, nullptr);
+}
 
 void TPanelEx::SetAlignment(Qt::Alignment alignment) {
     Change(alignment_, alignment & Qt::AlignHorizontal_Mask);
