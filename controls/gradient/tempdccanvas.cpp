@@ -10,6 +10,8 @@ TTempDCCanvas::TTempDCCanvas(QPainter* target, int width, int height) : target_(
     if (target == nullptr || width <= 0 || height <= 0) throw SilentAbort();
     image_ = QImage(width, height, QImage::Format_RGB32);
     image_.fill(Qt::black);
+    bits_ = image_.bits();
+    stride_ = image_.bytesPerLine();
 }
 
 void TTempDCCanvas::MoveTo(int x, int y) {
@@ -43,7 +45,7 @@ void TTempDCCanvas::LineTo(int x, int y) {
 
 void TTempDCCanvas::Plot(int x, int y) {
     if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height()) return;
-    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = ToRgbPixel(pen_);
+    Line(y)[x] = ToRgbPixel(pen_);
 }
 
 void TTempDCCanvas::FrameRect(const TRect& r) {
@@ -62,8 +64,7 @@ void TTempDCCanvas::FillRect(const TRect& r, TColor color) {
     if (left >= right || top >= bottom) return;
     const QRgb pixel = ToRgbPixel(color);
     for (int y = top; y < bottom; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image_.scanLine(y));
-        std::fill(line + left, line + right, pixel);
+        std::fill(Line(y) + left, Line(y) + right, pixel);
     }
 }
 

@@ -36,10 +36,13 @@ public:
 
 private:
     void Plot(int x, int y);
+    QRgb* Line(int y) { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
     void DrawEllipse(const TRect& r, bool filled, TColor fill);
 
     QPainter* target_;
     QImage image_;
+    uchar* bits_ = nullptr;  // the image's pixels, detached once
+    qsizetype stride_ = 0;
     TColor pen_ = clBlack;
     int penX_ = 0;
     int penY_ = 0;

@@ -185,10 +185,4 @@ TEST_F(ToolButton, DownShowsAWhiteFace) {
     EXPECT_EQ(button.grab().toImage().pixel(3, 3), ToQColor(clBtnFace).rgb());
 }
 
-TEST_F(ToolButton, EmptyNomReadsAsTheObjectName) {
-    EXPECT_EQ(button.Nom(), "BotoProva");
-    button.SetNom("Prova");
-    EXPECT_EQ(button.Nom(), "Prova");
-}
-
 }  // namespace

@@ -149,6 +149,17 @@ TEST_F(EditableDisplay, PanelThatIsNoLongerEditableHidesItsEditor) {
     EXPECT_FALSE(display->IsEditing()) << "a click no longer opens it";
 }
 
+TEST_F(EditableDisplay, BodyClickOnADownArrowPanelTakesTheFocusFromTheFieldInEdit) {
+    auto* list = new TPanelEx(&form);
+    list->setGeometry(5, 75, 80, 20);
+    list->SetTipusApendix(taAbaix);
+    list->show();
+    display->StartEditing();
+    QTest::mouseClick(list, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(display->IsEditing());
+    EXPECT_EQ(log, (std::vector<std::string>{"editor exit", "changed"}));
+}
+
 TEST(TPanelEx, NeverEditedPanelMadeReadOnlyGetsAHiddenEditor) {
     TPanelEx panel;
     panel.setObjectName(QStringLiteral("Quota1"));
