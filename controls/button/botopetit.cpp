@@ -32,28 +32,23 @@ QImage TBotoPetit::Glyph() const {
 }
 
 void TBotoPetit::SetGlyph(const QImage& glyph) {
-    glyph_ = glyph;
-    update();
+    Store(glyph_, glyph);
 }
 
 void TBotoPetit::SetNumGlyphs(int count) {
-    numGlyphs_ = qBound(1, count, 4);
-    update();
+    Store(numGlyphs_, qBound(1, count, 4));
 }
 
 void TBotoPetit::SetMargin(int margin) {
-    margin_ = margin;
-    update();
+    Store(margin_, margin);
 }
 
 void TBotoPetit::SetSpacing(int spacing) {
-    spacing_ = spacing;
-    update();
+    Store(spacing_, spacing);
 }
 
 void TBotoPetit::SetFontColor(TColor color) {
-    fontColor_ = color;
-    update();
+    Store(fontColor_, color);
 }
 
 void TBotoPetit::SetResBitmap(const std::string& name) {
@@ -63,18 +58,15 @@ void TBotoPetit::SetResBitmap(const std::string& name) {
 }
 
 void TBotoPetit::SetMergeTxt(const std::string& text) {
-    mergeTxt_ = text;
-    update();
+    Store(mergeTxt_, text);
 }
 
 void TBotoPetit::SetMergeTxtX(int x) {
-    mergeTxtX_ = x;
-    update();
+    Store(mergeTxtX_, x);
 }
 
 void TBotoPetit::SetMergeTxtY(int y) {
-    mergeTxtY_ = y;
-    update();
+    Store(mergeTxtY_, y);
 }
 
 std::string TBotoPetit::Nom() const {
@@ -96,13 +88,11 @@ void TBotoPetit::SetTeclaFuncioText(const std::string& text) {
 }
 
 void TBotoPetit::SetDown(bool down) {
-    down_ = down;
-    update();
+    Store(down_, down);
 }
 
 void TBotoPetit::SetEstatBoto(TEstatBoto state) {
-    estatBoto_ = state;
-    update();
+    Store(estatBoto_, state);
 }
 
 void TBotoPetit::SetEstilBoto(TEstilBoto style) {
@@ -116,23 +106,19 @@ void TBotoPetit::SetEstilBoto(TEstilBoto style) {
 }
 
 void TBotoPetit::SetCaptionOn(const std::string& text) {
-    captionOn_ = text;
-    update();
+    Store(captionOn_, text);
 }
 
 void TBotoPetit::SetCaptionOff(const std::string& text) {
-    captionOff_ = text;
-    update();
+    Store(captionOff_, text);
 }
 
 void TBotoPetit::SetColorOn(TColor color) {
-    colorOn_ = color;
-    update();
+    Store(colorOn_, color);
 }
 
 void TBotoPetit::SetColorOff(TColor color) {
-    colorOff_ = color;
-    update();
+    Store(colorOff_, color);
 }
 
 void TBotoPetit::Click() {

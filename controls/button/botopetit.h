@@ -104,6 +104,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Every look-changing setter stores and repaints: the glyph is rebuilt at
+    // the next paint.
+    template <typename T>
+    void Store(T& field, const T& value) {
+        field = value;
+        update();
+    }
     bool IsGlyphGenerated() const;
     bool HasResBitmap() const;
     TColor StateColor() const { return estatBoto_ == ebOff ? colorOff_ : colorOn_; }
