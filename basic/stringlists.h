@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TStringList {
@@ -25,50 +26,87 @@ public:
     void Put(int index, const std::string& text) { items_[index] = text; }
 
     virtual int Add(const std::string& text);
+    // Delete and Insert throw PlatformError for an index outside the list.
     virtual void Delete(int index);
+    // Index of the first item equal byte for byte to text, or -1.
     virtual int IndexOf(const std::string& text) const;
     void Insert(int index, const std::string& text);
     void Clear() { items_.clear(); }
 
     // Every item followed by CR LF.
     std::string Text() const;
-    // Replaces the items by the lines of text (split as the line file is).
+    // Replaces the items by the lines of text, split as AddLines splits.
     virtual void SetText(const std::string& text);
 
-    // Throws PlatformError when the file cannot be read.
+    // Replaces the items by the lines of the file, split as AddLines splits in
+    // every class (TCadenes' own SetText is not used). Throws PlatformError,
+    // leaving the items as they were, when the file cannot be read.
     void LoadFromFile(const std::string& path);
     // Writes atomically (a temporary file, then a rename), so a failure never
     // leaves a truncated file. Throws PlatformError when it cannot be written.
     void SaveToFile(const std::string& path) const;
 
 protected:
+    // Adds the lines of text through Add: a line ends at CR LF, a lone CR or a
+    // lone LF; the first NUL byte ends the text; a line end at the very end
+    // adds no empty last line.
+    void AddLines(std::string_view text);
+
     std::vector<std::string> items_;
 };
 
 class TArrayCadena : public TStringList {
 public:
+    // Add drops trailing / leading blanks (byte 32) of what it adds.
     bool TrimRightOnAdd = false;
     bool TrimLeftOnAdd = false;
+    // Searches compare ASCII upper-case forms (items are never trimmed there).
     bool IgnoreCase = false;
 
     int Add(const std::string& text) override;
     // Deletes the item at the 1-based position.
     void Delete(int position) override;
+    // 0-based index of the first item equal to text prepared as Add prepares
+    // it (trimmed as the options say), or -1.
     int IndexOf(const std::string& text) const override;
 
+    // Empty outside 1 .. Count(); never fails.
     std::string ItemAt(int position) const;
+    // Adds empty items up to the position first; a position below 1 throws
+    // PlatformError.
     void SetItemAt(int position, const std::string& text);
+    // 1-based position of the first equal item (as IndexOf), 0 when absent.
     int Position(const std::string& text) const;
+    // Position of text, adding it first when absent.
     int PositionOrAdd(const std::string& text);
+
+private:
+    std::string Prepared(const std::string& text) const;
 };
 
 class TCadenes : public TStringList {
 public:
-    // Appends the lines of text without clearing the list first.
+    // Appends the lines of text without clearing the list first. CR LF, a
+    // lone CR or a lone LF ends a line; NUL bytes never cut the text short: in
+    // an ended line each becomes a blank, an unended last line keeps them.
     void SetText(const std::string& text) override;
 };
 
+// Option bits of SplitFields.
+enum : uint8_t {
+    sfNoTrim = 1,            // neither the text nor the fields lose their blanks
+    sfIgnoreQuotes = 2,      // quotes neither protect a separator nor are stripped
+    sfBalancedParens = 4,    // split only where "(" and ")" before are balanced
+    sfKeepQuotes = 8,        // keep the double quotes around a field
+    sfNoEmptyLastField = 16  // a separator ending the text opens no empty field
+};
+
+// The most fields SplitFields stores; the rest of a longer text is dropped.
+constexpr int kMaxSplitFields = 499;
+
 // Splits text into fields stored at fields[1], fields[2], ... (fields[0] is
-// never used) and returns their count; see the .cpp for the option bits.
+// never used; fields ends up with kMaxSplitFields + 1 entries) and returns
+// their count, 0 for a text of blanks only. A separator inside double quotes
+// does not split, and a run of blanks is one blank separator.
 int SplitFields(const std::string& text, const std::string& separator,
                 std::vector<std::string>& fields, uint8_t options);
