@@ -206,6 +206,7 @@ private:
     void ReportEditedCell();
     TCellaGrid CellAt(QPoint viewportPos) const;
     void CellPressed(TCellaGrid cell);
+    void CellDoubleClicked(TCellaGrid cell);
     void FocusLeftGrid(Qt::FocusReason reason);
 
     // Selection
