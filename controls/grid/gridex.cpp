@@ -57,7 +57,6 @@ int32_t TGridEx::FixedRows() const {
 void TGridEx::SetRowCount(int32_t rows) {
     model_->SetRowCount(std::clamp(rows, 1, kMaxGridRows));
     ClampCurrentCell();
-    updateGeometries();
 }
 
 void TGridEx::SetColCount(int32_t cols) {

@@ -197,7 +197,6 @@ private:
                          TGridDrawState state);
     void DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const QRect& rect,
                        TGridDrawState state);
-    void DrawFocusFrame();
     bool RowShownSelected(int32_t row) const;
 
     // Keys and mouse

@@ -37,30 +37,30 @@ TEST_P(CellKindTest, ShowsTheKindsFormAndAlignment) {
 using A = TAlineacio;
 INSTANTIATE_TEST_SUITE_P(
     Kinds, CellKindTest,
-    testing::Values(
-        KindCase{"PlainText", Column(0), "abc", "abc", A::Esquerra},
-        KindCase{"PlainOneCharCentred", Column(0, 1), "+", "+", A::Centre},
-        KindCase{"Kind3OneCharCentred", Column(3, 1), "x", "x", A::Centre},
-        KindCase{"Kind1Centred", Column(1), "abc", "abc", A::Centre},
-        KindCase{"DateDisplayForm", Column(2, 10), "20240105", "05/01/2024", A::Centre},
-        KindCase{"ZeroPaddedPositive", Column(4, 4), "45", "0045", A::Centre},
-        KindCase{"ZeroPadSkipsNegative", Column(4, 4), "-3", "-3", A::Centre},
-        KindCase{"ZeroPadWidthTooLarge", Column(4, 300), "45", "45", A::Centre},
-        KindCase{"ZeroPadWidthNegative", Column(4, -1), "45", "45", A::Centre},
-        KindCase{"NumberDisplayForm", Column(5, 0, 2), "1234.5", "1.234,50", A::Dreta},
-        KindCase{"NumberTypedForm", Column(5, 0, 2), "12,5", "12,50", A::Dreta},
-        KindCase{"NumberZeroBlank", Column(5, 0, 2), "0", "", A::Dreta},
-        KindCase{"NumberLoneCommaAsTyped", Column(5, 0, 2), ",", ",", A::Dreta},
-        KindCase{"NumberTooLongAsTyped", Column(5, 0, 2), std::string(300, '1'),
-                 std::string(300, '1'), A::Dreta},
-        KindCase{"HundredthsDefaultTwo", Column(6), "123456", "1.234,56", A::Dreta},
-        KindCase{"HundredthsOneDecimal", Column(6, 0, 1), "123456", "1.234,6", A::Dreta},
-        KindCase{"TimeForm", Column(8, 5), "5400", "01:30", A::Centre},
-        KindCase{"Kind7Left", Column(7), "abc", "abc", A::Esquerra},
-        KindCase{"UnknownKindLeft", Column(9), "abc", "abc", A::Esquerra},
-        KindCase{"OwnAlignmentWins", Column(5, 0, 2, 1), "1", "1,00", A::Esquerra},
-        KindCase{"OwnRightOnText", Column(0, 0, 0, 3), "a", "a", A::Dreta},
-        KindCase{"OwnCentre", Column(7, 0, 0, 2), "a", "a", A::Centre}),
+    testing::Values(KindCase{"PlainText", Column(0), "abc", "abc", A::Esquerra},
+                    KindCase{"PlainOneCharCentred", Column(0, 1), "+", "+", A::Centre},
+                    KindCase{"Kind3OneCharCentred", Column(3, 1), "x", "x", A::Centre},
+                    KindCase{"Kind1Centred", Column(1), "abc", "abc", A::Centre},
+                    KindCase{"DateDisplayForm", Column(2, 10), "20240105", "05/01/2024", A::Centre},
+                    KindCase{"ZeroPaddedPositive", Column(4, 4), "45", "0045", A::Centre},
+                    KindCase{"ZeroPadSkipsNegative", Column(4, 4), "-3", "-3", A::Centre},
+                    KindCase{"ZeroPadWidthTooLarge", Column(4, 300), "45", "45", A::Centre},
+                    KindCase{"ZeroPadWidthNegative", Column(4, -1), "45", "45", A::Centre},
+                    KindCase{"NumberDisplayForm", Column(5, 0, 2), "1234.5", "1.234,50", A::Dreta},
+                    KindCase{"NumberTypedForm", Column(5, 0, 2), "12,5", "12,50", A::Dreta},
+                    KindCase{"NumberZeroBlank", Column(5, 0, 2), "0", "", A::Dreta},
+                    KindCase{"NumberLoneCommaAsTyped", Column(5, 0, 2), ",", ",", A::Dreta},
+                    KindCase{"NumberTooLongAsTyped", Column(5, 0, 2), std::string(300, '1'),
+                             std::string(300, '1'), A::Dreta},
+                    KindCase{"HundredthsDefaultTwo", Column(6), "123456", "1.234,56", A::Dreta},
+                    KindCase{"HundredthsOneDecimal", Column(6, 0, 1), "123456", "1.234,6",
+                             A::Dreta},
+                    KindCase{"TimeForm", Column(8, 5), "5400", "01:30", A::Centre},
+                    KindCase{"Kind7Left", Column(7), "abc", "abc", A::Esquerra},
+                    KindCase{"UnknownKindLeft", Column(9), "abc", "abc", A::Esquerra},
+                    KindCase{"OwnAlignmentWins", Column(5, 0, 2, 1), "1", "1,00", A::Esquerra},
+                    KindCase{"OwnRightOnText", Column(0, 0, 0, 3), "a", "a", A::Dreta},
+                    KindCase{"OwnCentre", Column(7, 0, 0, 2), "a", "a", A::Centre}),
     CaseName<KindCase>);
 
 TEST(CellPositionTest, CentringRoundsHalvesToEven) {
@@ -81,7 +81,7 @@ TEST(CellPositionTest, SidesKeepThreePixels) {
 
 TEST(CellPositionTest, VerticalCentreTruncatesTowardZero) {
     EXPECT_EQ(CenteredTextY(0, 16, 13), 2);
-    EXPECT_EQ(CenteredTextY(5, 21, 14), 6);  // 3 / 2
+    EXPECT_EQ(CenteredTextY(5, 21, 14), 6);   // 3 / 2
     EXPECT_EQ(CenteredTextY(0, 10, 14), -1);  // -3 / 2
 }
 

@@ -65,7 +65,7 @@ TEST(GridCellsTest, PositionsOutsideAreIgnoredWithoutError) {
     Record(*grid, changes);
     grid->EscriureCella(-1, 0, "x");
     grid->EscriureCella(0, -1, "x");
-    grid->EscriureCella(kMaxGridRows, 0, "x");     // would exhaust memory
+    grid->EscriureCella(kMaxGridRows, 0, "x");  // would exhaust memory
     grid->EscriureCella(0, kMaxGridColumns, "x");
     EXPECT_EQ(grid->RowCount(), 4);
     EXPECT_EQ(grid->ColCount(), 3);

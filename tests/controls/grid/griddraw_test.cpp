@@ -177,7 +177,8 @@ TEST(GridDrawBaseTest, AHandlerDrawsOverThePlainText) {
 
 TEST(GridDrawFixedTest, TitlesStayInPlaceWhileTheRowsScroll) {
     auto amort = MakeAmort();
-    for (int k = 1; k <= 80; ++k) amort->EscriureCella(k + 1, 1, std::to_string(k));
+    for (int k = 1; k <= 80; ++k)
+        amort->EscriureCella(k + 1, 1, std::to_string(k));
     ShowAndFocus(*amort, 560, 240);
     const QRect title = amort->CellRect(1, 0);
     ASSERT_FALSE(title.isEmpty());

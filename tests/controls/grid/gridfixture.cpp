@@ -35,9 +35,10 @@ std::unique_ptr<TGridEx> MakeAmort() {
     grid->SetOptions(grid->Options() | goThumbTracking);
     grid->SetScrollBars(TScrollStyle::ssVertical);
     const int widths[] = {-1, 49, 44, 75, 75, 75, 75, 75, 94};
-    for (int c = 0; c < 9; ++c) grid->SetColWidths(c, widths[c]);
-    grid->SetTitols({"", "Quota", "Any", "Data", "Capital", "Acum Cap", "Interès", "Acum Int",
-                     "Saldo"});
+    for (int c = 0; c < 9; ++c)
+        grid->SetColWidths(c, widths[c]);
+    grid->SetTitols(
+        {"", "Quota", "Any", "Data", "Capital", "Acum Cap", "Interès", "Acum Int", "Saldo"});
     grid->SetSn_ColumnaZero(false);
     grid->SetSn_Editable(false);
     grid->SetSeparadorCamps('\t');
@@ -63,7 +64,8 @@ void WriteTape(TGridEx& grid, const std::vector<std::pair<std::string, std::stri
 
 std::vector<std::string> ColumnTexts(const TGridEx& grid, int col, int first, int last) {
     std::vector<std::string> texts;
-    for (int r = first; r <= last; ++r) texts.push_back(grid.LlegirCella(r, col));
+    for (int r = first; r <= last; ++r)
+        texts.push_back(grid.LlegirCella(r, col));
     return texts;
 }
 
@@ -79,7 +81,8 @@ QPoint CellCentre(const TGridEx& grid, int col, int row) {
 // Clicks reach the widget under the point: the viewport, or the header for a
 // fixed row.
 static QWidget* ClickTarget(TGridEx& grid, int row, QPoint& pos) {
-    QWidget* target = row < grid.FixedRows() ? grid.horizontalHeader()->viewport() : grid.viewport();
+    QWidget* target =
+        row < grid.FixedRows() ? grid.horizontalHeader()->viewport() : grid.viewport();
     pos = target->mapFrom(&grid, pos);
     return target;
 }

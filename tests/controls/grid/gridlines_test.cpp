@@ -54,7 +54,8 @@ TEST(GridLinesTest, LinesPastTheEndGrowTheGridAndQuotesAreRemoved) {
 TEST(GridLinesTest, ALineOfTooManyFieldsFillsAtMost499Columns) {
     auto paper = MakePaper();
     std::string line;
-    for (int i = 1; i <= 700; ++i) line += std::to_string(i) + "\t";
+    for (int i = 1; i <= 700; ++i)
+        line += std::to_string(i) + "\t";
     paper->PosarTextFila(0, line);
     EXPECT_EQ(paper->ColCount(), 500);
     EXPECT_EQ(paper->LlegirCella(0, 499), "499");

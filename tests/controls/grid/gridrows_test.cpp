@@ -18,7 +18,8 @@ std::unique_ptr<TGridEx> Numbered(int n, int fixed = 0, int rows = 12) {
     auto grid = MakePaper();
     grid->SetRowCount(rows);
     grid->SetFixedRows(fixed);
-    for (int i = 0; i < n; ++i) grid->EscriureCella(fixed + i, 1, RowName(i));
+    for (int i = 0; i < n; ++i)
+        grid->EscriureCella(fixed + i, 1, RowName(i));
     return grid;
 }
 
@@ -55,11 +56,13 @@ TEST(GridRowsTest, InsertingEqualsTheChainOfSingleMoves) {
                 fast->InsertarFila(fila);
                 const int usades = chain->FilesUsades();
                 if (usades >= fila) {
-                    if (usades + fixed >= chain->RowCount()) chain->SetRowCount(chain->RowCount() + 1);
-                    for (int k = usades + 1; k >= fila + 1; --k) chain->MoureFila(k - 1, k);
+                    if (usades + fixed >= chain->RowCount())
+                        chain->SetRowCount(chain->RowCount() + 1);
+                    for (int k = usades + 1; k >= fila + 1; --k)
+                        chain->MoureFila(k - 1, k);
                 }
-                SCOPED_TRACE(testing::Message() << "fixed " << fixed << " fila " << fila
-                                                << " current " << current);
+                SCOPED_TRACE(testing::Message()
+                             << "fixed " << fixed << " fila " << fila << " current " << current);
                 EXPECT_EQ(ColumnTexts(*fast, 1, 0, 11), ColumnTexts(*chain, 1, 0, 11));
                 EXPECT_EQ(fast->FilaActual(), chain->FilaActual());
             }
@@ -146,7 +149,8 @@ TEST(GridRowsTest, DeletingTheOnlyUsedRowEmptiesTheGridWithoutShrinkingIt) {
 TEST(GridRowsTest, ClearingKeepsTheSizeOrResetsIt) {
     auto amort = MakeAmort();
     amort->EscriureCella(1, 4, "total");
-    for (int r = 2; r < 150; ++r) amort->EscriureCella(r, 1, std::to_string(r - 1));
+    for (int r = 2; r < 150; ++r)
+        amort->EscriureCella(r, 1, std::to_string(r - 1));
     amort->SeleccionarFila(3, true);
     int reports = 0;
     amort->OnCanviarDades = [&](TGridEx*, int, int, std::string, std::string) { ++reports; };

@@ -20,7 +20,8 @@ class GridSelectionTest : public testing::Test {
 protected:
     void SetUp() override {
         amort = MakeAmort();
-        for (int k = 1; k <= 10; ++k) amort->EscriureCella(k + 1, 1, std::to_string(k));
+        for (int k = 1; k <= 10; ++k)
+            amort->EscriureCella(k + 1, 1, std::to_string(k));
         amort->OnSeleccionarFila = [this](TGridEx* sender, int fila, bool sn) {
             EXPECT_EQ(sender, amort.get());
             events.push_back({fila, sn});
@@ -84,7 +85,7 @@ TEST_F(GridSelectionTest, KeysByColumnZeroSelectEveryRowSharingTheText) {
 TEST_F(GridSelectionTest, BothKeysDeselectWithoutFailing) {
     amort->SetOpcionsSeleccio(osPerNumeroFila | osPerValorColumna0);
     amort->EscriureCella(4, 0, "A");
-    amort->SeleccionarFila(4, true);  // keeps the number key only
+    amort->SeleccionarFila(4, true);   // keeps the number key only
     amort->SeleccionarFila(4, false);  // the column-0 key is absent: nothing to remove
     EXPECT_EQ(amort->Seleccio().Count(), 0);
     EXPECT_EQ(events, (std::vector<Selected>{{4, true}, {4, false}}));
@@ -116,7 +117,8 @@ TEST(GridKeysTest, DownStopsOneRowPastTheUsedRows) {
 
 TEST(GridKeysTest, HomeEndAndPagesMoveTheRowInRowSelection) {
     auto paper = MakePaper();
-    for (int r = 0; r < 100; ++r) paper->EscriureCella(r, 1, std::to_string(r));
+    for (int r = 0; r < 100; ++r)
+        paper->EscriureCella(r, 1, std::to_string(r));
     ShowAndFocus(*paper, 200, 16 * 10 + 4);
     paper->PosarFilaActual(50);
     Press(*paper, Qt::Key_Home);
@@ -149,7 +151,8 @@ TEST(GridKeysTest, LeftAndRightStepOverHiddenAndSkippedColumns) {
 
 TEST(GridKeysTest, AnAllSkippedRowStaysPut) {
     auto grid = MakePaper();
-    for (auto& c : grid->Columnes) c.Saltar = true;
+    for (auto& c : grid->Columnes)
+        c.Saltar = true;
     ShowAndFocus(*grid);
     grid->PosarColumnaActual(2);
     Press(*grid, Qt::Key_Right);

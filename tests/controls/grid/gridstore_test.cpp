@@ -17,9 +17,9 @@ TEST(TGridStoreTest, CellsKeepTheirTextsWhateverTheirNeighbours) {
     EXPECT_EQ(store.Cell(1, 3), "x");
     EXPECT_EQ(store.Cell(1, 4), "");
 
-    const std::string long1(200, 'a');     // a two-byte length
-    const std::string long2(20000, 'b');   // a three-byte length
-    const std::string withNul = "a\0b"s;   // any byte, NUL included
+    const std::string long1(200, 'a');    // a two-byte length
+    const std::string long2(20000, 'b');  // a three-byte length
+    const std::string withNul = "a\0b"s;  // any byte, NUL included
     store.SetCell(1, 0, long1);
     store.SetCell(1, 1, withNul);
     store.SetCell(1, 2, long2);
@@ -147,7 +147,8 @@ TEST(TGridStoreTest, LastUsedRowFollowsEveryChange) {
         }
     }
     for (int r = 0; r < store.RowCount(); ++r) {
-        for (int c = 0; c < 3; ++c) ASSERT_EQ(store.Cell(r, c), naive.Cell(r, c));
+        for (int c = 0; c < 3; ++c)
+            ASSERT_EQ(store.Cell(r, c), naive.Cell(r, c));
     }
 }
 
