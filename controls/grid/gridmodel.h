@@ -1,0 +1,68 @@
+#pragma once
+
+// The cells of a TGridEx as a Qt table model. The model owns the cell store
+// and tells the views about what changes: a written cell repaints its row, and
+// moved rows repaint their range.
+//
+// The view shows the rows below the fixed rows; the fixed rows are drawn by the
+// grid's header (TGridFixedRows). View row v is grid row v + FixedRows.
+//
+// A tape grows by one row at a time, often thousands of times in a row (a
+// paste, a restored tape). The views hear of a changed row count once, when
+// control returns to the event loop or when SyncRows is called, rather than
+// once for every row.
+
+#include <QAbstractTableModel>
+
+#include "controls/grid/gridstore.h"
+
+class TGridModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    TGridModel(int32_t rows, int32_t cols, QObject* parent = nullptr);
+
+    std::string_view Cell(int32_t row, int32_t col) const { return store_.Cell(row, col); }
+    int32_t RowCount() const { return store_.RowCount(); }
+    int32_t ColCount() const { return store_.ColCount(); }
+    int32_t FixedRows() const { return fixedRows_; }
+    int32_t LastUsedRow() const { return store_.LastUsedRow(); }
+    bool RowIsEmpty(int32_t row) const { return store_.RowIsEmpty(row); }
+
+    // Grid row of a view index and back.
+    int32_t GridRow(const QModelIndex& index) const { return index.row() + fixedRows_; }
+    QModelIndex ViewIndex(int32_t row, int32_t col) const;
+
+    // Row and column counts of at least 1; a grid keeps one row below its
+    // fixed rows, so fewer rows also lower FixedRows.
+    void SetRowCount(int32_t rows);
+    void SetColCount(int32_t cols);
+    void SetFixedRows(int32_t fixedRows);
+    // Returns the text the cell held before.
+    std::string SetCell(int32_t row, int32_t col, std::string_view text);
+    void MoveRow(int32_t from, int32_t to);
+    // Removes a row below the fixed rows, unless it is the only one there.
+    void RemoveRow(int32_t row);
+
+    // Brings the views up to the current row count.
+    void SyncRows();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    // A cell of a fixed row, or the columns, changed: the header repaints.
+    void fixedRowsChanged();
+
+private:
+    void ScheduleSync();
+    void NotifyRows(int32_t first, int32_t last);
+
+    TGridStore store_;
+    int32_t fixedRows_ = 0;
+    // The number of rows the views know of, fixed rows included.
+    int32_t reportedRows_;
+    bool syncPending_ = false;
+};
