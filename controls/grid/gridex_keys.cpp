@@ -8,6 +8,7 @@
 #include "controls/grid/editorgrid.h"
 #include "controls/grid/gridex.h"
 #include "controls/grid/gridmodel.h"
+#include "controls/platform/keyboard.h"
 
 namespace {
 
@@ -97,6 +98,7 @@ void TGridEx::KeyDown(int& Key, Qt::KeyboardModifiers Shift) {
         case Qt::Key_Enter:
             if (introAvancar_) {
                 ColumnaSeguent();
+                DiscardKeyboardMessages();
                 Key = 0;
             }
             break;
