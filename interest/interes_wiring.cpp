@@ -45,9 +45,11 @@ void TInteres::WireEvents() {
 // focus arriving before they load their editor, so that it shows the units.
 void TInteres::WireLoan(int loan) {
     const TLoanFields& fields = Loan(loan);
-    const auto enter = Guarded([this, loan] { LoanEnter(loan); });
-    focusAreas_->Add(fields.Capital, Guarded([this, loan] { CapitalEnter(loan); }),
-                     Guarded([this, loan] { CapitalExit(loan); }));
+    const bool first = loan == 1;
+    const auto enter = Guarded([this, first] { first ? Panel1Enter() : Panel2Enter(); });
+    focusAreas_->Add(fields.Capital,
+                     Guarded([this, first] { first ? Capital1Enter() : Capital2Enter(); }),
+                     Guarded([this, first] { first ? Capital1Exit() : Capital2Exit(); }));
     for (TPanelEx* field :
          {fields.Interes, fields.Anys, fields.Mesos, fields.Quota, fields.Interessos})
         focusAreas_->Add(field, enter, nullptr);
@@ -64,7 +66,6 @@ void TInteres::WireLoan(int loan) {
     for (TPanelEx* field :
          {fields.Capital, fields.Interes, fields.Mesos, fields.Quota, fields.Interessos})
         field->OnChanged = changed;
-    fields.Anys->OnChanged = Guarded([this, loan](TPanelEx* sender) {
-        loan == 1 ? Anys1Changed(sender) : Anys2Changed(sender);
-    });
+    fields.Anys->OnChanged = Guarded(
+        [this, first](TPanelEx* sender) { first ? Anys1Changed(sender) : Anys2Changed(sender); });
 }

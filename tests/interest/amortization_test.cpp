@@ -4,7 +4,6 @@
 #include <numeric>
 
 #include "basic/dates.h"
-#include "basic/tdata.h"
 #include "interest/amortcells.h"
 #include "interest/amortization.h"
 #include "interest/loan.h"
@@ -51,14 +50,6 @@ TEST(AmortizationTable, LastInstalmentClearsTheBalanceAndTheCapitalAddsUp) {
     EXPECT_EQ(rows[239].Any, 20);
 }
 
-TEST(AmortizationTable, OneInstalmentRepaysEverythingWithOneMonthsInterest) {
-    const auto rows = Table(kMillion, 6, 1, "20240101");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Capital, kMillion);
-    EXPECT_EQ(rows[0].Interes, 500000);
-    EXPECT_EQ(AmortRowCells(rows[0])[acSaldo], "0");
-}
-
 TEST(AmortizationTable, AtZeroRateOnlyTheLastInstalmentRepays) {
     const auto rows = Table(kMillion, 0, 3, "20240101");
     ASSERT_EQ(rows.size(), 3u);
@@ -77,17 +68,6 @@ TEST(AmortizationTable, NoMonthsNoRowsAndAFractionOfAMonthIsDropped) {
     // The instalment of 12.5 months is smaller: the twelfth makes up the rest.
     EXPECT_EQ(AmortRowCells(rows.back())[acSaldo], "0");
     EXPECT_GT(rows.back().Capital + rows.back().Interes, 1.04 * 8226793.06);
-}
-
-TEST(AmortizationTable, DueDatesCountFromTheStartSoA31stComesBack) {
-    const auto leap = Table(kMillion, 5, 3, "20240131");
-    EXPECT_EQ(leap[0].Data, "20240229");
-    EXPECT_EQ(leap[1].Data, "20240331");
-    EXPECT_EQ(leap[2].Data, "20240430");
-    const auto common = Table(kMillion, 5, 3, "20230131");
-    EXPECT_EQ(common[0].Data, "20230228");
-    EXPECT_EQ(common[1].Data, "20230331");
-    EXPECT_EQ(common[2].Data, "20230430");
 }
 
 TEST(AmortizationTable, AMistypedTermListsOnlyAThousandYears) {

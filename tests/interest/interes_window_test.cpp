@@ -91,6 +91,14 @@ TEST_F(InteresWindow, EscapeHidesTheWindowFromAnyControl) {
     EXPECT_FALSE(window->isVisible());
 }
 
+TEST(TInteres, ComputesNothingBeforeTheFocusFirstEntersALoan) {
+    TInteres window;
+    EXPECT_FALSE(window.RecalcPending());
+    EXPECT_EQ(window.ActiveLoan(), 0);
+    EXPECT_EQ(window.findChild<TGridEx*>(QStringLiteral("Amort"))->FilesUsades(), 0);
+    EXPECT_EQ(window.findChild<TGridEx*>(QStringLiteral("Amort"))->LlegirCella(0, 6), "Interès");
+}
+
 TEST(ShowInteres, CreatesTheWindowOnceAndShowsItAgainWithItsValues) {
     QWidget owner;
     owner.show();
