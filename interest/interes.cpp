@@ -28,9 +28,11 @@ TInteres::TInteres(QWidget* owner) : QWidget(owner, kWindowFlags) {
     WireEvents();
 }
 
-// The window stops hearing keys and focus moves before its controls go.
+// The window stops hearing keys and focus moves before Qt takes its controls
+// down (which moves the focus once more): no handler may reach it then.
 TInteres::~TInteres() {
     qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
     focusAreas_.reset();
 }
 
