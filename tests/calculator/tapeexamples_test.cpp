@@ -130,9 +130,9 @@ INSTANTIATE_TEST_SUITE_P(
                                 "4",
                                 {.decimals = 0}},
                     // The "+" before a rate adds nothing, so it rounds nothing either.
-        ExampleCase{"RateSkipLeavesRunningValueUnrounded", "0,125 +; 16 %; _ =", "^4 refresh",
-                    "0,125 +; 16 %; 0.02 =; 0.14", 4, "", "0,14"},
-        ExampleCase{"RoundAllRewritesValues",
+                    ExampleCase{"RateSkipLeavesRunningValueUnrounded", "0,125 +; 16 %; _ =",
+                                "^4 refresh", "0,125 +; 16 %; 0.02 =; 0.14", 4, "", "0,14"},
+                    ExampleCase{"RoundAllRewritesValues",
                                 "",
                                 "1,234 + 1 =",
                                 "1.23 +; 1.00 =; 2.23",
