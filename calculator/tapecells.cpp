@@ -1,8 +1,5 @@
 #include "calculator/tapecells.h"
 
-#include "basic/numbertext.h"
-#include "basic/platformerror.h"
-
 std::string_view OperatorText(TTapeOperator op) {
     switch (op) {
         case TTapeOperator::Plus:
@@ -42,13 +39,5 @@ TTapeOperator OperatorFromText(std::string_view text) {
             return TTapeOperator::Percent;
         default:
             return TTapeOperator::Other;
-    }
-}
-
-double TapeNumber(const std::string& text) {
-    try {
-        return TextToFloat(text);
-    } catch (const PlatformError&) {
-        return 0.0;
     }
 }

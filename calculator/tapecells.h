@@ -9,7 +9,6 @@
 // value it repeats (column 3, the link). Column 0 is hidden and unused.
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 constexpr int32_t kValueColumn = 1;
@@ -24,8 +23,3 @@ enum class TTapeOperator : uint8_t { None, Plus, Minus, Times, Divide, Total, Pe
 // "+", "-", "x", "/", "=", "%"; the empty text for None and Other.
 std::string_view OperatorText(TTapeOperator op);
 TTapeOperator OperatorFromText(std::string_view text);
-
-// A tape cell as a number: TextToFloat, except that a cell holding no number
-// (a lone decimal separator restored from a file) reads as 0 instead of
-// stopping every evaluation with an error.
-double TapeNumber(const std::string& text);

@@ -2,6 +2,7 @@
 // the current row.
 
 #include "calculator/tapeengine.h"
+#include "calculator/tapenumbers.h"
 #include "controls/grid/gridex.h"
 
 std::string TTapeEngine::Value(int32_t row) const {

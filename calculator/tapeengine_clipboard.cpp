@@ -4,6 +4,7 @@
 
 #include "basic/stringlists.h"
 #include "calculator/tapeengine.h"
+#include "calculator/tapenumbers.h"
 #include "controls/grid/gridex.h"
 
 namespace {

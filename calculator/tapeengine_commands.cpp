@@ -3,6 +3,7 @@
 
 #include "basic/numbertext.h"
 #include "calculator/tapeengine.h"
+#include "calculator/tapenumbers.h"
 #include "controls/grid/gridex.h"
 
 namespace {

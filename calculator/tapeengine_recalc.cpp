@@ -1,8 +1,8 @@
 // TTapeEngine: the evaluation of the tape.
 
 #include "basic/numbertext.h"
-#include "calculator/rounding.h"
 #include "calculator/tapeengine.h"
+#include "calculator/tapenumbers.h"
 #include "controls/grid/gridex.h"
 
 namespace {
@@ -85,7 +85,7 @@ double TTapeEngine::RecalcTape(int32_t target) {
         if (op == TTapeOperator::Percent) {
             double amount = Number(row - 1) * Number(row - 2) / 100;
             if (roundCalculations_) amount = rounded(amount);
-            WriteValue(row, FloatToPlainText(amount));
+            WriteValue(row, PlainTextOf(amount));
             if (prev == TTapeOperator::Plus) acc += amount;
             if (prev == TTapeOperator::Minus) acc -= amount;
             if (prev == TTapeOperator::Times) acc = amount;
@@ -93,7 +93,7 @@ double TTapeEngine::RecalcTape(int32_t target) {
         if (row == target) result = acc;
         if (op == TTapeOperator::Total) {
             if (roundTotals_) acc = rounded(acc);
-            WriteValue(row, FloatToPlainText(acc));
+            WriteValue(row, PlainTextOf(acc));
         }
     }
     FocusTape();
