@@ -228,8 +228,8 @@ private:
     // Pieces of the operations.
     bool TypedOverComputedLastRow(const std::string& entry) const;
     void LinkRecalledRow();
-    void RenumberLinksAfterOpening(int32_t opened);
-    void RenumberLinksAfterDeleting(int32_t deleted);
+    using TRenumber = std::function<std::string(double index, const std::string& link)>;
+    void RenumberLinks(const TRenumber& renumbered);
     void AppendTapeLine(std::string line);
     std::string CopiedValue(std::string value) const;
 

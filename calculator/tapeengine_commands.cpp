@@ -67,17 +67,21 @@ void TTapeEngine::OpenRow() {
     if (OperatorFromText(above) != TTapeOperator::Total) {
         paper_.EscriureCella(opened, kOperatorColumn, above);
     }
-    if (opens) RenumberLinksAfterOpening(opened);
+    if (opens) {
+        RenumberLinks([opened](double index, const std::string& link) {
+            return index >= opened ? FloatToPlainText(index + 1) : link;
+        });
+    }
     ShowRunningValue();
 }
 
-void TTapeEngine::RenumberLinksAfterOpening(int32_t opened) {
+// Every link of the tape (and of the first free row) becomes the text
+// `renumbered` gives for its index; an empty text removes it.
+void TTapeEngine::RenumberLinks(const TRenumber& renumbered) {
     const int32_t used = UsedRows();
     for (int32_t row = 0; row <= used; ++row) {
         const std::string link = Link(row);
-        if (link.empty()) continue;
-        const double index = TapeNumber(link);
-        if (index >= opened) WriteLink(row, FloatToPlainText(index + 1));
+        if (!link.empty()) WriteLink(row, renumbered(TapeNumber(link), link));
     }
 }
 
@@ -93,21 +97,13 @@ void TTapeEngine::DeleteTapeRow() {
         if (above == TTapeOperator::Total || above == TTapeOperator::Percent) {
             WriteOperator(deleted - 1, TTapeOperator::None);
         }
-        RenumberLinksAfterDeleting(deleted);
+        RenumberLinks([deleted](double index, const std::string& link) {
+            if (index > deleted) return FloatToPlainText(index - 1);
+            return index == deleted ? std::string() : link;
+        });
         if (wasLast && UsedRows() > 0) SelectRow(UsedRows() - 1);
     }
     ShowRunningValue();
-}
-
-void TTapeEngine::RenumberLinksAfterDeleting(int32_t deleted) {
-    const int32_t used = UsedRows();
-    for (int32_t row = 0; row <= used; ++row) {
-        const std::string link = Link(row);
-        if (link.empty()) continue;
-        const double index = TapeNumber(link);
-        if (index > deleted) WriteLink(row, FloatToPlainText(index - 1));
-        if (index == deleted) WriteLink(row, std::string());
-    }
 }
 
 // Rates (rows carrying "%") keep their numbers; empty values become 0.
