@@ -10,9 +10,14 @@
 
 using TDateTime = double;
 
+// "00000000" for a value outside the years 1 to 9999 (NaN included).
 std::string DateToText(TDateTime value);
+// Reads "yyyymmdd", yymmdd (years 00-19 are 20xx, 20-99 are 19xx), dd/mm/yyyy
+// and dd/mm/yy; other texts pass through or give meaningless texts. Neither
+// this routine nor the display and time routines below ever throw.
 std::string NormalizeDate(const std::string& text);
-// Throws PlatformError for an impossible date (month 13, day 0, 30 February).
+// 0 when TextToInt of the text is 0. Throws PlatformError "'TEXT' is not a
+// valid date" for an impossible date (month 13, day 0, 30 February).
 TDateTime TextToDate(const std::string& text);
 std::string FormatDateText(const std::string& text, int mode);
 std::string TimeToSeconds(const std::string& text);

@@ -37,7 +37,8 @@ Scientific ToScientific(long double value) {
     for (; p < written.ptr && *p != 'e'; ++p) {
         if (*p >= '0' && *p <= '9' && count < kSignificant) result.digits[count++] = *p;
     }
-    if (p < written.ptr && *++p == '+') ++p;
+    ++p;  // past the 'e'
+    if (p < written.ptr && *p == '+') ++p;
     std::from_chars(p, written.ptr, result.exponent);
     return result;
 }

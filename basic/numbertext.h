@@ -17,6 +17,13 @@
 // Formatting works on the value's decimal expansion to 18 significant digits
 // and rounds at the requested decimal with a 5 going away from zero, so 0.125
 // gives 0.13 while 2.675 (held as 2.67499999999999982) gives 2.67.
+//
+// Beyond the ordinary range: infinities and NaN are written INF, -INF and NAN
+// (read back as 0); a value with more than 18 integer digits is written in
+// plain digits, its 18 significant digits followed by zeros; a value that
+// rounds to zero never carries a minus. The readers take a number of any
+// length; TextToFloat gives an infinity past the range of a double and
+// TextToInt saturates at the ends of the 32-bit range.
 
 #include <cstdint>
 #include <string>
@@ -30,7 +37,8 @@ int32_t TextToInt(const std::string& text);
 
 // Stored form with at most 5 decimals, trailing zeros removed: 12.5, 3, 0.33333.
 std::string FloatToPlainText(long double value);
-// Stored form with |decimals| decimals; a negative count removes trailing zeros.
+// Stored form with |decimals| decimals (at most 99); a negative count removes
+// trailing zeros.
 std::string FloatToFixedText(long double value, int32_t decimals);
 // Display form under a format code (see the .cpp for the code's three parts):
 // 2 two decimals, zero empty; 1002 two decimals, zero shown; -2 at most two;

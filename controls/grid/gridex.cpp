@@ -55,9 +55,10 @@ int32_t TGridEx::FixedRows() const {
 }
 
 void TGridEx::SetRowCount(int32_t rows) {
+    const int32_t fixedRows = FixedRows();
     model_->SetRowCount(std::clamp(rows, 1, kMaxGridRows));
     ClampCurrentCell();
-    updateGeometries();
+    if (FixedRows() != fixedRows) updateGeometries();  // the fixed band shrank
 }
 
 void TGridEx::SetColCount(int32_t cols) {

@@ -10,7 +10,7 @@
 //
 // On screen it is a QTableView: the view shows the rows below the fixed rows,
 // its horizontal header draws the fixed rows (so titles stay in place while
-// the rows scroll), and every cell, fixed or not, is drawn by DrawCell: the
+// the rows scroll), and every cell, fixed or not, is drawn by PaintCell: the
 // grid prepares a TGridCanvas, the owner's OnDrawCell chooses brush, font and
 // colours, and the typed drawing of the column writes the text.
 //
@@ -197,7 +197,6 @@ private:
                          TGridDrawState state);
     void DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const QRect& rect,
                        TGridDrawState state);
-    void DrawFocusFrame();
     bool RowShownSelected(int32_t row) const;
 
     // Keys and mouse
@@ -206,6 +205,7 @@ private:
     void ReportEditedCell();
     TCellaGrid CellAt(QPoint viewportPos) const;
     void CellPressed(TCellaGrid cell);
+    void CellDoubleClicked(TCellaGrid cell);
     void FocusLeftGrid(Qt::FocusReason reason);
 
     // Selection
@@ -218,7 +218,6 @@ private:
     void PlaceEditor();
     void AdjustEditorSelection();
     int32_t NextColumn(int32_t from, int step) const;
-    bool ColumnSkipped(int32_t col) const;
     const TColumnaGrid& Columna(int32_t col) const;
 
     TGridModel* model_;

@@ -44,7 +44,11 @@ void TGridEx::ColumnaSeguent() {
     const bool starts = editable_ && !editant_;
     const int32_t c = NextColumn(starts ? 0 : ColumnaActual(), +1);
     if (c >= 0 && c != ColumnaActual()) PosarColumnaActual(c);
-    if (starts) IniciarEdicio();
+    if (starts) {
+        // Editing starts on the cell the search ended on.
+        cellaSeguida_ = {ColumnaActual(), FilaActual()};
+        IniciarEdicio();
+    }
 }
 
 void TGridEx::ColumnaAnterior() {
@@ -78,11 +82,13 @@ void TGridEx::SortirCella(const std::string& Text, int32_t Columna, int32_t Fila
 
 // Shows the editor on the current cell while editing, hides it otherwise. A
 // newly shown editor takes the cell's text, the column's length limit, and
-// (without Sn_EditorSelect) no selection.
+// (without Sn_EditorSelect) no selection. Its column is ColumnaActual, never a
+// hidden column 0.
 void TGridEx::UpdateEditor() {
+    const int32_t col = ColumnaActual();
     const bool wanted = options_.testFlag(goEditing) && options_.testFlag(goAlwaysShowEditor) &&
                         !options_.testFlag(goRowSelect) && row_ >= FixedRows() &&
-                        col_ >= fixedCols_ && ColWidths(col_) > 0;
+                        col < ColCount() && ColWidths(col) > 0;
     if (!wanted) {
         HideEditor();
         return;
@@ -96,12 +102,12 @@ void TGridEx::UpdateEditor() {
             }
         });
     }
-    const TCellaGrid cell{col_, row_};
+    const TCellaGrid cell{col, row_};
     if (!(editorCell_ == cell) || editor_->isHidden()) {
         editorCell_ = {-1, -1};
-        const int32_t llargada = Columna(col_).Llargada;
+        const int32_t llargada = Columna(col).Llargada;
         editor_->setMaxLength(llargada >= 1 ? llargada : 32767);
-        editor_->setText(QString::fromStdString(LlegirCella(row_, col_)));
+        editor_->setText(QString::fromStdString(LlegirCella(row_, col)));
         editorCell_ = cell;
         AdjustEditorSelection();
     }

@@ -228,7 +228,13 @@ void TGridEx::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TGridEx::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() == Qt::LeftButton) CellDoubleClicked(CellAt(event->position().toPoint()));
+}
+
+// The second press of a double click: the cell under the pointer becomes the
+// followed cell, whose row osDobleClick toggles before OnDblClick.
+void TGridEx::CellDoubleClicked(TCellaGrid cell) {
+    if (cell.Fila >= 0 && cell.Columna >= 0) cellaSeguida_ = cell;
     if (opcionsSeleccio_.testFlag(osDobleClick)) {
         SeleccionarFila(cellaSeguida_.Fila, !FilaSeleccionada(cellaSeguida_.Fila));
     }

@@ -1,7 +1,6 @@
 // TGridEx: painting and the drawing of one cell.
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 #include "controls/grid/celltext.h"
@@ -42,7 +41,6 @@ void TGridEx::PreparePaint() {
 void TGridEx::paintEvent(QPaintEvent* event) {
     PreparePaint();
     QTableView::paintEvent(event);
-    DrawFocusFrame();
 }
 
 void TGridEx::PaintCell(QPainter& painter, int32_t col, int32_t row, const QRect& rect) {
@@ -119,23 +117,4 @@ void TGridEx::DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const
 // Drawing never creates the selection list.
 bool TGridEx::RowShownSelected(int32_t row) const {
     return seleccio_ != nullptr && KeySelected(*seleccio_, row);
-}
-
-// The focus frame of a focused grid: around the current row in row-select
-// mode, else around the current cell unless the editor covers it.
-void TGridEx::DrawFocusFrame() {
-    if (!IsActiveControl() || row_ < FixedRows()) return;
-    const bool rowSelect = options_.testFlag(goRowSelect);
-    if (!rowSelect && options_.testFlag(goAlwaysShowEditor)) return;
-    QRect frame;
-    for (int32_t c = rowSelect ? 0 : col_; c < (rowSelect ? ColCount() : col_ + 1); ++c) {
-        if (!isColumnHidden(c)) frame |= visualRect(model_->ViewIndex(row_, c));
-    }
-    if (!frame.isValid()) return;
-    QPainter painter(viewport());
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = frame.adjusted(0, 0, -1, -1);
-    option.backgroundColor = palette().color(QPalette::Highlight);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }

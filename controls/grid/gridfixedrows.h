@@ -7,6 +7,8 @@
 
 #include <QHeaderView>
 
+#include "controls/grid/gridtypes.h"
+
 class TGridEx;
 
 class TGridFixedRows : public QHeaderView {
@@ -29,5 +31,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    TCellaGrid CellAt(QPoint pos) const;
+
     TGridEx& grid_;
 };

@@ -101,6 +101,17 @@ TEST(StoredFormTest, HugeDecimalCountIsCapped) {
     EXPECT_EQ(FloatToFixedText(1.5, kMaxInt), "1.5" + std::string(98, '0'));
 }
 
+TEST(StoredFormTest, WritesExtremeValuesInFull) {
+    const std::string largestDouble = FloatToPlainText(std::numeric_limits<double>::max());
+    EXPECT_EQ(largestDouble, "179769313486231571" + std::string(291, '0'));
+    const std::string largest = FloatToPlainText(std::numeric_limits<long double>::max());
+    EXPECT_EQ(largest.size(), 4933u);
+    EXPECT_EQ(largest.substr(0, 19), "1189731495357231770");
+    EXPECT_EQ(FloatToPlainText(-std::numeric_limits<long double>::denorm_min()), "0");
+    EXPECT_EQ(FloatToFixedText(std::numeric_limits<double>::denorm_min(), 99),
+              "0." + std::string(99, '0'));
+}
+
 // Every number of cents, computed as a double, comes back as its own text:
 // neither truncation nor double rounding may move it.
 TEST(StoredFormTest, DecimalValuesComeBackExactly) {

@@ -1,0 +1,102 @@
+#include "controls/platform/messagebox.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+#include <utility>
+
+#include "basic/texttools.h"
+
+namespace {
+
+TMessageBoxHandler& CurrentHandler() {
+    static TMessageBoxHandler handler = ShowQtMessageBox;
+    return handler;
+}
+
+std::string WithLineBreaks(const std::string& text) {
+    std::string result = ReplaceAll(text, "#13", "\n");
+    result = ReplaceAll(result, "\r\n", "\n");
+    return ReplaceAll(result, "\r", "\n");
+}
+
+struct ButtonLook {
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+ButtonLook LookOf(TMessageBoxButton button) {
+    switch (button) {
+        case idOk:
+            return {"D'acord", QMessageBox::AcceptRole};
+        case idCancel:
+            return {"Cancel·la", QMessageBox::RejectRole};
+        case idAbort:
+            return {"Avorta", QMessageBox::RejectRole};
+        case idRetry:
+            return {"Reintenta", QMessageBox::AcceptRole};
+        case idIgnore:
+            return {"Ignora", QMessageBox::AcceptRole};
+        case idYes:
+            return {"Sí", QMessageBox::YesRole};
+        case idNo:
+            return {"No", QMessageBox::NoRole};
+    }
+    return {"D'acord", QMessageBox::AcceptRole};
+}
+
+}  // namespace
+
+TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {
+    if (!handler) handler = ShowQtMessageBox;
+    return std::exchange(CurrentHandler(), std::move(handler));
+}
+
+std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind) {
+    switch (kind) {
+        case 1:
+            return {idOk, idCancel};
+        case 2:
+            return {idAbort, idRetry, idIgnore};
+        case 3:
+            return {idYes, idNo, idCancel};
+        case 4:
+            return {idYes, idNo};
+        case 5:
+            return {idRetry, idCancel};
+        default:
+            return {idOk};
+    }
+}
+
+int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
+                   uint8_t kind) {
+    TMessageBoxRequest request;
+    request.owner = owner;
+    request.text = WithLineBreaks(text);
+    request.caption = caption.empty() ? "Atencio !!!" : caption;
+    request.buttons = MessageBoxButtons(kind);
+    return CurrentHandler()(request);
+}
+
+int ShowQtMessageBox(const TMessageBoxRequest& request) {
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(request.caption),
+                    QString::fromStdString(request.text), QMessageBox::NoButton, request.owner);
+    box.setTextFormat(Qt::PlainText);
+    std::vector<std::pair<QPushButton*, TMessageBoxButton>> buttons;
+    for (const TMessageBoxButton id : request.buttons) {
+        const ButtonLook look = LookOf(id);
+        buttons.emplace_back(box.addButton(QString::fromUtf8(look.text), look.role), id);
+    }
+    if (buttons.empty()) return idOk;
+    box.setDefaultButton(buttons.front().first);
+    // Escape answers Cancel where there is one, and OK in a box that has only OK.
+    for (const auto& [button, id] : buttons) {
+        if (id == idCancel || request.buttons.size() == 1) box.setEscapeButton(button);
+    }
+    box.exec();
+    const auto pressed = std::find_if(buttons.begin(), buttons.end(), [&](const auto& entry) {
+        return entry.first == box.clickedButton();
+    });
+    return pressed != buttons.end() ? pressed->second : buttons.front().second;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+// The program's warning box. Every warning of the program goes through
+// ShowMessageBox, which hands a ready request to one replaceable handler: the
+// default one shows a QMessageBox; tests install their own to answer it.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class QWidget;
+
+// The identifiers of the buttons, as the callers compare the result with them.
+enum TMessageBoxButton : int {
+    idOk = 1,
+    idCancel = 2,
+    idAbort = 3,
+    idRetry = 4,
+    idIgnore = 5,
+    idYes = 6,
+    idNo = 7,
+};
+
+struct TMessageBoxRequest {
+    QWidget* owner = nullptr;
+    std::string text;                        // line breaks as "\n"
+    std::string caption;                     // never empty
+    std::vector<TMessageBoxButton> buttons;  // in the order shown; the first is the default
+};
+
+using TMessageBoxHandler = std::function<int(const TMessageBoxRequest&)>;
+
+// Installs the handler that shows every box and returns the one it replaces.
+// An empty handler puts the QMessageBox handler back.
+TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
+
+// The button sets by kind: 0 OK, 1 OK Cancel, 2 Abort Retry Ignore,
+// 3 Yes No Cancel, 4 Yes No, 5 Retry Cancel; any other kind OK.
+std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind);
+
+// Shows text (where "#13", CR LF and a lone CR break lines) with the warning
+// icon and Catalan button texts, and returns the identifier of the button
+// pressed. An empty caption becomes "Atencio !!!".
+int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption = "",
+                   uint8_t kind = 0);
+
+// The default handler: a modal QMessageBox owned by the request's owner.
+int ShowQtMessageBox(const TMessageBoxRequest& request);

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <optional>
+
+#include "controls/platform/messagebox.h"
+#include "tests/support/tablecases.h"
+
+namespace {
+
+// Answers every box with a fixed button and remembers the last request.
+class AnsweringHandler {
+public:
+    explicit AnsweringHandler(int answer)
+        : previous_(SetMessageBoxHandler([this](const TMessageBoxRequest& request) {
+              last = request;
+              return answer_;
+          })),
+          answer_(answer) {}
+    ~AnsweringHandler() { SetMessageBoxHandler(previous_); }
+
+    std::optional<TMessageBoxRequest> last;
+
+private:
+    TMessageBoxHandler previous_;
+    int answer_;
+};
+
+TEST(ShowMessageBox, BreaksLinesAtHash13AndReturnsTheHandlersAnswer) {
+    AnsweringHandler handler(idRetry);
+    EXPECT_EQ(ShowMessageBox(nullptr, "a#13b\r\nc\rd", "Títol", 5), idRetry);
+    ASSERT_TRUE(handler.last);
+    EXPECT_EQ(handler.last->text, "a\nb\nc\nd");
+    EXPECT_EQ(handler.last->caption, "Títol");
+}
+
+TEST(ShowMessageBox, EmptyCaptionBecomesTheDefaultWarningTitle) {
+    AnsweringHandler handler(idOk);
+    ShowMessageBox(nullptr, "x");
+    EXPECT_EQ(handler.last->caption, "Atencio !!!");
+}
+
+struct KindCase {
+    const char* name;
+    uint8_t kind;
+    std::vector<TMessageBoxButton> buttons;
+    friend std::ostream& operator<<(std::ostream& os, const KindCase& c) { return os << c.name; }
+};
+
+class MessageBoxKind : public testing::TestWithParam<KindCase> {};
+
+TEST_P(MessageBoxKind, ChoosesItsButtons) {
+    AnsweringHandler handler(idOk);
+    ShowMessageBox(nullptr, "x", "", GetParam().kind);
+    EXPECT_EQ(handler.last->buttons, GetParam().buttons);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShowMessageBox, MessageBoxKind,
+    testing::Values(KindCase{"Ok", 0, {idOk}}, KindCase{"OkCancel", 1, {idOk, idCancel}},
+                    KindCase{"AbortRetryIgnore", 2, {idAbort, idRetry, idIgnore}},
+                    KindCase{"YesNoCancel", 3, {idYes, idNo, idCancel}},
+                    KindCase{"YesNo", 4, {idYes, idNo}},
+                    KindCase{"RetryCancel", 5, {idRetry, idCancel}},
+                    KindCase{"UnknownKindIsOk", 200, {idOk}}),
+    CaseName<KindCase>);
+
+TEST(SetMessageBoxHandler, ReturnsTheHandlerItReplaces) {
+    const TMessageBoxHandler first = [](const TMessageBoxRequest&) { return 41; };
+    const TMessageBoxHandler original = SetMessageBoxHandler(first);
+    const TMessageBoxHandler replaced = SetMessageBoxHandler(original);
+    ASSERT_TRUE(replaced);
+    EXPECT_EQ(replaced(TMessageBoxRequest{}), 41);
+}
+
+// The real box: presses one of its buttons as soon as it is shown.
+int AnswerQtBox(uint8_t kind, const QString& pressText, QStringList* texts, QMessageBox::Icon* icon,
+                QString* shownText) {
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        *icon = box->icon();
+        *shownText = box->text();
+        for (QAbstractButton* button : box->buttons())
+            texts->append(button->text());
+        for (QAbstractButton* button : box->buttons()) {
+            if (button->text() == pressText) button->click();
+        }
+    });
+    return ShowMessageBox(nullptr, "Primera#13Segona", "", kind);
+}
+
+TEST(ShowQtMessageBox, ShowsAWarningWithCatalanButtonsAndAnswersTheirIdentifiers) {
+    QStringList texts;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString shown;
+    EXPECT_EQ(AnswerQtBox(3, QStringLiteral("No"), &texts, &icon, &shown), idNo);
+    EXPECT_EQ(icon, QMessageBox::Warning);
+    EXPECT_EQ(shown, QStringLiteral("Primera\nSegona"));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Sí")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Cancel·la")));
+
+    texts.clear();
+    EXPECT_EQ(AnswerQtBox(2, QStringLiteral("Ignora"), &texts, &icon, &shown), idIgnore);
+    EXPECT_EQ(texts.size(), 3);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Avorta")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Reintenta")));
+
+    texts.clear();
+    EXPECT_EQ(AnswerQtBox(0, QStringLiteral("D'acord"), &texts, &icon, &shown), idOk);
+}
+
+}  // namespace
