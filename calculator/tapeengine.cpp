@@ -60,6 +60,7 @@ TTapeEngine::~TTapeEngine() {
 // Three columns (the hidden column 0, the values, the operators); the link
 // column appears, zero wide, when a link is first written.
 void TTapeEngine::ConfigurePaper() {
+    if (paper_.objectName().isEmpty()) paper_.setObjectName("Paper");
     paper_.SetRowCount(kTapeRows);
     paper_.SetColCount(kTapeColumns);
     paper_.SetFixedRows(0);

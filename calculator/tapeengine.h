@@ -226,7 +226,7 @@ private:
     void SelectRow(int32_t row);
 
     // Pieces of the operations.
-    bool TypedOverComputedLastRow(const std::string& entry) const;
+    bool TypedOverComputedLastRow(double number) const;
     void LinkRecalledRow();
     using TRenumber = std::function<std::string(double index, const std::string& link)>;
     void RenumberLinks(const TRenumber& renumbered);

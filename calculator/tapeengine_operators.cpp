@@ -4,7 +4,8 @@
 #include "calculator/tapeengine.h"
 #include "controls/grid/gridex.h"
 
-// `S` below is the current row, read again at each step.
+// Every step reads the current row afresh: the steps before it may have moved
+// it.
 void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
     // "=" on an empty entry and a row without operator only moves down. The
     // subtotal follows the row it moved to, so that after "+ Iva" or Enter on
@@ -24,10 +25,11 @@ void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
         SetEntryText(entry);
     }
     // Read before anything is written: a lone comma throws here.
-    bool live = TextToFloat(entry) != 0;
+    const double number = TextToFloat(entry);
+    bool live = number != 0;
     // A new number typed on the total or percent amount that ends the tape
     // would be overwritten by the evaluation: it goes on the next row instead.
-    if (TypedOverComputedLastRow(entry)) SelectRow(CurrentRow() + 1);
+    if (!entry.empty() && TypedOverComputedLastRow(number)) SelectRow(CurrentRow() + 1);
 
     const int32_t row = CurrentRow();
     WriteValue(row, entry);
@@ -48,19 +50,20 @@ void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
     ShowRunningValue();
 }
 
-// The current row is a computed row (after "=" or "%") that ends the tape, and
-// the entry is a different number than the one it holds. An entry equal to it
-// (Enter showed the total) continues from the total, and a computed row in the
-// middle of the tape is written as it always was, so no row below is touched.
-bool TTapeEngine::TypedOverComputedLastRow(const std::string& entry) const {
+// The current row is a computed row (after "=" or "%") that ends the tape,
+// and the typed number differs from the one it holds. An entry equal to it
+// (Enter showed the total) continues from the total, and a computed row in
+// the middle of the tape is written as it always was, so no row below is
+// touched.
+bool TTapeEngine::TypedOverComputedLastRow(double number) const {
     const int32_t row = CurrentRow();
-    if (row == 0 || entry.empty() || row != UsedRows() - 1) return false;
+    if (row == 0 || row != UsedRows() - 1) return false;
     const TTapeOperator above = Operator(row - 1);
     if (above != TTapeOperator::Total && above != TTapeOperator::Percent) return false;
-    return TextToFloat(entry) != Number(row);
+    return number != Number(row);
 }
 
-// `S` is the current row and `U` the used row count, read again at each step.
+// The current row and the used row count are read afresh at every step.
 void TTapeEngine::EnterEntry() {
     // A row recalled from above (a click on the tape) is repeated at the end
     // as a link, when the last row waits for a number.
