@@ -1,0 +1,120 @@
+// TTapeEngine: the commands of the tape (recall, link, clear, open and delete
+// rows) and the currency conversion.
+
+#include "basic/numbertext.h"
+#include "calculator/tapeengine.h"
+#include "calculator/tapenumbers.h"
+#include "controls/grid/gridex.h"
+
+namespace {
+
+// Holds the evaluation back for as long as it lives.
+class SuspendRecalc {
+public:
+    explicit SuspendRecalc(bool& flag) : flag_(flag) { flag_ = true; }
+    ~SuspendRecalc() { flag_ = false; }
+    SuspendRecalc(const SuspendRecalc&) = delete;
+    SuspendRecalc& operator=(const SuspendRecalc&) = delete;
+
+private:
+    bool& flag_;
+};
+
+}  // namespace
+
+// Typing then starts a new number, while Enter repeats the recalled row at
+// the end of the tape as a link.
+void TTapeEngine::RecallRow() {
+    SetEntryText(Value(CurrentRow()));
+    ShowRunningValue();
+    newEntryPending_ = true;
+}
+
+void TTapeEngine::PaperDblClick() {
+    if (UsedRows() == 0) return;
+    SelectRow(UsedRows() - 1);
+    EnterEntry();
+}
+
+// A row without a value is not linked: the link would empty the last row.
+void TTapeEngine::LinkValue() {
+    const int32_t source = CurrentRow();
+    const std::string value = Value(source);
+    if (value.empty()) return;
+    WriteValue(UsedRows(), value);
+    SelectRow(UsedRows() - 1);
+    WriteLink(CurrentRow(), IntToText(source));
+    ShowRunningValue();
+}
+
+// The entry and the subtotal keep their texts.
+void TTapeEngine::ClearTape() {
+    paper_.Netejar(false);
+    SelectRow(0);
+}
+
+// The rows from the current one down move one row lower and the opened row
+// takes the operator of the row above (unless that is "="). Links follow the
+// rows they point at. Past the first free row nothing opens, no link changes,
+// and the row above becomes current.
+void TTapeEngine::OpenRow() {
+    const bool opens = CurrentRow() <= UsedRows();
+    paper_.InsertarFila(CurrentRow());
+    if (CurrentRow() > 0) SelectRow(CurrentRow() - 1);
+    const int32_t opened = CurrentRow();
+    const std::string above = opened == 0 ? std::string(OperatorText(TTapeOperator::Plus))
+                                          : paper_.LlegirCella(opened - 1, kOperatorColumn);
+    if (OperatorFromText(above) != TTapeOperator::Total) {
+        paper_.EscriureCella(opened, kOperatorColumn, above);
+    }
+    if (opens) {
+        RenumberLinks([opened](double index, const std::string& link) {
+            return index >= opened ? FloatToPlainText(index + 1) : link;
+        });
+    }
+    ShowRunningValue();
+}
+
+// Every link of the tape (and of the first free row) becomes the text
+// `renumbered` gives for its index; an empty text removes it.
+void TTapeEngine::RenumberLinks(const TRenumber& renumbered) {
+    const int32_t used = UsedRows();
+    for (int32_t row = 0; row <= used; ++row) {
+        const std::string link = Link(row);
+        if (!link.empty()) WriteLink(row, renumbered(TapeNumber(link), link));
+    }
+}
+
+// A total or percent amount that loses its row loses its request too; links
+// to the deleted row are removed and links below it follow their rows.
+void TTapeEngine::DeleteTapeRow() {
+    {
+        SuspendRecalc suspended(recalcSuspended_);
+        const int32_t deleted = CurrentRow();
+        const bool wasLast = deleted >= UsedRows() - 1;
+        paper_.EsborrarFila(deleted);
+        const TTapeOperator above = Operator(deleted - 1);
+        if (above == TTapeOperator::Total || above == TTapeOperator::Percent) {
+            WriteOperator(deleted - 1, TTapeOperator::None);
+        }
+        RenumberLinks([deleted](double index, const std::string& link) {
+            if (index > deleted) return FloatToPlainText(index - 1);
+            return index == deleted ? std::string() : link;
+        });
+        if (wasLast && UsedRows() > 0) SelectRow(UsedRows() - 1);
+    }
+    ShowRunningValue();
+}
+
+// Rates (rows carrying "%") keep their numbers; empty values become 0.
+void TTapeEngine::ConvertTape(TConversion direction) {
+    const int32_t used = UsedRows();
+    for (int32_t row = 0; row < used; ++row) {
+        if (Operator(row) == TTapeOperator::Percent) continue;
+        const long double value = Number(row);
+        WriteValue(row,
+                   FloatToPlainText(direction == TConversion::ToPesetas ? value * kPesetesPerEuro
+                                                                        : value / kPesetesPerEuro));
+    }
+    Refresh();
+}

@@ -1,0 +1,41 @@
+// TTapeEngine: how the tape draws its cells. The grid then writes the text:
+// the value column as numbers with `Decimals` decimals (a zero value blank),
+// right-aligned, and the operator column as it stands.
+
+#include "calculator/tapeengine.h"
+#include "controls/grid/gridcanvas.h"
+#include "controls/grid/gridex.h"
+
+namespace {
+
+constexpr TColor kOperatorBrush = RGBColor(240, 240, 240);
+constexpr TColor kCurrentOperatorBrush = RGBColor(224, 224, 80);
+constexpr TColor kLinkedText = RGBColor(144, 144, 144);
+
+}  // namespace
+
+// Totals are red and bold, percent amounts bold, linked rows grey; the
+// operator column has a light grey background, light yellow on the current
+// row.
+void TTapeEngine::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&,
+                                TGridDrawState State, TGridCanvas& Canvas) {
+    if (ACol == kOperatorColumn) {
+        if (State == TGridDrawState()) {
+            Canvas.BrushColor = kOperatorBrush;
+        } else if (State == TGridDrawState(gdSelected)) {
+            Canvas.BrushColor = kCurrentOperatorBrush;
+        }
+    }
+    Canvas.FontColor = clBlack;
+    Canvas.Font = paper_.font();
+    if (ARow > 0) {
+        const TTapeOperator above = Operator(ARow - 1);
+        if (above == TTapeOperator::Total) {
+            Canvas.FontColor = clRed;
+            Canvas.Font.setBold(true);
+        } else if (above == TTapeOperator::Percent) {
+            Canvas.Font.setBold(true);
+        }
+    }
+    if (!Link(ARow).empty()) Canvas.FontColor = kLinkedText;
+}
