@@ -35,7 +35,7 @@ start_session() {
 
     # Xvfb writes the display number it took to the -displayfd descriptor once
     # it accepts connections.
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp 9>"$WORK/display" \
+    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset 9>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     local i
