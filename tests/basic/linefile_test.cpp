@@ -13,7 +13,7 @@
 
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
-#include "tests/basic/listitems.h"
+#include "tests/support/listitems.h"
 
 namespace {
 

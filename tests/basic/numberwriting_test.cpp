@@ -7,12 +7,11 @@
 
 #include "basic/numbertext.h"
 #include "basic/platformerror.h"
+#include "tests/support/floatvalues.h"
 #include "tests/support/tablecases.h"
 
 namespace {
 
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
 

@@ -4,7 +4,7 @@
 
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
-#include "tests/basic/listitems.h"
+#include "tests/support/listitems.h"
 #include "tests/support/tablecases.h"
 
 namespace {

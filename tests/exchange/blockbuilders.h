@@ -11,6 +11,10 @@
 
 #include "exchange/datasource.h"
 
+// The numbers the tests give the registered formats a file-group drop offers.
+inline constexpr uint16_t kGroupDescriptor = 0xC001;
+inline constexpr uint16_t kFileContents = 0xC002;
+
 Bytes BytesOf(const std::string& text);
 // The text with its NUL, as an 8-bit text block.
 Bytes Text8Block(const std::string& text);

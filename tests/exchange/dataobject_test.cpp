@@ -11,22 +11,14 @@
 #include "exchange/dataobject.h"
 #include "exchange/memorysource.h"
 #include "tests/exchange/blockbuilders.h"
+#include "tests/support/listitems.h"
 
 using testing::ElementsAre;
 
 namespace {
 
-constexpr uint16_t kGroupDescriptor = 0xC001;
-constexpr uint16_t kFileContents = 0xC002;
 constexpr uint16_t kRichText = 0xC003;
 constexpr uint16_t kHtml = 0xC004;
-
-std::vector<std::string> Items(const TCadenes& list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i)
-        items.push_back(list.Strings(i));
-    return items;
-}
 
 std::string StreamText(const TDataObject& data, int i) {
     const MemoryStream* stream = data.FluxElement(i);
@@ -69,8 +61,8 @@ TEST_F(DataObjectTest, ListsFormatsWithAndWithoutNumbers) {
     source.OfferGlobal(kHtml, BytesOf("<b>"), "text/html");
     source.OfferGlobal(0xC010, {}, "");
     data.PosarDades(&source);
-    EXPECT_THAT(Items(data.Formats()), ElementsAre("CF_HDROP", "text/html", ""));
-    EXPECT_THAT(Items(data.FormatsNumerats()),
+    EXPECT_THAT(ItemsOf(data.Formats()), ElementsAre("CF_HDROP", "text/html", ""));
+    EXPECT_THAT(ItemsOf(data.FormatsNumerats()),
                 ElementsAre("CF_HDROP", "[49156] text/html", "[49168] "));
 }
 
@@ -157,7 +149,7 @@ TEST_F(DataObjectTest, FileListsInBothEncodingsGiveNamesWithoutStreams) {
         EXPECT_TRUE(data.LlegirElements());
         EXPECT_EQ(data.NumElements(), 2) << wide;
         EXPECT_EQ(data.TipusElements(), 4);
-        EXPECT_THAT(Items(data.Noms()), ElementsAre("/home/anna/factura.txt", "/tmp/é.csv"));
+        EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("/home/anna/factura.txt", "/tmp/é.csv"));
         EXPECT_EQ(data.FluxElement(0), nullptr);
         EXPECT_EQ(files.MediaReleased(), 1);
     }
@@ -167,7 +159,7 @@ TEST_F(DataObjectTest, AnEmptyFileListStillGivesItsFirstName) {
     source.OfferGlobal(ClipFormat::CF_HDROP, FileDropBlock({}, false));
     EXPECT_TRUE(Decode("CF_HDROP"));
     EXPECT_EQ(data.NumElements(), 1);
-    EXPECT_THAT(Items(data.Noms()), ElementsAre(""));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre(""));
 }
 
 TEST_F(DataObjectTest, GroupOfThreeFilesGivesOnlyTheFirst) {
@@ -178,7 +170,7 @@ TEST_F(DataObjectTest, GroupOfThreeFilesGivesOnlyTheFirst) {
     EXPECT_TRUE(Decode("FileGroupDescriptor"));
     EXPECT_EQ(data.NumElements(), 1);
     EXPECT_EQ(data.TipusElements(), 1);
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("Factura.pdf"));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("Factura.pdf"));
     EXPECT_EQ(StreamText(data, 0), "%PDF-1.4");
 }
 
@@ -189,7 +181,7 @@ TEST_F(DataObjectTest, ExcludedExtensionsKeepTheNameButSkipTheContents) {
     data.ExtensionsExcloses = "COM,EXE,BAT";
     EXPECT_TRUE(Decode("FileGroupDescriptor"));
     EXPECT_EQ(data.NumElements(), 0);
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("virus.exe"));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("virus.exe"));
     EXPECT_EQ(source.MediaHandedOut(), 1);  // the contents were never fetched
 }
 
@@ -214,7 +206,7 @@ TEST_F(DataObjectTest, PictureIsNamedAfterTheTextThatComesWithIt) {
         EXPECT_EQ(data.TipusElements(), 3);
         EXPECT_EQ(data.NumElements(), 1);
         EXPECT_NE(data.ImatgeElement(0), nullptr);
-        EXPECT_THAT(Items(data.Noms()), ElementsAre(c.name));
+        EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre(c.name));
         EXPECT_EQ(data.NomFormatActual(), "CF_TEXT");
     }
 }
@@ -227,7 +219,7 @@ TEST_F(DataObjectTest, PictureAfterAnAddressLosesTheUrlExtension) {
     EXPECT_TRUE(Decode("FileGroupDescriptor"));
     ASSERT_TRUE(data.BuscarFormat(0, "CF_DIB"));
     EXPECT_TRUE(data.LlegirElements());
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("Botiga"));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("Botiga"));
 }
 
 TEST_F(DataObjectTest, UnknownFormatOnGlobalMemoryGivesItsBytesNamedIndefinit) {
@@ -237,7 +229,7 @@ TEST_F(DataObjectTest, UnknownFormatOnGlobalMemoryGivesItsBytesNamedIndefinit) {
     EXPECT_EQ(data.NumElements(), 1);
     EXPECT_EQ(data.TipusElements(), 1);
     EXPECT_EQ(data.FluxElement(0)->Data(), raw);
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("Indefinit."));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("Indefinit."));
 }
 
 TEST_F(DataObjectTest, StreamMediumIsCopiedWhole) {
@@ -271,7 +263,7 @@ TEST_F(DataObjectTest, UnreadableMediaAreReportedByName) {
     source.OfferMedium(ClipFormat::CF_DIB, TYMED_ENHMF);
     EXPECT_FALSE(Decode("Bitmap"));
     EXPECT_EQ(data.NumElements(), 0);
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("Indefinit."));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("Indefinit."));
     ASSERT_TRUE(data.BuscarFormat(0, "CF_DIB"));
     EXPECT_TRUE(data.LlegirElements());
     ASSERT_EQ(messages.size(), 2u);
@@ -288,7 +280,7 @@ TEST_F(DataObjectTest, RefusedFormatsGiveNoItemsButTheirFixedNames) {
     source.FailLast();
     EXPECT_TRUE(Decode("CF_TEXT"));
     EXPECT_EQ(data.NumElements(), 0);
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("Nota.Txt"));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("Nota.Txt"));
     EXPECT_FALSE(Decode("text/html"));
     EXPECT_EQ(data.NumElements(), 0);
     EXPECT_TRUE(messages.empty());

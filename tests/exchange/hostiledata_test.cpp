@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr uint16_t kGroupDescriptor = 0xC001;
-constexpr uint16_t kFileContents = 0xC002;
-
 Bytes Truncated(Bytes block, size_t size) {
     block.resize(size);
     return block;

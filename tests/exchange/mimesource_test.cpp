@@ -10,17 +10,11 @@
 #include "exchange/dataobject.h"
 #include "exchange/mimesource.h"
 #include "tests/exchange/jpegdecoder.h"
+#include "tests/support/listitems.h"
 
 using testing::ElementsAre;
 
 namespace {
-
-std::vector<std::string> Items(const TCadenes& list) {
-    std::vector<std::string> items;
-    for (int i = 0; i < list.Count(); ++i)
-        items.push_back(list.Strings(i));
-    return items;
-}
 
 TEST(MimeSource, OffersTheMappedFormatsFirstThenTheRestInOrder) {
     QMimeData mime;
@@ -36,7 +30,7 @@ TEST(MimeSource, OffersTheMappedFormatsFirstThenTheRestInOrder) {
     MimeDataSource source(mime);
     TDataObject data;
     data.PosarDades(&source);
-    EXPECT_THAT(Items(data.FormatsNumerats()),
+    EXPECT_THAT(ItemsOf(data.FormatsNumerats()),
                 ElementsAre("CF_TEXT", "CF_HDROP", "CF_DIB", "[49152] Rich Text Format",
                             "[49153] application/x-first", "[49154] text/html"));
     for (const FormatEtc& format : source.EnumFormatEtc()) {
@@ -54,7 +48,7 @@ TEST(MimeSource, AddressesOfNoLocalFileStayAnOrdinaryFormat) {
     MimeDataSource source(mime);
     TDataObject data;
     data.PosarDades(&source);
-    EXPECT_THAT(Items(data.FormatsNumerats()), ElementsAre("[49152] text/uri-list"));
+    EXPECT_THAT(ItemsOf(data.FormatsNumerats()), ElementsAre("[49152] text/uri-list"));
 }
 
 TEST(MimeSource, LocalFilesArriveAsAFileList) {
@@ -65,7 +59,7 @@ TEST(MimeSource, LocalFilesArriveAsAFileList) {
     data.PosarDades(&source);
     ASSERT_TRUE(data.BuscarFormat(0, "CF_HDROP"));
     EXPECT_TRUE(data.LlegirElements());
-    EXPECT_THAT(Items(data.Noms()), ElementsAre("/tmp/a b.txt", "/tmp/preus é.csv"));
+    EXPECT_THAT(ItemsOf(data.Noms()), ElementsAre("/tmp/a b.txt", "/tmp/preus é.csv"));
 }
 
 TEST(MimeSource, TextArrivesAsUtf8) {

@@ -7,10 +7,9 @@
 #include "interest/amortcells.h"
 #include "interest/amortization.h"
 #include "interest/loan.h"
+#include "tests/interest/exampleloan.h"
 
 namespace {
-
-constexpr double kMillion = 100'000'000;
 
 using Cells = std::array<std::string, kAmortColumns>;
 

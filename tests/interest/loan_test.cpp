@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "interest/loan.h"
+#include "tests/interest/exampleloan.h"
 #include "tests/support/tablecases.h"
 
 namespace {
-
-constexpr double kMillion = 100'000'000;  // one million units, in hundredths
 
 struct LoanCase {
     const char* name;
