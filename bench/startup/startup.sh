@@ -12,6 +12,7 @@
 # Usage: bench/startup/startup.sh [build dir, default build] [runs, default 5]
 # Needs Xvfb, xdotool and xclip; the build dir must hold a Release build with
 # app/Brimsum and bench/minimal_window.
+set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../tests/e2e/xsession.sh"
 build=$(cd "${1:-$here/../../build}" && pwd)

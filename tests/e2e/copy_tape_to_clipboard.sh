@@ -3,6 +3,7 @@
 # with Ctrl+P and reads the clipboard while the program still runs: one
 # tab-separated row per line, CR LF line ends, decimal commas throughout.
 # Usage: copy_tape_to_clipboard.sh <path of Brimsum>
+set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 require_tools
 program=$1

@@ -3,6 +3,7 @@
 # tape rows in the settings file; then starts the program again and checks
 # that the tape came back (copied with Ctrl+P) and is written back unchanged.
 # Usage: tape_survives_restart.sh <path of Brimsum>
+set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 require_tools
 program=$1
