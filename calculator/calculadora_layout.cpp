@@ -170,8 +170,7 @@ void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     const auto right = [](int top) { return QRect(69, top, 62, 22); };
     teclaQuinIva_ = Key(panel, "TeclaQuinIva", left(5), "% Iva");
     teclaQuinIva_->SetColor(clWhite);
-    teclaQuinIva_->SetTipusApendix(taAbaix);
-    teclaQuinIva_->SetAmpleApendix(12);
+    teclaQuinIva_->SetBevelOuter(bvLowered);
     SetHint(teclaQuinIva_, "Percentatge d'IVA a aplicar amb els Botons IVA");
     teclaMesIva_ = Key(panel, "TeclaMesIva", right(5), "+ Iva");
     SetHint(teclaMesIva_, "Calcula el Valor més IVA [i]");
@@ -278,9 +277,12 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
         TBotoPetit* button = ToolButton(panel, tool.name, tool.place);
         if (tool.bitmap != nullptr) {
             button->SetResBitmap(tool.bitmap);
+            // The letter sits on the glyph's lower right quarter.
             button->SetMergeTxt(tool.letter);
-            button->SetMergeTxtX(13);
-            button->SetMergeTxtY(10);
+            button->SetMergeTxtX(9);
+            button->SetMergeTxtY(5);
+            button->setFont(FormFont("Arial", 7, true));
+            button->SetFontColor(clMaroon);
         } else {
             button->SetCaption(tool.letter);
             button->setFont(FormFont("MS Sans Serif", 10, true));

@@ -90,6 +90,9 @@ void TCalculadora::ReadSettings() {
     TArrayCadena lines;
     if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
 
+    // The tape grows to its length at once rather than row by row.
+    const int32_t tapeRows = lines.Count() - kFirstTapeLine + 1;
+    if (tapeRows > paper_->RowCount()) paper_->SetRowCount(tapeRows);
     for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
         paper_->PosarTextFila(line - kFirstTapeLine, lines.ItemAt(line));
     PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
