@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMetaObject>
 
 #include "calculator/calculadora.h"
@@ -43,6 +44,13 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
 void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
                                const std::string& text) {
     if (teclaQuinMarge_->IsEditing()) return;
+    // Enter chooses the rate of the open rate list and Escape leaves it; the
+    // list closes and the tape takes the focus back.
+    if (llistaIvas_->hasFocus() && (IsEnterKey(key) || key == Qt::Key_Escape)) {
+        key = 0;
+        FocusTape();
+        return;
+    }
     if (IsEnterKey(key)) {
         // An edit of the display ends before its entry is used.
         if (EntryEditing()) {

@@ -121,6 +121,7 @@ void TCalculadora::BuildKeypadSide(QWidget* side) {
     botoInteres_->SetCaption("Càlcul Interès Bancari");
     botoInteres_->SetHint("Comparar dos préstecs bancaris");
     botoInteres_->SetFontColor(clNavy);
+    botoInteres_->setFocusPolicy(Qt::NoFocus);
 }
 
 // Keys 26 by 26 on a 25-pixel pitch.
@@ -235,6 +236,8 @@ TBotoPetit* TCalculadora::ToolButton(QWidget* parent, const char* name, QPoint p
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(place.x(), place.y(), 24, 24);
     button->SetNumGlyphs(2);
+    // The focus stays on the tape: the space bar is the total key there.
+    button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 

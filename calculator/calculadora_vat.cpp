@@ -94,6 +94,9 @@ void TCalculadora::TeclaMenysMargeClick() {
                           MarginTypeFromIndex(MarginType()));
 }
 
+// The tape takes the focus back, so that letters typed next are keys of the
+// calculator rather than a search in the combo box.
 void TCalculadora::CTipusMargeChange() {
     SetMarginType(MarginType());
+    FocusTape();
 }

@@ -75,6 +75,27 @@ TEST_F(WindowTest, RateListChoosesTheRate) {
     EXPECT_EQ(window->VatRate(), 5.5);
 }
 
+// Enter and Escape in the open list close the list only: no tape Enter, and
+// the window stays open.
+TEST_F(WindowTest, EnterAndEscapeCloseOnlyTheRateList) {
+    Type("12+");
+    auto* list = Find<QListWidget>("LlistaIvas");
+    Click("TeclaQuinIva");
+    ASSERT_EQ(Focus(), list);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    Click("TeclaQuinIva");
+    ASSERT_EQ(Focus(), list);
+    Key(Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(Tape(), "12 +");
+    EXPECT_EQ(window->VatIndex(), 1);
+    EXPECT_EQ(Focus(), &window->Paper());
+}
+
 struct TaxCase {
     const char* name;
     int rateIndex;
