@@ -57,7 +57,13 @@ std::string Field(std::string_view raw, bool trim, uint8_t options) {
 
 int SplitFields(const std::string& text, const std::string& separator,
                 std::vector<std::string>& fields, uint8_t options) {
-    fields.assign(kMaxSplitFields + 1, std::string());
+    // A list of the right size is emptied in place: a caller that splits line
+    // after line into the same list allocates it once.
+    if (fields.size() == static_cast<size_t>(kMaxSplitFields) + 1) {
+        for (std::string& field : fields) field.clear();
+    } else {
+        fields.assign(kMaxSplitFields + 1, std::string());
+    }
     const bool trim = !(options & sfNoTrim);
     const std::string work = trim ? TrimBlanks(text) : text;
     if (work.find_first_not_of(' ') == std::string::npos) return 0;

@@ -1,18 +1,21 @@
 include(GoogleTest)
 
-# brimsum_add_test(<name> SOURCES <files...> LIBS <libs...> [GUI])
+# brimsum_add_test(<name> SOURCES <files...> LIBS <libs...> [GUI] [OWN_MAIN])
 #
 # Builds one GoogleTest program and registers every test case in it with CTest.
 # GUI programs get a main() that creates a QApplication on the offscreen
 # platform, a Catalan default locale and a private, temporary config folder.
 # The sanitizer build registers each program once instead: a process per case
 # would spend most of that run starting instrumented Qt, so every program must
-# also pass with all its cases in one process.
+# also pass with all its cases in one process. OWN_MAIN programs bring their
+# own main() and call PrepareTestEnvironment themselves.
 function(brimsum_add_test name)
-  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI;OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
-  if(T_GUI)
+  if(T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE BrimsumTestEnvironment Qt6::Widgets Qt6::Test)
+  elseif(T_GUI)
     target_link_libraries(${name} PRIVATE BrimsumGuiTestMain)
   else()
     target_link_libraries(${name} PRIVATE BrimsumCoreTestMain)

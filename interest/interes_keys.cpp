@@ -8,7 +8,7 @@
 #include "controls/datefield/datacalendari.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/keyboard.h"
-#include "interest/eventguard.h"
+#include "controls/platform/eventguard.h"
 #include "interest/interes.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "controls/datefield/datacalendari.h"
 #include "controls/grid/gridex.h"
 #include "controls/panel/panelex.h"
-#include "interest/eventguard.h"
+#include "controls/platform/eventguard.h"
 #include "interest/focusareas.h"
 #include "interest/interes.h"
 

@@ -1,4 +1,4 @@
-#include "interest/eventguard.h"
+#include "controls/platform/eventguard.h"
 
 #include <QCoreApplication>
 

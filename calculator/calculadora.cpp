@@ -1,0 +1,104 @@
+// TCalculadora: creation of the window and its end.
+
+#include "calculator/calculadora.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QListWidget>
+
+#include "basic/dates.h"
+#include "basic/platformerror.h"
+#include "calculator/vatrates.h"
+#include "controls/grid/gridex.h"
+#include "controls/platform/bitmapresources.h"
+#include "controls/platform/keyboard.h"
+#include "controls/platform/messagebox.h"
+#include "exchange/droptarget.h"
+#include "interest/interes.h"
+
+namespace {
+
+// The caption: this title line, then the year.
+constexpr const char* kTitleLine = "Zentabo - Tarvik - Calculadora ";
+
+}  // namespace
+
+TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    BuildLayout();
+    engine_ = std::make_unique<TTapeEngine>(*paper_);
+    WireEvents();
+    FormCreate();
+}
+
+TCalculadora::~TCalculadora() {
+    FormDestroy();
+}
+
+// In order: the window's look, the drop target, the options' start values,
+// the caption, the rate list, then the settings and tape file.
+void TCalculadora::FormCreate() {
+    // A window of its own on the task bar, with only a close box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(IconFromBitmapResource("CalculadoraBis", 2));
+
+    dropTarget_ = new TDropTarget(this);
+    dropTarget_->AddLines = [this](const TArrayCadena& lines) { AddLinesToTape(lines); };
+    dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
+                                      uint8_t kind) { return ShowMessageBox(this, text, caption, kind); };
+    dropTarget_->ReportError = [this](const std::exception& error) {
+        ShowMessageBox(this, error.what(), QApplication::applicationName().toStdString());
+    };
+    dropTarget_->Register(this);
+
+    engine_->SetDecimals(2);
+    engine_->SetRoundTotals(true);
+    engine_->SetRoundCalculations(true);
+    engine_->SetRoundAll(false);
+    engine_->SetConvertOnCopy(false);
+
+    setWindowTitle(QString::fromUtf8(kTitleLine) +
+                   QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
+
+    llistaIvas_->clear();
+    for (const TVatItem& item : kVatItems) llistaIvas_->addItem(QString::fromUtf8(item.text));
+
+    // A file that cannot be read leaves the first-run values; the window
+    // still opens.
+    try {
+        ReadSettings();
+    } catch (const PlatformError& error) {
+        ShowMessageBox(this, error.what(), QApplication::applicationName().toStdString());
+    }
+}
+
+// Keys still waiting must not reach a window that is going away.
+void TCalculadora::FormClose() {
+    DiscardKeyboardMessages();
+}
+
+// The interest window goes with its owner.
+void TCalculadora::closeEvent(QCloseEvent* event) {
+    FormClose();
+    if (interes_ != nullptr) interes_->hide();
+    QWidget::closeEvent(event);
+}
+
+// The drop target goes first, then the settings and tape file is written. A
+// failure to write is shown; the old file then stays as it was.
+void TCalculadora::FormDestroy() {
+    if (dropTarget_ != nullptr) dropTarget_->Revoke();
+    if (settingsWritten_) return;
+    settingsWritten_ = true;
+    try {
+        WriteSettings();
+    } catch (const PlatformError& error) {
+        ShowMessageBox(nullptr, error.what(), QApplication::applicationName().toStdString());
+    }
+}
+
+void TCalculadora::FocusTape() {
+    if (paper_->isVisible()) paper_->setFocus(Qt::OtherFocusReason);
+}

@@ -1,0 +1,322 @@
+// TCalculadora: the controls of the window, their places, looks and captions.
+//
+//   +-- PanelPaper (167) ------+-- PanelTeclat (145) --+
+//   | [cSubtotal       ] [X]   | [ CNumero           ] |   5
+//   |                          | PanelNumeros: keypad  |  35
+//   | Paper: the tape          |                       |
+//   |                          | PanelEspecial: tax    | 175
+//   |                          | and margin keys       |
+//   +--------------------------+                       |
+//   | PanelBotons: tool buttons| [Càlcul Interès ...]  | 318
+//   +--------------------------+-----------------------+ 350
+
+#include <QAction>
+#include <QActionGroup>
+#include <QListWidget>
+#include <QMenu>
+
+#include "calculator/calculadora.h"
+#include "controls/button/botopetit.h"
+#include "controls/combo/comboex.h"
+#include "controls/grid/gridex.h"
+#include "controls/panel/panelex.h"
+#include "controls/platform/fonts.h"
+
+namespace {
+
+constexpr int kClientWidth = 312;
+constexpr int kClientHeight = 350;
+constexpr int kKeypadSideWidth = 145;
+constexpr int kPaperSideWidth = kClientWidth - kKeypadSideWidth;
+constexpr int kPaperTop = 41;
+constexpr int kPaperHeight = 254;
+constexpr int kToolPanelHeight = 55;
+
+constexpr TColor kKeypadColour = RGBColor(204, 205, 180);
+constexpr TColor kSubtotalColour = RGBColor(255, 255, 128);
+constexpr TColor kSpecialColour = RGBColor(212, 208, 200);
+constexpr TColor kOperatorGradient = RGBColor(190, 205, 235);
+
+TPanelEx* Panel(QWidget* parent, const char* name, QRect place) {
+    auto* panel = new TPanelEx(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(place);
+    return panel;
+}
+
+// A panel that shows a number at its right, with a right margin of 10.
+void MakeNumberDisplay(TPanelEx* display, TColor background, int points) {
+    display->SetColor(background);
+    display->SetBevelOuter(bvLowered);
+    display->SetAlignment(Qt::AlignRight);
+    display->SetLayout(tlCenter);
+    display->SetMargeDrt(10);
+    display->SetFontColor(clBlue);
+    display->setFont(FormFont("MS Sans Serif", points, true));
+}
+
+// Digits, comma and sign: lime with blue bold text.
+void MakeEntryKey(TPanelEx* key) {
+    key->SetColor(clLime);
+    key->SetFontColor(clBlue);
+    key->setFont(FormFont("MS Sans Serif", 10, true));
+}
+
+// Operators: blue text on a gradient.
+void MakeOperatorKey(TPanelEx* key) {
+    key->SetSn_Gradient(true);
+    key->SetColor(clWhite);
+    key->SetColorGradient(kOperatorGradient);
+    key->SetEstilGradient(fxVertical);
+    key->SetFontColor(clBlue);
+    key->setFont(FormFont("MS Sans Serif", 10, true));
+}
+
+// The hint of a control, shown as its tooltip.
+void SetHint(QWidget* control, const char* hint) {
+    control->setToolTip(QString::fromUtf8(hint));
+}
+
+}  // namespace
+
+void TCalculadora::BuildLayout() {
+    setObjectName(QStringLiteral("Calculadora"));
+    setFont(FormFont());
+    setFixedSize(kClientWidth, kClientHeight);
+
+    TPanelEx* whole = Panel(this, "PanelCalculadora", rect());
+    whole->SetBevelOuter(bvNone);
+    BuildPaperSide(Panel(whole, "PanelPaper", QRect(0, 0, kPaperSideWidth, kClientHeight)));
+    BuildKeypadSide(
+        Panel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight)));
+    BuildMenu();
+}
+
+TPanelEx* TCalculadora::Key(QWidget* parent, const char* name, QRect place,
+                            const std::string& caption) {
+    TPanelEx* key = Panel(parent, name, place);
+    key->SetCaption(caption);
+    key->SetLayout(tlCenter);
+    key->SetEfectes(true);
+    return key;
+}
+
+void TCalculadora::BuildKeypadSide(QWidget* side) {
+    cNumero_ = Panel(side, "CNumero", QRect(5, 5, 136, 26));
+    MakeNumberDisplay(cNumero_, clWhite, 11);
+    cNumero_->SetEditable(true);
+
+    auto* keypad = Panel(side, "PanelNumeros", QRect(5, 35, 136, 136));
+    keypad->SetColor(kKeypadColour);
+    BuildKeypad(keypad);
+
+    auto* special = Panel(side, "PanelEspecial", QRect(5, 175, 136, 141));
+    special->SetColor(kSpecialColour);
+    BuildSpecialKeys(special);
+
+    auto* interestPanel = Panel(side, "PanelEx1", QRect(5, 318, 136, 27));
+    botoInteres_ = new TBotoPetit(interestPanel);
+    botoInteres_->setObjectName(QStringLiteral("BotoInteres"));
+    botoInteres_->setGeometry(5, 3, 126, 20);
+    botoInteres_->SetCaption("Càlcul Interès Bancari");
+    botoInteres_->SetHint("Comparar dos préstecs bancaris");
+    botoInteres_->SetFontColor(clNavy);
+    botoInteres_->setFocusPolicy(Qt::NoFocus);
+}
+
+// Keys 26 by 26 on a 25-pixel pitch.
+void TCalculadora::BuildKeypad(TPanelEx* keypad) {
+    const auto at = [](int column, int row, int columns = 1, int rows = 1) {
+        return QRect(5 + 25 * column, 5 + 25 * row, 26 + 25 * (columns - 1),
+                     26 + 25 * (rows - 1));
+    };
+    teclaBorrar_ = Key(keypad, "TeclaBorrar", at(0, 0, 2), "C");
+    teclaBorrar_->SetColor(clYellow);
+    teclaBorrar_->setFont(FormFont("MS Sans Serif", 10, true));
+    teclaDarrera_ = Key(keypad, "TeclaDarrera", at(2, 0, 3), "<");
+    teclaDarrera_->setFont(FormFont("MS Sans Serif", 10, true));
+
+    static constexpr std::array<QPoint, 10> kDigitPlaces = {
+        {{0, 4}, {0, 3}, {1, 3}, {2, 3}, {0, 2}, {1, 2}, {2, 2}, {0, 1}, {1, 1}, {2, 1}}};
+    for (int digit = 0; digit < 10; ++digit) {
+        const QPoint place = kDigitPlaces[static_cast<size_t>(digit)];
+        const std::string name = "Tecla" + std::to_string(digit);
+        TPanelEx* key = Key(keypad, name.c_str(), at(place.x(), place.y()),
+                            std::to_string(digit));
+        MakeEntryKey(key);
+        digitKeys_[static_cast<size_t>(digit)] = key;
+    }
+    teclaPunt_ = Key(keypad, "TeclaPunt", at(1, 4), ",");
+    teclaSigne_ = Key(keypad, "TeclaSigne", at(2, 4), "+/-");
+    MakeEntryKey(teclaPunt_);
+    MakeEntryKey(teclaSigne_);
+    teclaSigne_->setFont(FormFont("MS Sans Serif", 8, true));
+
+    teclaDividir_ = Key(keypad, "TeclaDividir", at(3, 1), "/");
+    teclaPercent_ = Key(keypad, "TeclaPercent", at(4, 1, 1, 2), "%");
+    teclaMultiplicar_ = Key(keypad, "TeclaMultiplicar", at(3, 2), "x");
+    teclaMenys_ = Key(keypad, "TeclaMenys", at(3, 3), "_");
+    teclaIgual_ = Key(keypad, "TeclaIgual", at(4, 3), "=");
+    teclaMes_ = Key(keypad, "TeclaMes", at(3, 4), "+");
+    teclaIntro_ = Key(keypad, "TeclaIntro", at(4, 4), "<<");
+    for (TPanelEx* key : {teclaDividir_, teclaPercent_, teclaMultiplicar_, teclaMenys_,
+                          teclaIgual_, teclaMes_, teclaIntro_})
+        MakeOperatorKey(key);
+}
+
+// Two columns of keys: the tax keys, the margin type, the margin field and
+// the margin keys. The rate list opens over the top left corner.
+void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
+    const auto left = [](int top, int height = 22) { return QRect(5, top, 62, height); };
+    const auto right = [](int top) { return QRect(69, top, 62, 22); };
+    teclaQuinIva_ = Key(panel, "TeclaQuinIva", left(5), "% Iva");
+    teclaQuinIva_->SetColor(clWhite);
+    teclaQuinIva_->SetBevelOuter(bvLowered);
+    SetHint(teclaQuinIva_, "Percentatge d'IVA a aplicar amb els Botons IVA");
+    teclaMesIva_ = Key(panel, "TeclaMesIva", right(5), "+ Iva");
+    SetHint(teclaMesIva_, "Calcula el Valor més IVA [i]");
+    teclaMenysIva_ = Key(panel, "TeclaMenysIva", left(30), "Base Imp");
+    SetHint(teclaMenysIva_, "Calcula la Base Imposable [B]");
+    teclaPerIva_ = Key(panel, "TeclaPerIva", right(30), "Quota Iva");
+    SetHint(teclaPerIva_, "Calcula la Quota d'IVA [Q]");
+
+    cTipusMarge_ = new TComboEx(panel);
+    cTipusMarge_->setObjectName(QStringLiteral("CTipusMarge"));
+    cTipusMarge_->setGeometry(5, 59, 126, 22);
+    cTipusMarge_->addItems({QStringLiteral("Marge S/PVP"), QStringLiteral("Marge S/Cost"),
+                            QStringLiteral("Descompte")});
+    cTipusMarge_->setCurrentIndex(0);
+    cTipusMarge_->setFocusPolicy(Qt::ClickFocus);
+
+    teclaQuinMarge_ = Key(panel, "TeclaQuinMarge", left(87, 47), "0%");
+    teclaQuinMarge_->SetColor(clWhite);
+    teclaQuinMarge_->SetBevelOuter(bvLowered);
+    teclaQuinMarge_->SetEfectes(false);
+    teclaQuinMarge_->SetFontColor(clNavy);
+    teclaQuinMarge_->setFont(FormFont("MS Sans Serif", 10, true));
+    teclaQuinMarge_->SetEditable(true);
+    SetHint(teclaQuinMarge_, "Estableix % de Marge");
+    teclaMesMarge_ = Key(panel, "TeclaMesMarge", right(87), "+ Marge");
+    SetHint(teclaMesMarge_, "Calcula el Preu Final Afegint el Marge [M]");
+    teclaMenysMarge_ = Key(panel, "TeclaMenysMarge", right(112), "- Marge");
+    SetHint(teclaMenysMarge_, "Calcula el Preu Descomptant el Marge (Preu de Cost) [N]");
+
+    for (TPanelEx* key : {teclaMesIva_, teclaMenysIva_, teclaPerIva_, teclaMesMarge_,
+                          teclaMenysMarge_}) {
+        MakeOperatorKey(key);
+        key->setFont(FormFont("MS Sans Serif", 8, true));
+    }
+
+    llistaIvas_ = new QListWidget(panel);
+    llistaIvas_->setObjectName(QStringLiteral("LlistaIvas"));
+    llistaIvas_->setGeometry(0, 0, 80, 97);
+    llistaIvas_->hide();
+}
+
+void TCalculadora::BuildPaperSide(QWidget* side) {
+    cSubtotal_ = Panel(side, "cSubtotal", QRect(5, 6, 116, 25));
+    MakeNumberDisplay(cSubtotal_, kSubtotalColour, 10);
+
+    botoSortir_ = ToolButton(side, "BotoSortir", QPoint(140, 7));
+    botoSortir_->SetResBitmap("SORTIR");
+    botoSortir_->SetHint("Sortir Entregant Valor [F10]");
+
+    paper_ = new TGridEx(side);
+    paper_->setObjectName(QStringLiteral("Paper"));
+    paper_->setGeometry(0, kPaperTop, kPaperSideWidth, kPaperHeight);
+
+    auto* buttons = Panel(side, "PanelBotons",
+                          QRect(0, kClientHeight - kToolPanelHeight, kPaperSideWidth,
+                                kToolPanelHeight));
+    BuildToolButtons(buttons);
+}
+
+TBotoPetit* TCalculadora::ToolButton(QWidget* parent, const char* name, QPoint place) {
+    auto* button = new TBotoPetit(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(place.x(), place.y(), 24, 24);
+    button->SetNumGlyphs(2);
+    // The focus stays on the tape: the space bar is the total key there.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+void TCalculadora::BuildToolButtons(TPanelEx* panel) {
+    struct TTool {
+        TBotoPetit* TCalculadora::*field;
+        const char* name;
+        QPoint place;
+        const char* bitmap;  // nullptr: a caption instead of a glyph
+        const char* letter;
+        const char* hint;
+    };
+    static const TTool kTools[] = {
+        {&TCalculadora::botoNetejar_, "BotoNetejar", {5, 2}, "NETEJAR", "",
+         "Esborrar Paper [F8]"},
+        {&TCalculadora::botoInsertar_, "BotoInsertar", {30, 2}, "INSERIRLINIA", "",
+         "Obrir espai a la posició marcada per insertar un valor [Ins]"},
+        {&TCalculadora::botoEsborrarLinia_, "BotoEsborrarLinia", {55, 2}, "ESBORRARLINIA", "",
+         "Esborrar Linia Marcada [Supr]"},
+        {&TCalculadora::botoLLigar_, "BotoLLigar", {80, 2}, "ABAIX", "",
+         "Copiar i Lligar Valor al Final  [F7]"},
+        {&TCalculadora::botoPts_, "BotoPts", {116, 1}, nullptr, "Pt",
+         "Converteix a Pessetes [P]"},
+        {&TCalculadora::botoEuros_, "BotoEuros", {141, 1}, nullptr, "€",
+         "Converteix a EUROS [E]"},
+        {&TCalculadora::botoCopiarResultat_, "BotoCopiarResultat", {5, 27}, "COPIAR", "R",
+         "Copiar Resultat [Control+R]"},
+        {&TCalculadora::botoCopiarValors_, "BotoCopiarValors", {30, 27}, "COPIAR", "N",
+         "Copiar Valors Numèrics [Control+N]"},
+        {&TCalculadora::botoCopiarPaper_, "BotoCopiarPaper", {55, 27}, "COPIAR", "P",
+         "Copiar Paper [Control+P]"},
+        {&TCalculadora::botoEnganxar_, "BotoEnganxar", {80, 27}, "ENGANXAR", "",
+         "Esborrar Paper i Enganxar [Control+E]"},
+        {&TCalculadora::botoEnganxarMes_, "BotoEnganxarMes", {105, 27}, "ENGANXAR", "+",
+         "Enganxar al Final [Control+V]"},
+        {&TCalculadora::botoPropietats_, "BotoPropietats", {140, 27}, "UTILITATS", "",
+         "Propietats"},
+    };
+    for (const TTool& tool : kTools) {
+        TBotoPetit* button = ToolButton(panel, tool.name, tool.place);
+        if (tool.bitmap != nullptr) {
+            button->SetResBitmap(tool.bitmap);
+            // The letter sits on the glyph's lower right quarter.
+            button->SetMergeTxt(tool.letter);
+            button->SetMergeTxtX(9);
+            button->SetMergeTxtY(5);
+            button->setFont(FormFont("Arial", 7, true));
+            button->SetFontColor(clMaroon);
+        } else {
+            button->SetCaption(tool.letter);
+            button->setFont(FormFont("MS Sans Serif", 10, true));
+            button->SetFontColor(clNavy);
+        }
+        button->SetHint(tool.hint);
+        this->*tool.field = button;
+    }
+}
+
+void TCalculadora::BuildMenu() {
+    menuPropietats_ = new QMenu(this);
+    menuPropietats_->setObjectName(QStringLiteral("MenuPropietats"));
+    static constexpr const char* kDecimalCaptions[] = {
+        "&0 Decimals", "&1 Decimal",  "&2 Decimals", "&3 Decimals",
+        "&4 Decimals", "&5 Decimals", "&6 Decimals"};
+    for (int tag = 0; tag <= 6; ++tag) {
+        QAction* item = menuPropietats_->addAction(QString::fromUtf8(kDecimalCaptions[tag]));
+        item->setObjectName(QStringLiteral("Menu%1Decimals").arg(tag));
+        item->setData(tag);
+    }
+    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia1"));
+    const auto toggle = [this](const char* name, const char* caption) {
+        QAction* item = menuPropietats_->addAction(QString::fromUtf8(caption));
+        item->setObjectName(QString::fromLatin1(name));
+        item->setCheckable(true);
+        return item;
+    };
+    menuArrodonirTotals_ = toggle("MenuArrodonirTotals", "Arrodonir Totals");
+    menuArrodonirCalculs_ = toggle("MenuArrodonirCalculs", "&Arrodonir decimals a càlculs interns");
+    menuArrodonirTot_ = toggle("MenuArrodonirTot", "Arrodonir tots els números");
+    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia2"));
+    menuConvertir_ = toggle("MenuConvertir", "Coma Decimal a l'Exportar/Copiar");
+}

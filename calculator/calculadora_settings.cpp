@@ -1,0 +1,155 @@
+// TCalculadora: the settings and tape file, Tarvik/Brimsum.Ini in the
+// per-user configuration folder. Numbered 8-bit lines ended by CR LF:
+//
+//   1, 2   left and top edge of the window (a left edge below 1: centred)
+//   3      tax-rate index          4   margin percentage
+//   5      margin-type index       6   decimals
+//   7      round totals (1 or 0)   8   round every number
+//   9      round calculations      10  decimal point in copies
+//   11     current tape row        12 to 20 empty
+//   21...  tape rows 0, 1, 2 ... as tab-separated value, operator and link
+//
+// Any content loads: a line that is no number leaves its setting at its
+// start value.
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QScreen>
+#include <cmath>
+#include <optional>
+
+#include "basic/environment.h"
+#include "basic/numbertext.h"
+#include "basic/platformerror.h"
+#include "basic/stringlists.h"
+#include "calculator/calculadora.h"
+#include "controls/combo/comboex.h"
+#include "controls/grid/gridex.h"
+
+namespace {
+
+enum TSettingsLine : int {
+    kLeftLine = 1,
+    kTopLine,
+    kVatIndexLine,
+    kMarginLine,
+    kMarginTypeLine,
+    kDecimalsLine,
+    kRoundTotalsLine,
+    kRoundAllLine,
+    kRoundCalculationsLine,
+    kConvertOnCopyLine,
+    kCurrentRowLine,
+    kFirstTapeLine = 21,
+};
+
+constexpr int32_t kMaxDecimals = 6;
+
+// The number of an option line; nothing for an empty or unreadable line or a
+// negative number, which leave the option at its start value. A line reading
+// exactly 0 is 0, so an option turned off stays off.
+std::optional<int32_t> OptionNumber(const std::string& line) {
+    const int32_t number = TextToInt(line);
+    if (number < 0 || (number == 0 && line != "0")) return std::nullopt;
+    return number;
+}
+
+// Stored as 1 (true) or 0; any number above 1 reads as false.
+std::optional<bool> OptionFlag(const std::string& line) {
+    const std::optional<int32_t> number = OptionNumber(line);
+    if (!number) return std::nullopt;
+    return *number == 1;
+}
+
+// A number that cannot be read (a lone comma) or is not finite reads as 0.
+double SafeNumber(const std::string& line) {
+    try {
+        const double number = TextToFloat(line);
+        return std::isfinite(number) ? number : 0;
+    } catch (const PlatformError&) {
+        return 0;
+    }
+}
+
+std::string FlagText(bool on) {
+    return on ? "1" : "0";
+}
+
+}  // namespace
+
+std::string TCalculadora::SettingsFileName(bool createFolder) {
+    const std::string folder = ShellFolder("AppData") + "/Tarvik/";
+    if (createFolder && !QDir().mkpath(QString::fromStdString(folder)))
+        throw PlatformError("Unable to create directory " + folder);
+    return folder + "Brimsum.Ini";
+}
+
+void TCalculadora::ReadSettings() {
+    const std::string fileName = SettingsFileName(true);
+    TArrayCadena lines;
+    if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
+
+    // The tape grows to its length at once rather than row by row.
+    const int32_t tapeRows = lines.Count() - kFirstTapeLine + 1;
+    if (tapeRows > paper_->RowCount()) paper_->SetRowCount(tapeRows);
+    for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
+        paper_->PosarTextFila(line - kFirstTapeLine, lines.ItemAt(line));
+    PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
+    SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
+    SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
+    cTipusMarge_->setCurrentIndex(TextToInt(lines.ItemAt(kMarginTypeLine)));
+    ReadOptions(lines);
+
+    const int32_t row = TextToInt(lines.ItemAt(kCurrentRowLine));
+    if (row > 0 && row <= paper_->FilesUsades() && row < paper_->RowCount())
+        paper_->PosarFilaActual(row);
+    engine_->SetDecimals(engine_->Decimals());
+    engine_->Refresh();
+}
+
+void TCalculadora::ReadOptions(const TArrayCadena& lines) {
+    if (const auto decimals = OptionNumber(lines.ItemAt(kDecimalsLine));
+        decimals && *decimals <= kMaxDecimals)
+        engine_->SetDecimals(*decimals);
+    if (const auto on = OptionFlag(lines.ItemAt(kRoundTotalsLine))) engine_->SetRoundTotals(*on);
+    if (const auto on = OptionFlag(lines.ItemAt(kRoundAllLine))) engine_->SetRoundAll(*on);
+    if (const auto on = OptionFlag(lines.ItemAt(kRoundCalculationsLine)))
+        engine_->SetRoundCalculations(*on);
+    if (const auto on = OptionFlag(lines.ItemAt(kConvertOnCopyLine)))
+        engine_->SetConvertOnCopy(*on);
+}
+
+// A stored left edge of 1 or more keeps the window where it was, as long as
+// that place is still on a screen; otherwise the window opens centred.
+void TCalculadora::PlaceWindow(int32_t left, int32_t top) {
+    if (left >= 1 && QGuiApplication::screenAt(QPoint(left + 20, top + 20)) != nullptr) {
+        move(left, top);
+        return;
+    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect place(QPoint(), frameGeometry().size());
+        place.moveCenter(screen->availableGeometry().center());
+        move(place.topLeft());
+    }
+}
+
+void TCalculadora::WriteSettings() const {
+    TArrayCadena lines;
+    lines.SetItemAt(kLeftLine, IntToText(pos().x()));
+    lines.SetItemAt(kTopLine, IntToText(pos().y()));
+    lines.SetItemAt(kVatIndexLine, IntToText(llistaIvas_->currentRow()));
+    lines.SetItemAt(kMarginLine, FloatToPlainText(marginPercent_));
+    lines.SetItemAt(kMarginTypeLine, IntToText(cTipusMarge_->currentIndex()));
+    lines.SetItemAt(kDecimalsLine, IntToText(engine_->Decimals()));
+    lines.SetItemAt(kRoundTotalsLine, FlagText(engine_->RoundTotals()));
+    lines.SetItemAt(kRoundAllLine, FlagText(engine_->RoundAll()));
+    lines.SetItemAt(kRoundCalculationsLine, FlagText(engine_->RoundCalculations()));
+    lines.SetItemAt(kConvertOnCopyLine, FlagText(engine_->ConvertOnCopy()));
+    lines.SetItemAt(kCurrentRowLine, IntToText(paper_->FilaActual()));
+    const int32_t used = paper_->FilesUsades();
+    for (int32_t row = 0; row < used; ++row)
+        lines.SetItemAt(row + kFirstTapeLine, paper_->TextFila(row));
+    // The folder is made again if it went away while the program ran.
+    lines.SaveToFile(SettingsFileName(true));
+}

@@ -1,0 +1,169 @@
+// The settings and tape file: what is written, what comes back, and files of
+// any content.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QScreen>
+
+#include "controls/combo/comboex.h"
+#include "controls/panel/panelex.h"
+#include "tests/calculator/calculadorafixture.h"
+
+namespace {
+
+using SettingsTest = CalculadoraWindow;
+
+// Lines 1 to 11 of a file, then a tape.
+std::string FileOf(const std::vector<std::string>& options, const std::string& tape = "") {
+    std::string text;
+    for (const std::string& line : options) text += line + "\r\n";
+    if (tape.empty()) return text;
+    for (size_t line = options.size() + 1; line <= 20; ++line) text += "\r\n";
+    return text + tape;
+}
+
+TEST_F(SettingsTest, AFirstRunWritesElevenLinesOfStartValues) {
+    Close();
+    const std::vector<std::string> lines = FileLines();
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[2], "0");   // rate index
+    EXPECT_EQ(lines[3], "0");   // margin
+    EXPECT_EQ(lines[4], "0");   // margin type
+    EXPECT_EQ(lines[5], "2");   // decimals
+    EXPECT_EQ(lines[6], "1");   // round totals
+    EXPECT_EQ(lines[7], "0");   // round every number
+    EXPECT_EQ(lines[8], "1");   // round calculations
+    EXPECT_EQ(lines[9], "0");   // decimal point in copies
+    EXPECT_EQ(lines[10], "0");  // current row
+}
+
+TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
+    window->MenuDecimalsClick(4);
+    window->MenuArrodonirTotClick();
+    window->MenuConvertirClick();
+    window->SetVatIndex(6);
+    window->SetMargin(12.5);
+    window->SetMarginType(2);
+    Reopen();
+    const std::vector<std::string> lines = FileLines();
+    EXPECT_EQ(lines[3], "12.5");
+    EXPECT_EQ(lines[5], "4");
+    EXPECT_EQ(lines[7], "1");
+    TTapeEngine& engine = window->Engine();
+    EXPECT_EQ(engine.Decimals(), 4);
+    EXPECT_TRUE(engine.RoundAll());
+    EXPECT_TRUE(engine.ConvertOnCopy());
+    EXPECT_EQ(window->VatIndex(), 6);
+    EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "20% (16%+4%)Iva");
+    EXPECT_EQ(window->MarginPercent(), 12.5);
+    EXPECT_EQ(Find<TPanelEx>("TeclaQuinMarge")->Caption(), "12.5%");
+    EXPECT_EQ(window->MarginType(), 2);
+    // The type comes back in the combo box alone: the keys keep their captions.
+    EXPECT_EQ(Find<TPanelEx>("TeclaMesMarge")->Caption(), "+ Marge");
+}
+
+// An option turned off, or 0 decimals, stays so after a restart.
+TEST_F(SettingsTest, OptionsTurnedOffStayOff) {
+    window->MenuDecimalsClick(0);
+    window->MenuArrodonirTotalsClick();
+    window->MenuArrodonirCalculsClick();
+    Reopen();
+    TTapeEngine& engine = window->Engine();
+    EXPECT_EQ(engine.Decimals(), 0);
+    EXPECT_FALSE(engine.RoundTotals());
+    EXPECT_FALSE(engine.RoundCalculations());
+}
+
+TEST_F(SettingsTest, UnreadableOptionLinesKeepTheStartValues) {
+    Close();
+    WriteFile(FileOf({"", "", "", "", "", "9", "x", "", "-1", "2", ""}));
+    Open();
+    TTapeEngine& engine = window->Engine();
+    EXPECT_EQ(engine.Decimals(), 2);  // 9 decimals is out of range
+    EXPECT_TRUE(engine.RoundTotals());
+    EXPECT_FALSE(engine.RoundAll());
+    EXPECT_TRUE(engine.RoundCalculations());
+    EXPECT_FALSE(engine.ConvertOnCopy());  // more than 1 is false
+}
+
+TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
+    Close();
+    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "2"},
+                     "10\t+\r\n5,5\t=\r\n15.5\r\n"));
+    Open();
+    EXPECT_EQ(Tape(), "10 + | 5,5 = | 15.5");
+    EXPECT_EQ(CurrentRow(), 2);
+    EXPECT_EQ(Subtotal(), "15,50");
+}
+
+TEST_F(SettingsTest, AStoredRowBeyondTheTapeIsIgnored) {
+    Close();
+    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "40"}, "10\t+\r\n"));
+    Open();
+    EXPECT_EQ(CurrentRow(), 0);
+}
+
+TEST_F(SettingsTest, AWindowAtLeftEdgeZeroOpensCentred) {
+    Close();
+    WriteFile(FileOf({"0", "0"}));
+    Open();
+    const QRect screen = window->screen()->availableGeometry();
+    EXPECT_NEAR(window->frameGeometry().center().x(), screen.center().x(), 2);
+    window->move(40, 30);
+    Reopen();
+    EXPECT_EQ(window->pos(), QPoint(40, 30));
+}
+
+TEST_F(SettingsTest, OutOfRangeRateIndexShowsTheRateThenUsed) {
+    Close();
+    WriteFile(FileOf({"", "", "12"}));
+    Open();
+    EXPECT_EQ(window->VatRate(), 0);
+    EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "0%Iva");
+}
+
+// Whatever the file holds, the window opens.
+TEST_F(SettingsTest, AnyFileContentLoads) {
+    const std::string nul(1, '\0');
+    const std::string cases[] = {
+        std::string("\xff\xfe\x00\x01", 4) + "\r\n" + nul + nul + "\r\n",
+        FileOf({"99999999999999999999", "-99999999999", "2147483648", "1e308", "-5", "1000"},
+               "1e308\tx\t7\r\n,\t=\t-3\r\n"),
+        FileOf({",", ",", ",", ","}, std::string(3'000'000, '7') + "\t+\r\n"),
+        FileOf({"\t\t\t", "\x80\x81"}, "\x01\x02\x03\t\x04\r\n" + nul + "5\r\n"),
+    };
+    for (const std::string& content : cases) {
+        Close();
+        WriteFile(content);
+        Open();
+        EXPECT_TRUE(window->isVisible());
+        Type("1+");
+    }
+    EXPECT_TRUE(boxes.requests.empty());
+}
+
+TEST_F(SettingsTest, AMillionLinesLoad) {
+    Close();
+    std::string tape;
+    tape.reserve(4'000'000);
+    for (int line = 0; line < 1'000'000; ++line) tape += "1\t+\r\n";
+    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "5"}, tape));
+    Open();
+    EXPECT_EQ(window->Paper().FilesUsades(), 1'000'000);
+    EXPECT_EQ(CurrentRow(), 5);
+    EXPECT_EQ(Subtotal(), "5,00");
+}
+
+// A file that cannot be written is reported; the window still closes.
+TEST_F(SettingsTest, AFailedWriteIsReported) {
+    Type("12+5=");
+    QFile::remove(QString::fromStdString(FileName()));
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(FileName())));
+    Close();
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(FileName())).isDir());
+    ASSERT_EQ(boxes.requests.size(), 1u);
+    QDir(QString::fromStdString(FileName())).removeRecursively();
+}
+
+}  // namespace
