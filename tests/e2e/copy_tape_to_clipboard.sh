@@ -12,7 +12,7 @@ start_session
 start_program "$program"
 # 12,5 x 3 - 0,25 =
 press 1 2 comma 5 KP_Multiply 3 minus 0 comma 2 5 equal ctrl+p
-printf '12,5\tx\t\r\n3\t-\t\r\n0,25\t=\t\r\n37,25\t\t\r\n' >"$WORK/expected"
+printf '12,5\tx\r\n3\t-\r\n0,25\t=\r\n37,25\t\r\n' >"$WORK/expected"
 expect_clipboard "$WORK/expected"
 press Escape
 wait_for_exit

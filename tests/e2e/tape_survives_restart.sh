@@ -16,13 +16,14 @@ wait_for_exit
 [ -f "$ini" ] || fail "no settings file was written at $ini"
 
 # Options on lines 1 to 11, lines 12 to 20 empty, one tape row per line from
-# line 21 on: value, operator and link separated by tabs. Every line ends in
-# CR LF and nothing follows the last row.
+# line 21 on: value and operator separated by a tab (a third cell, the link,
+# appears only once some row has been linked). Every line ends in CR LF and
+# nothing follows the last row.
 lines=$(wc -l <"$ini")
 [ "$lines" -eq 23 ] || fail "the settings file has $lines lines instead of 23"
 [ "$(grep -c $'\r$' "$ini")" -eq 23 ] || fail "not every line of the settings file ends in CR LF"
 sed -n '12,20p' "$ini" | grep -qv $'^\r$' && fail "lines 12 to 20 of the settings file are not empty"
-printf '12\t+\t\r\n5\t=\t\r\n17\t\t\r\n' >"$WORK/rows"
+printf '12\t+\r\n5\t=\r\n17\t\r\n' >"$WORK/rows"
 sed -n '21,23p' "$ini" >"$WORK/rows.found"
 expect_same "$WORK/rows" "$WORK/rows.found" "lines 21 to 23 do not hold the three tape rows"
 cp "$ini" "$WORK/first.ini"
@@ -31,7 +32,7 @@ cp "$ini" "$WORK/first.ini"
 # with decimal commas, and closing again writes them back as they were.
 start_program "$program"
 press ctrl+p
-printf '12\t+\t\r\n5\t=\t\r\n17\t\t\r\n' >"$WORK/copied"
+printf '12\t+\r\n5\t=\r\n17\t\r\n' >"$WORK/copied"
 expect_clipboard "$WORK/copied"
 press Escape
 wait_for_exit
