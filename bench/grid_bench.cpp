@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/qtbenchmain.h"
 #include "controls/grid/gridex.h"
 
 namespace {
@@ -48,6 +49,7 @@ std::unique_ptr<TGridEx> filledTape;
 TGridEx& FilledTape() {
     if (!filledTape) {
         filledTape = TapeGrid();
+        AtBenchmarkEnd([] { filledTape.reset(); });
         Fill(*filledTape);
     }
     return *filledTape;
@@ -140,13 +142,3 @@ void BM_EsborrarFilaTop(benchmark::State& state) {
 BENCHMARK(BM_EsborrarFilaTop)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    filledTape.reset();
-    return 0;
-}

@@ -3,9 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
-#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
@@ -47,15 +45,3 @@ void BM_OpenWindow(benchmark::State& state) {
 BENCHMARK(BM_OpenWindow)->Arg(0)->Arg(kRows)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A settings folder of its own, so that no user's tape is touched.
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

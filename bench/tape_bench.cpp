@@ -4,8 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-#include <QLocale>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -104,13 +102,3 @@ BENCHMARK(BM_StrtodBaseline)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillis
 }  // namespace
 
 // The tape is a widget: the benchmarks need an application, on no screen.
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::Catalan, QLocale::Spain));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

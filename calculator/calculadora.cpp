@@ -31,7 +31,11 @@ TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
     FormCreate();
 }
 
+// The window stops hearing the application's focus moves and keys before Qt
+// takes its controls down.
 TCalculadora::~TCalculadora() {
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    qApp->removeEventFilter(this);
     FormDestroy();
 }
 

@@ -16,6 +16,8 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QScreen>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <optional>
 
@@ -123,7 +125,12 @@ void TCalculadora::ReadOptions(const TArrayCadena& lines) {
 // A stored left edge of 1 or more keeps the window where it was, as long as
 // that place is still on a screen; otherwise the window opens centred.
 void TCalculadora::PlaceWindow(int32_t left, int32_t top) {
-    if (left >= 1 && QGuiApplication::screenAt(QPoint(left + 20, top + 20)) != nullptr) {
+    // A point a little inside the window's corner must lie on a screen.
+    constexpr int32_t kInside = 20;
+    const auto inside = [](int32_t edge) {
+        return static_cast<int>(std::clamp<int64_t>(int64_t{edge} + kInside, INT_MIN, INT_MAX));
+    };
+    if (left >= 1 && QGuiApplication::screenAt(QPoint(inside(left), inside(top))) != nullptr) {
         move(left, top);
         return;
     }

@@ -175,8 +175,8 @@ public:
     void OpenRow();
     // Deletes the current row.
     void DeleteTapeRow();
-    // Converts every value but the rates between pesetas and euros, then
-    // refreshes.
+    // Converts every amount between pesetas and euros, then refreshes; rates
+    // and the numbers that multiply or divide keep theirs.
     void ConvertTape(TConversion direction);
 
     // The tape's drawing handler: colours and font of a cell.

@@ -110,7 +110,11 @@ void TTapeEngine::DeleteTapeRow() {
 void TTapeEngine::ConvertTape(TConversion direction) {
     const int32_t used = UsedRows();
     for (int32_t row = 0; row < used; ++row) {
+        // A rate, and a number that multiplies or divides, is no amount.
         if (Operator(row) == TTapeOperator::Percent) continue;
+        if (row > 0 && (Operator(row - 1) == TTapeOperator::Times ||
+                        Operator(row - 1) == TTapeOperator::Divide))
+            continue;
         const long double value = Number(row);
         WriteValue(row,
                    FloatToPlainText(direction == TConversion::ToPesetas ? value * kPesetesPerEuro

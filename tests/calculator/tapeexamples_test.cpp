@@ -111,6 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ExampleCase{"ToPesetas", "", "100 + pts", "16638.6 +", 1, "", "16.638,60"},
                     ExampleCase{"RateRowKeepsItsNumber", "", "200 + 16 % eur",
                                 "1.20202 +; 16 %; 0.19", 2, "", "1,20"},
+                    // A multiplier or divisor is no amount: it keeps its number.
+                    ExampleCase{"DivisorKeepsItsNumber", "", "116 / 2 = pts",
+                                "19300.776 /; 2 =; 9650.39", 2, "", "9.650,39"},
+                    ExampleCase{"MultiplierKeepsItsNumber", "", "10 x 3 = eur",
+                                "0.0601 x; 3 =; 0.18", 2, "", "0,18"},
                     ExampleCase{"RoundedCalculations", "", "10 / 3 x 3 =", "10 /; 3 x; 3 =; 9.99",
                                 3, "", "9,99"},
                     ExampleCase{"UnroundedCalculations",
