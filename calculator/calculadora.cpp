@@ -27,6 +27,7 @@ TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildLayout();
     engine_ = std::make_unique<TTapeEngine>(*paper_);
+    FitTapeColumns();
     WireEvents();
     FormCreate();
 }

@@ -123,6 +123,7 @@ private:
     void BuildPaperSide(QWidget* side);
     void BuildToolButtons(TPanelEx* panel);
     void BuildMenu();
+    void FitTapeColumns();
     TPanelEx* Key(QWidget* parent, const char* name, QRect place, const std::string& caption);
     TBotoPetit* ToolButton(QWidget* parent, const char* name, QPoint place);
 

@@ -14,8 +14,10 @@
 #include <QActionGroup>
 #include <QListWidget>
 #include <QMenu>
+#include <QStyle>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapecells.h"
 #include "controls/button/botopetit.h"
 #include "controls/combo/comboex.h"
 #include "controls/grid/gridex.h"
@@ -55,21 +57,32 @@ void MakeNumberDisplay(TPanelEx* display, TColor background, int points) {
     display->setFont(FormFont("MS Sans Serif", points, true));
 }
 
-// Digits, comma and sign: lime with blue bold text.
-void MakeEntryKey(TPanelEx* key) {
-    key->SetColor(clLime);
+// A key: a raised inner bevel in shades of its own colour, a vertical
+// gradient from that colour to `lower`, and the press and hover tints.
+void MakeKey(TPanelEx* key, TColor face, TColor lower, int points = 10) {
+    const QColor colour = ToQColor(face);
+    key->SetBevelOuter(bvNone);
+    key->SetBevelInner(bvRaised);
+    key->SetBevelWidth(2);
+    key->SetSelected(true);
+    key->SetColorSelected(face);
+    key->SetColorHighSelected(FromQColor(colour.lighter(135)));
+    key->SetColorShadowSelected(FromQColor(colour.darker(160)));
+    key->SetSn_Gradient(true);
+    key->SetEstilGradient(fxVertical);
+    key->SetColorGradient(lower);
     key->SetFontColor(clBlue);
-    key->setFont(FormFont("MS Sans Serif", 10, true));
+    key->setFont(FormFont("MS Sans Serif", points, true));
 }
 
-// Operators: blue text on a gradient.
-void MakeOperatorKey(TPanelEx* key) {
-    key->SetSn_Gradient(true);
-    key->SetColor(clWhite);
-    key->SetColorGradient(kOperatorGradient);
-    key->SetEstilGradient(fxVertical);
-    key->SetFontColor(clBlue);
-    key->setFont(FormFont("MS Sans Serif", 10, true));
+// Digits, comma and sign: lime with blue bold text.
+void MakeEntryKey(TPanelEx* key) {
+    MakeKey(key, clLime, RGBColor(176, 255, 176));
+}
+
+// Operators: blue text on a white to pale blue gradient.
+void MakeOperatorKey(TPanelEx* key, int points = 10) {
+    MakeKey(key, clWhite, kOperatorGradient, points);
 }
 
 // The hint of a control, shown as its tooltip.
@@ -131,10 +144,11 @@ void TCalculadora::BuildKeypad(TPanelEx* keypad) {
                      26 + 25 * (rows - 1));
     };
     teclaBorrar_ = Key(keypad, "TeclaBorrar", at(0, 0, 2), "C");
-    teclaBorrar_->SetColor(clYellow);
-    teclaBorrar_->setFont(FormFont("MS Sans Serif", 10, true));
+    MakeKey(teclaBorrar_, clYellow, RGBColor(255, 255, 200));
+    teclaBorrar_->SetFontColor(clBlack);
     teclaDarrera_ = Key(keypad, "TeclaDarrera", at(2, 0, 3), "<");
-    teclaDarrera_->setFont(FormFont("MS Sans Serif", 10, true));
+    MakeKey(teclaDarrera_, RGBColor(236, 236, 228), RGBColor(204, 204, 196));
+    teclaDarrera_->SetFontColor(clBlack);
 
     static constexpr std::array<QPoint, 10> kDigitPlaces = {
         {{0, 4}, {0, 3}, {1, 3}, {2, 3}, {0, 2}, {1, 2}, {2, 2}, {0, 1}, {1, 1}, {2, 1}}};
@@ -149,8 +163,7 @@ void TCalculadora::BuildKeypad(TPanelEx* keypad) {
     teclaPunt_ = Key(keypad, "TeclaPunt", at(1, 4), ",");
     teclaSigne_ = Key(keypad, "TeclaSigne", at(2, 4), "+/-");
     MakeEntryKey(teclaPunt_);
-    MakeEntryKey(teclaSigne_);
-    teclaSigne_->setFont(FormFont("MS Sans Serif", 8, true));
+    MakeKey(teclaSigne_, clLime, RGBColor(176, 255, 176), 8);
 
     teclaDividir_ = Key(keypad, "TeclaDividir", at(3, 1), "/");
     teclaPercent_ = Key(keypad, "TeclaPercent", at(4, 1, 1, 2), "%");
@@ -202,10 +215,8 @@ void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     SetHint(teclaMenysMarge_, "Calcula el Preu Descomptant el Marge (Preu de Cost) [N]");
 
     for (TPanelEx* key : {teclaMesIva_, teclaMenysIva_, teclaPerIva_, teclaMesMarge_,
-                          teclaMenysMarge_}) {
-        MakeOperatorKey(key);
-        key->setFont(FormFont("MS Sans Serif", 8, true));
-    }
+                          teclaMenysMarge_})
+        MakeOperatorKey(key, 8);
 
     llistaIvas_ = new QListWidget(panel);
     llistaIvas_->setObjectName(QStringLiteral("LlistaIvas"));
@@ -231,6 +242,16 @@ void TCalculadora::BuildPaperSide(QWidget* side) {
     BuildToolButtons(buttons);
 }
 
+// The operator column reaches the scroll bar, so that no white strip is left
+// between them (the value column keeps its width).
+void TCalculadora::FitTapeColumns() {
+    const int scrollBar = paper_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, paper_);
+    const int inside = paper_->width() - 2 * paper_->frameWidth() - scrollBar;
+    const int operatorWidth = inside - paper_->ColWidths(kValueColumn);
+    if (operatorWidth > paper_->ColWidths(kOperatorColumn))
+        paper_->SetColWidths(kOperatorColumn, operatorWidth);
+}
+
 TBotoPetit* TCalculadora::ToolButton(QWidget* parent, const char* name, QPoint place) {
     auto* button = new TBotoPetit(parent);
     button->setObjectName(QString::fromLatin1(name));
@@ -249,6 +270,7 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
         const char* bitmap;  // nullptr: a caption instead of a glyph
         const char* letter;
         const char* hint;
+        QPoint letterAt = {};  // on the glyph
     };
     static const TTool kTools[] = {
         {&TCalculadora::botoNetejar_, "BotoNetejar", {5, 2}, "NETEJAR", "",
@@ -263,16 +285,17 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
          "Converteix a Pessetes [P]"},
         {&TCalculadora::botoEuros_, "BotoEuros", {141, 1}, nullptr, "€",
          "Converteix a EUROS [E]"},
+        // The copy glyph leaves its top left corner free for the letter.
         {&TCalculadora::botoCopiarResultat_, "BotoCopiarResultat", {5, 27}, "COPIAR", "R",
-         "Copiar Resultat [Control+R]"},
+         "Copiar Resultat [Control+R]", {1, 0}},
         {&TCalculadora::botoCopiarValors_, "BotoCopiarValors", {30, 27}, "COPIAR", "N",
-         "Copiar Valors Numèrics [Control+N]"},
+         "Copiar Valors Numèrics [Control+N]", {1, 0}},
         {&TCalculadora::botoCopiarPaper_, "BotoCopiarPaper", {55, 27}, "COPIAR", "P",
-         "Copiar Paper [Control+P]"},
+         "Copiar Paper [Control+P]", {1, 0}},
         {&TCalculadora::botoEnganxar_, "BotoEnganxar", {80, 27}, "ENGANXAR", "",
          "Esborrar Paper i Enganxar [Control+E]"},
         {&TCalculadora::botoEnganxarMes_, "BotoEnganxarMes", {105, 27}, "ENGANXAR", "+",
-         "Enganxar al Final [Control+V]"},
+         "Enganxar al Final [Control+V]", {10, 6}},
         {&TCalculadora::botoPropietats_, "BotoPropietats", {140, 27}, "UTILITATS", "",
          "Propietats"},
     };
@@ -280,12 +303,11 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
         TBotoPetit* button = ToolButton(panel, tool.name, tool.place);
         if (tool.bitmap != nullptr) {
             button->SetResBitmap(tool.bitmap);
-            // The letter sits on the glyph's lower right quarter.
             button->SetMergeTxt(tool.letter);
-            button->SetMergeTxtX(9);
-            button->SetMergeTxtY(5);
-            button->setFont(FormFont("Arial", 7, true));
-            button->SetFontColor(clMaroon);
+            button->SetMergeTxtX(tool.letterAt.x());
+            button->SetMergeTxtY(tool.letterAt.y());
+            button->setFont(FormFont("Arial", 8, true));
+            button->SetFontColor(clBlue);
         } else {
             button->SetCaption(tool.letter);
             button->setFont(FormFont("MS Sans Serif", 10, true));

@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "controls/grid/gridex.h"
 #include "tests/calculator/calculadorafixture.h"
 
 namespace {
