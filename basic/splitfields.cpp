@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string_view>
 
 #include "basic/stringlists.h"
@@ -55,30 +56,23 @@ std::string Field(std::string_view raw, bool trim, uint8_t options) {
 
 }  // namespace
 
-int SplitFields(const std::string& text, const std::string& separator,
-                std::vector<std::string>& fields, uint8_t options) {
-    // A list of the right size is emptied in place: a caller that splits line
-    // after line into the same list allocates it once.
-    if (fields.size() == static_cast<size_t>(kMaxSplitFields) + 1) {
-        for (std::string& field : fields) field.clear();
-    } else {
-        fields.assign(kMaxSplitFields + 1, std::string());
-    }
+std::vector<std::string> SplitFieldList(const std::string& text, const std::string& separator,
+                                        uint8_t options) {
+    std::vector<std::string> fields;
     const bool trim = !(options & sfNoTrim);
     const std::string work = trim ? TrimBlanks(text) : text;
-    if (work.find_first_not_of(' ') == std::string::npos) return 0;
+    if (work.find_first_not_of(' ') == std::string::npos) return fields;
 
     const size_t length = work.size();
     const size_t k = separator.size();  // an empty separator never splits
     const bool blankSeparator = trim && separator == " ";
     RunningCounts counts(work);
-    int count = 0;
     size_t fieldStart = 0;
     size_t searchFrom = 0;
-    while (count < kMaxSplitFields) {
+    while (fields.size() < static_cast<size_t>(kMaxSplitFields)) {
         const size_t found = k == 0 ? std::string::npos : work.find(separator, searchFrom);
         if (found == std::string::npos) {
-            fields[++count] = Field(std::string_view(work).substr(fieldStart), trim, options);
+            fields.push_back(Field(std::string_view(work).substr(fieldStart), trim, options));
             break;
         }
         searchFrom = found + k;
@@ -86,10 +80,18 @@ int SplitFields(const std::string& text, const std::string& separator,
         if (blankSeparator && found + 1 < length && work[found + 1] == ' ') continue;
         if (!SplitsHere(counts, found, options)) continue;
         const std::string_view raw(work.data() + fieldStart, found - fieldStart);
-        fields[++count] = Field(raw, trim, options);
+        fields.push_back(Field(raw, trim, options));
         fieldStart = found + k;
         // A separator that ends the text opens an empty last field unless told not to.
         if (fieldStart == length && (options & sfNoEmptyLastField)) break;
     }
-    return count;
+    return fields;
+}
+
+int SplitFields(const std::string& text, const std::string& separator,
+                std::vector<std::string>& fields, uint8_t options) {
+    std::vector<std::string> list = SplitFieldList(text, separator, options);
+    fields.assign(kMaxSplitFields + 1, std::string());
+    std::move(list.begin(), list.end(), fields.begin() + 1);
+    return static_cast<int>(list.size());
 }

@@ -110,3 +110,7 @@ constexpr int kMaxSplitFields = 499;
 // does not split, and a run of blanks is one blank separator.
 int SplitFields(const std::string& text, const std::string& separator,
                 std::vector<std::string>& fields, uint8_t options);
+// The same fields as a list of their own (the first at index 0), for a caller
+// that splits line after line.
+std::vector<std::string> SplitFieldList(const std::string& text, const std::string& separator,
+                                        uint8_t options);

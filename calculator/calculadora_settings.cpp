@@ -106,8 +106,9 @@ void TCalculadora::ReadSettings() {
     const int32_t row = TextToInt(lines.ItemAt(kCurrentRowLine));
     if (row > 0 && row <= paper_->FilesUsades() && row < paper_->RowCount())
         paper_->PosarFilaActual(row);
+    // The tape comes back as it was written, computed rows included; the
+    // next key evaluates it again.
     engine_->SetDecimals(engine_->Decimals());
-    engine_->Refresh();
 }
 
 void TCalculadora::ReadOptions(const TArrayCadena& lines) {

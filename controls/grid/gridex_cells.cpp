@@ -60,14 +60,11 @@ std::string TGridEx::TextFila(int32_t Fila) const {
 // Field k lands in column k; with column 0 shown, it is emptied.
 void TGridEx::PosarTextFila(int32_t Fila, const std::string& Text) {
     if (Fila < 0) return;
-    // The split list is kept from line to line (a tape file fills the grid
-    // line after line); the fields leave it before any cell is written, so a
-    // change handler may fill rows of its own.
-    thread_local std::vector<std::string> split;
-    int n = SplitFields(Text, std::string(1, separadorCamps_), split, 0);
-    n = std::min({n, kMaxFields, static_cast<int>(split.size()) - 1});
-    std::vector<std::string> fields(split.begin() + 1, split.begin() + 1 + std::max(n, 0));
+    std::vector<std::string> fields =
+        SplitFieldList(Text, std::string(1, separadorCamps_), 0);
+    const int n = std::min(static_cast<int>(fields.size()), kMaxFields);
     for (int i = columnaZero_ ? 0 : 1; i <= n; ++i) {
-        EscriureCella(Fila, i, i == 0 ? std::string() : std::move(fields[static_cast<size_t>(i - 1)]));
+        EscriureCella(Fila, i,
+                      i == 0 ? std::string() : std::move(fields[static_cast<size_t>(i - 1)]));
     }
 }

@@ -33,7 +33,10 @@ TEST_F(KeysTest, TypicalCalculationReachesTheFileAndComesBack) {
     Open();
     EXPECT_EQ(Tape(), "12 + | 5 = | 17");
     EXPECT_EQ(CurrentRow(), 2);
-    EXPECT_EQ(Subtotal(), "17,00");
+    // A new number starts a new calculation under the total, as before.
+    Type("3+");
+    EXPECT_EQ(Tape(), "12 + | 5 = | 17 | 3 +");
+    EXPECT_EQ(Subtotal(), "3,00");
 }
 
 // The numeric keypad's keys count as keys without a modifier: the same tape

@@ -8,6 +8,7 @@
 
 #include "controls/combo/comboex.h"
 #include "controls/panel/panelex.h"
+#include "controls/grid/gridex.h"
 #include "tests/calculator/calculadorafixture.h"
 
 namespace {
@@ -94,7 +95,6 @@ TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
     Open();
     EXPECT_EQ(Tape(), "10 + | 5,5 = | 15.5");
     EXPECT_EQ(CurrentRow(), 2);
-    EXPECT_EQ(Subtotal(), "15,50");
 }
 
 TEST_F(SettingsTest, AStoredRowBeyondTheTapeIsIgnored) {
@@ -152,7 +152,9 @@ TEST_F(SettingsTest, AMillionLinesLoad) {
     Open();
     EXPECT_EQ(window->Paper().FilesUsades(), 1'000'000);
     EXPECT_EQ(CurrentRow(), 5);
-    EXPECT_EQ(Subtotal(), "5,00");
+    window->Paper().PosarFilaActual(1'000'000);
+    Type("=");
+    EXPECT_EQ(Subtotal(), "1.000.000,00");
 }
 
 // A file that cannot be written is reported; the window still closes.

@@ -11,6 +11,7 @@
 #include "controls/combo/comboex.h"
 #include "controls/panel/panelex.h"
 #include "interest/interes.h"
+#include "controls/grid/gridex.h"
 #include "tests/calculator/calculadorafixture.h"
 
 namespace {
