@@ -24,6 +24,7 @@ TEST_F(WindowTest, FixedSizeCaptionAndIcon) {
     EXPECT_EQ(window->windowTitle(),
               QStringLiteral("Zentabo - Tarvik - Calculadora %1").arg(QDate::currentDate().year()));
     EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(Focus(), &window->Paper());
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(Find("Paper")->geometry().bottom() + 1, Find("PanelBotons")->geometry().top());
