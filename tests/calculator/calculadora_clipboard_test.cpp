@@ -43,6 +43,18 @@ TEST_F(ClipboardTest, PasteReadsEitherDecimalSeparator) {
     EXPECT_EQ(Subtotal(), "3.703,12");
 }
 
+// Lines end at CR LF or at a lone LF; a final line end adds no empty line,
+// so a single number stays a single-line paste that waits for its operator.
+TEST_F(ClipboardTest, LinesEndAtCrLfOrLf) {
+    SetClipboard("5\n6");
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "5 + | 6");
+    SetClipboard("9\r\n");
+    Key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "5 + | 6 | 9 +");
+    EXPECT_EQ(CurrentRow(), 3);
+}
+
 TEST_F(ClipboardTest, ACopiedTapePastesBackOverTheOldOne) {
     Type("12,5+3=");
     Key(Qt::Key_P, Qt::ControlModifier);
