@@ -107,8 +107,10 @@ void TCalculadora::ReadSettings() {
     if (row > 0 && row <= paper_->FilesUsades() && row < paper_->RowCount())
         paper_->PosarFilaActual(row);
     // The tape comes back as it was written, computed rows included; the
-    // next key evaluates it again.
+    // next key evaluates it again. A number typed next starts a new entry, as
+    // it would have before the restart.
     engine_->SetDecimals(engine_->Decimals());
+    engine_->SetNewEntryPending(true);
 }
 
 void TCalculadora::ReadOptions(const TArrayCadena& lines) {

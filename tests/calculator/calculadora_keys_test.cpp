@@ -33,10 +33,12 @@ TEST_F(KeysTest, TypicalCalculationReachesTheFileAndComesBack) {
     Open();
     EXPECT_EQ(Tape(), "12 + | 5 = | 17");
     EXPECT_EQ(CurrentRow(), 2);
-    // A new number starts a new calculation under the total, as before.
-    Type("3+");
-    EXPECT_EQ(Tape(), "12 + | 5 = | 17 | 3 +");
-    EXPECT_EQ(Subtotal(), "3,00");
+    // The keys go on as they would have without the restart.
+    Type("+3=");
+    EXPECT_EQ(Tape(), "12 + | 5 + | 3 = | 20");
+    Key(Qt::Key_F8);
+    Type("12+5=+3=");
+    EXPECT_EQ(Tape(), "12 + | 5 + | 3 = | 20");
 }
 
 // The numeric keypad's keys count as keys without a modifier: the same tape
