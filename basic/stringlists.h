@@ -46,12 +46,12 @@ public:
     // leaves a truncated file. Throws PlatformError when it cannot be written.
     void SaveToFile(const std::string& path) const;
 
-protected:
-    // Adds the lines of text through Add: a line ends at CR LF, a lone CR or a
-    // lone LF; the first NUL byte ends the text; a line end at the very end
-    // adds no empty last line.
+    // Adds the lines of text through Add, without clearing the list first: a
+    // line ends at CR LF, a lone CR or a lone LF; the first NUL byte ends the
+    // text; a line end at the very end adds no empty last line.
     void AddLines(std::string_view text);
 
+protected:
     std::vector<std::string> items_;
 };
 

@@ -7,10 +7,10 @@
 #include <QListWidget>
 
 #include "basic/dates.h"
-#include "basic/platformerror.h"
 #include "calculator/vatrates.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
+#include "controls/platform/eventguard.h"
 #include "controls/platform/keyboard.h"
 #include "controls/platform/messagebox.h"
 #include "exchange/droptarget.h"
@@ -24,7 +24,6 @@ constexpr const char* kTitleLine = "Zentabo - Tarvik - Calculadora ";
 }  // namespace
 
 TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     BuildLayout();
     engine_ = std::make_unique<TTapeEngine>(*paper_);
     FitTapeColumns();
@@ -53,9 +52,7 @@ void TCalculadora::FormCreate() {
     dropTarget_->AddLines = [this](const TArrayCadena& lines) { AddLinesToTape(lines); };
     dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
                                       uint8_t kind) { return ShowMessageBox(this, text, caption, kind); };
-    dropTarget_->ReportError = [this](const std::exception& error) {
-        ShowMessageBox(this, error.what(), QApplication::applicationName().toStdString());
-    };
+    dropTarget_->ReportError = [this](const std::exception& error) { ShowError(this, error); };
     dropTarget_->Register(this);
 
     engine_->SetDecimals(2);
@@ -72,11 +69,7 @@ void TCalculadora::FormCreate() {
 
     // A file that cannot be read leaves the first-run values; the window
     // still opens.
-    try {
-        ReadSettings();
-    } catch (const PlatformError& error) {
-        ShowMessageBox(this, error.what(), QApplication::applicationName().toStdString());
-    }
+    RunGuarded(this, [this] { ReadSettings(); });
 }
 
 // Keys still waiting must not reach a window that is going away.
@@ -95,13 +88,7 @@ void TCalculadora::closeEvent(QCloseEvent* event) {
 // failure to write is shown; the old file then stays as it was.
 void TCalculadora::FormDestroy() {
     if (dropTarget_ != nullptr) dropTarget_->Revoke();
-    if (settingsWritten_) return;
-    settingsWritten_ = true;
-    try {
-        WriteSettings();
-    } catch (const PlatformError& error) {
-        ShowMessageBox(nullptr, error.what(), QApplication::applicationName().toStdString());
-    }
+    RunGuarded(nullptr, [this] { WriteSettings(); });
 }
 
 void TCalculadora::FocusTape() {

@@ -148,6 +148,9 @@ private:
     void CharacterKey(char c);
     bool EntryEditing() const;
 
+    // The margin type the combo box holds.
+    TMarginType CurrentMarginType() const;
+
     // Settings (calculadora_settings.cpp).
     void ReadOptions(const TArrayCadena& lines);
     void PlaceWindow(int32_t left, int32_t top);
@@ -208,6 +211,4 @@ private:
     TInteres* interes_ = nullptr;
 
     double marginPercent_ = 0;
-    // Set once the settings file has been written, so that it is written once.
-    bool settingsWritten_ = false;
 };

@@ -62,9 +62,7 @@ void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
     }
     const bool plain = shift == Qt::NoModifier;
     if (plain && !EntryEditing() && EditingKeys(key)) return;
-    if (shift == Qt::ControlModifier) {
-        if (ControlKeys(key)) return;
-    }
+    if (shift == Qt::ControlModifier && ControlKeys(key)) return;
     if (text.size() != 1) return;
     const char c = text[0];
     // Shift counts as no modifier for the characters that need it on some

@@ -96,7 +96,7 @@ void TCalculadora::ReadSettings() {
     const int32_t tapeRows = lines.Count() - kFirstTapeLine + 1;
     if (tapeRows > paper_->RowCount()) paper_->SetRowCount(tapeRows);
     for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
-        paper_->PosarTextFila(line - kFirstTapeLine, lines.ItemAt(line));
+        paper_->PosarTextFila(line - kFirstTapeLine, lines.Strings(line - 1));
     PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
     SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
     SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
@@ -109,7 +109,6 @@ void TCalculadora::ReadSettings() {
     // The tape comes back as it was written, computed rows included; the
     // next key evaluates it again. A number typed next starts a new entry, as
     // it would have before the restart.
-    engine_->SetDecimals(engine_->Decimals());
     engine_->SetNewEntryPending(true);
 }
 

@@ -36,7 +36,11 @@ void TCalculadora::SetMargin(double percent) {
 }
 
 int TCalculadora::MarginType() const {
-    return static_cast<int>(MarginTypeFromIndex(cTipusMarge_->currentIndex()));
+    return static_cast<int>(CurrentMarginType());
+}
+
+TMarginType TCalculadora::CurrentMarginType() const {
+    return MarginTypeFromIndex(cTipusMarge_->currentIndex());
 }
 
 void TCalculadora::SetMarginType(int type) {
@@ -86,12 +90,11 @@ void TCalculadora::TeclaQuinMargeExit() {
 }
 
 void TCalculadora::TeclaMesMargeClick() {
-    engine_->AddMargin(engine_->EntryText(), marginPercent_, MarginTypeFromIndex(MarginType()));
+    engine_->AddMargin(engine_->EntryText(), marginPercent_, CurrentMarginType());
 }
 
 void TCalculadora::TeclaMenysMargeClick() {
-    engine_->RemoveMargin(engine_->EntryText(), marginPercent_,
-                          MarginTypeFromIndex(MarginType()));
+    engine_->RemoveMargin(engine_->EntryText(), marginPercent_, CurrentMarginType());
 }
 
 // The tape takes the focus back, so that letters typed next are keys of the

@@ -35,9 +35,8 @@ void TCalculadora::WireEvents() {
 void TCalculadora::WireEngine() {
     engine_->OnEntryTextChanged = [this](TTapeEngine*, const std::string& text) {
         cNumero_->SetCaption(text);
-        QLineEdit* editor = cNumero_->Editor();
-        if (cNumero_->IsEditing() && editor->text().toStdString() != text)
-            editor->setText(QString::fromStdString(text));
+        if (cNumero_->IsEditing() && cNumero_->Editor()->text().toStdString() != text)
+            cNumero_->Editor()->setText(QString::fromStdString(text));
     };
     engine_->OnSubtotalTextChanged = [this](TTapeEngine*, const std::string& text) {
         cSubtotal_->SetCaption(text);
@@ -46,9 +45,8 @@ void TCalculadora::WireEngine() {
     connect(cNumero_->Editor(), &QLineEdit::textChanged, this,
             [this] { engine_->SetEntryText(cNumero_->Caption()); });
 
-    TGridEx* paper = paper_;
-    paper->OnClick = Guarded([this] { engine_->RecallRow(); });
-    paper->OnDblClick = Guarded([this] { engine_->PaperDblClick(); });
+    paper_->OnClick = Guarded([this] { engine_->RecallRow(); });
+    paper_->OnDblClick = Guarded([this] { engine_->PaperDblClick(); });
 }
 
 void TCalculadora::WireKeypad() {
@@ -130,12 +128,13 @@ void TCalculadora::WireToolButtons() {
                     Guarded([this, decimals] { MenuDecimalsClick(decimals); }));
         }
     }
-    connect(menuArrodonirTotals_, &QAction::triggered, this,
-            Guarded([this] { MenuArrodonirTotalsClick(); }));
-    connect(menuArrodonirCalculs_, &QAction::triggered, this,
-            Guarded([this] { MenuArrodonirCalculsClick(); }));
-    connect(menuArrodonirTot_, &QAction::triggered, this,
-            Guarded([this] { MenuArrodonirTotClick(); }));
-    connect(menuConvertir_, &QAction::triggered, this, Guarded([this] { MenuConvertirClick(); }));
+    const std::pair<QAction*, void (TCalculadora::*)()> toggles[] = {
+        {menuArrodonirTotals_, &TCalculadora::MenuArrodonirTotalsClick},
+        {menuArrodonirCalculs_, &TCalculadora::MenuArrodonirCalculsClick},
+        {menuArrodonirTot_, &TCalculadora::MenuArrodonirTotClick},
+        {menuConvertir_, &TCalculadora::MenuConvertirClick},
+    };
+    for (const auto& [item, handler] : toggles)
+        connect(item, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
     connect(menuPropietats_, &QMenu::aboutToHide, this, [this] { FocusTape(); });
 }

@@ -1,17 +1,8 @@
 // TGridEx: cells, and rows as lines of text.
 
-#include <algorithm>
-
 #include "basic/stringlists.h"
 #include "controls/grid/gridex.h"
 #include "controls/grid/gridmodel.h"
-
-namespace {
-
-// SplitFields has room for this many fields.
-constexpr int kMaxFields = 499;
-
-}  // namespace
 
 std::string TGridEx::LlegirCella(int32_t Fila, int32_t Columna) const {
     return std::string(model_->Cell(Fila, Columna));
@@ -60,9 +51,9 @@ std::string TGridEx::TextFila(int32_t Fila) const {
 // Field k lands in column k; with column 0 shown, it is emptied.
 void TGridEx::PosarTextFila(int32_t Fila, const std::string& Text) {
     if (Fila < 0) return;
-    std::vector<std::string> fields =
-        SplitFieldList(Text, std::string(1, separadorCamps_), 0);
-    const int n = std::min(static_cast<int>(fields.size()), kMaxFields);
+    // At most kMaxSplitFields fields, as SplitFieldList keeps.
+    std::vector<std::string> fields = SplitFieldList(Text, std::string(1, separadorCamps_), 0);
+    const int n = static_cast<int>(fields.size());
     for (int i = columnaZero_ ? 0 : 1; i <= n; ++i) {
         EscriureCella(Fila, i,
                       i == 0 ? std::string() : std::move(fields[static_cast<size_t>(i - 1)]));

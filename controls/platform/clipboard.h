@@ -10,9 +10,7 @@ class TStringList;
 std::string ClipboardText();
 void SetClipboardText(const std::string& text);
 
-// Appends each line of the clipboard's text to `lines` through its Add. Lines
-// end at CR LF or at a lone LF; a line end at the very end adds no empty line.
-// The list is not cleared first.
+// Appends each line of the clipboard's text to `lines` through its Add, split
+// as the line file splits them (TStringList::AddLines). The list is not
+// cleared first.
 void AddClipboardLines(TStringList& lines);
-// The same splitting of a text already read.
-void AddTextLines(const std::string& text, TStringList& lines);

@@ -1,6 +1,7 @@
 #include "controls/platform/eventguard.h"
 
 #include <QCoreApplication>
+#include <stdexcept>
 
 #include "basic/platformerror.h"
 #include "controls/platform/messagebox.h"
@@ -8,8 +9,14 @@
 void RunGuarded(QWidget* owner, const std::function<void()>& action) {
     try {
         action();
-    } catch (const PlatformError& error) {
-        ShowMessageBox(owner, error.what(), QCoreApplication::applicationName().toStdString());
     } catch (const SilentAbort&) {
+    } catch (const std::exception& error) {
+        ShowError(owner, error);
+    } catch (...) {
+        ShowError(owner, std::runtime_error("Error desconegut"));
     }
+}
+
+void ShowError(QWidget* owner, const std::exception& error) {
+    ShowMessageBox(owner, error.what(), QCoreApplication::applicationName().toStdString());
 }
