@@ -8,7 +8,6 @@
 #include <string>
 
 #include "calculator/calculadora.h"
-#include "controls/grid/gridex.h"
 
 namespace {
 
@@ -19,10 +18,10 @@ constexpr int32_t kRows = 100'000;
 std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
     QFile::remove(QString::fromStdString(TCalculadora::SettingsFileName(true)));
     auto window = std::make_unique<TCalculadora>();
-    TGridEx& paper = window->Paper();
+    TTapeDocument& tape = window->Engine().EditTape();
     static constexpr const char* kOperators[] = {"+", "-", "x", "+"};
     for (int32_t row = 0; row < rows; ++row)
-        paper.PosarTextFila(row, std::to_string(row % 977) + ",25\t" + kOperators[row % 4]);
+        tape.WriteRowText(row, std::to_string(row % 977) + ",25\t" + kOperators[row % 4]);
     return window;
 }
 

@@ -1,6 +1,7 @@
-// The tape's evaluation on long tapes: one RecalcTape of the whole tape, one
-// number added at the end with its operator, and, as the yardstick, strtod
-// over the same value texts.
+// The tape on long tapes: a whole evaluation, a number and its operator at
+// the end of the tape, Ctrl+Z after F8, and, as the yardstick of the
+// evaluation, strtod over the same value texts. The tape is shown by its grid
+// view (not on screen), as in the program.
 
 #include <benchmark/benchmark.h>
 
@@ -9,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "calculator/tapeengine.h"
+#include "calculator/tapeview.h"
 #include "controls/grid/gridex.h"
+#include "tape/tapeengine.h"
 
 namespace {
 
@@ -27,65 +29,85 @@ constexpr PatternRow kPattern[] = {
 constexpr int32_t kPatternRows = 12;
 constexpr int32_t kLinkedRow = 10;
 
-// A tape of `rows` rows, evaluated once so that every row holds its value.
+// A tape of `rows` rows, evaluated once so that every row holds its value,
+// with the first free row current.
 struct Tape {
-    explicit Tape(int32_t rows) : paper(std::make_unique<TGridEx>()), engine(*paper) {
+    explicit Tape(int32_t rows) : paper(std::make_unique<TGridEx>()), view(*paper, engine) {
+        std::vector<TTapeRow> tape(static_cast<size_t>(rows));
         for (int32_t row = 0; row < rows; ++row) {
             const PatternRow& p = kPattern[row % kPatternRows];
-            const int32_t block = row - row % kPatternRows;
-            if (*p.value != '\0') paper->EscriureCella(row, 1, p.value);
-            if (*p.op != '\0') paper->EscriureCella(row, 2, p.op);
+            TTapeRow& r = tape[static_cast<size_t>(row)];
+            r.SetField(TTapeField::Value, p.value);
+            r.SetField(TTapeField::Operator, p.op);
             if (row % kPatternRows == kLinkedRow)
-                paper->EscriureCella(row, 3, std::to_string(block));
+                r.SetField(TTapeField::Link, std::to_string(row - kLinkedRow));
         }
-        paper->PosarFilaActual(rows);
+        engine.EditTape().ReplaceRows(std::move(tape), true);
+        engine.SelectRow(rows);
         engine.RecalcTape(rows - 1);
     }
     std::vector<std::string> ValueTexts() const {
         std::vector<std::string> texts;
-        for (int32_t row = 0; row < paper->FilesUsades(); ++row)
-            texts.push_back(paper->LlegirCella(row, 1));
+        for (int32_t row = 0; row < engine.Tape().UsedRows(); ++row)
+            texts.push_back(engine.Tape().Value(row));
         return texts;
     }
 
-    std::unique_ptr<TGridEx> paper;
     TTapeEngine engine;
+    std::unique_ptr<TGridEx> paper;
+    TTapeView view;
 };
 
+// A whole evaluation, as after loading, an option change or a conversion.
 void BM_RecalcTape(benchmark::State& state) {
     Tape tape(static_cast<int32_t>(state.range(0)));
-    const int32_t target = tape.paper->FilesUsades() - 1;
-    for (auto _ : state)
+    const int32_t target = tape.engine.Tape().UsedRows() - 1;
+    for (auto _ : state) {
+        tape.engine.InvalidateEvaluation();
         benchmark::DoNotOptimize(tape.engine.RecalcTape(target));
+    }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_RecalcTape)->Arg(10'000)->Arg(30'000)->Arg(100'000)->Arg(300'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecalcTape)->Arg(10'000)->Arg(100'000)->Arg(300'000)->Unit(benchmark::kMillisecond);
 
 void BM_RecalcTapeWithoutRounding(benchmark::State& state) {
     Tape tape(static_cast<int32_t>(state.range(0)));
     tape.engine.SetRoundTotals(false);
     tape.engine.SetRoundCalculations(false);
-    const int32_t target = tape.paper->FilesUsades() - 1;
-    for (auto _ : state)
+    const int32_t target = tape.engine.Tape().UsedRows() - 1;
+    for (auto _ : state) {
+        tape.engine.InvalidateEvaluation();
         benchmark::DoNotOptimize(tape.engine.RecalcTape(target));
+    }
 }
 BENCHMARK(BM_RecalcTapeWithoutRounding)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
-// A new number and "+" at the end: the write, the move and the evaluation.
-// The row is taken off again outside the timing.
-void BM_ApplyOperatorAtEnd(benchmark::State& state) {
+// A number and "+" at the end, as typed: the digits, the operator key with
+// its write, move and evaluation, and its step of the undo history. The tape
+// grows by a row a key.
+void BM_KeyAtEndOfTape(benchmark::State& state) {
     Tape tape(static_cast<int32_t>(state.range(0)));
-    const int32_t end = tape.paper->FilesUsades();
     for (auto _ : state) {
-        tape.engine.ApplyOperator("12,5", TTapeOperator::Plus);
-        state.PauseTiming();
-        tape.paper->EscriureCella(end, 1, "");
-        tape.paper->EscriureCella(end, 2, "");
-        tape.paper->PosarFilaActual(end);
-        state.ResumeTiming();
+        tape.engine.TeclaClick(DigitKey(1));
+        tape.engine.TeclaClick(DigitKey(2));
+        tape.engine.TeclaClick(TEntryKey::Comma);
+        tape.engine.TeclaClick(DigitKey(5));
+        tape.engine.TeclaMesClick();
     }
 }
-BENCHMARK(BM_ApplyOperatorAtEnd)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_KeyAtEndOfTape)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// Ctrl+Z after F8: the cleared rows come back. F8 itself is not timed.
+void BM_UndoClearTape(benchmark::State& state) {
+    Tape tape(static_cast<int32_t>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        tape.engine.ClearTape();
+        state.ResumeTiming();
+        tape.engine.Undo();
+    }
+}
+BENCHMARK(BM_UndoClearTape)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 // The yardstick: the same value texts read with strtod and summed.
 void BM_StrtodBaseline(benchmark::State& state) {
@@ -101,4 +123,4 @@ BENCHMARK(BM_StrtodBaseline)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillis
 
 }  // namespace
 
-// The tape is a widget: the benchmarks need an application, on no screen.
+// The tape view is a widget: the benchmarks need an application, on no screen.

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "basic/dates.h"
+#include "calculator/tapeview.h"
 #include "calculator/vatrates.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
@@ -25,7 +26,8 @@ constexpr const char* kTitleLine = "Zentabo - Tarvik - Calculadora ";
 
 TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
     BuildLayout();
-    engine_ = std::make_unique<TTapeEngine>(*paper_);
+    engine_ = std::make_unique<TTapeEngine>();
+    tapeView_ = std::make_unique<TTapeView>(*paper_, *engine_);
     FitTapeColumns();
     WireEvents();
     FormCreate();

@@ -24,7 +24,7 @@
 #include <memory>
 #include <string>
 
-#include "calculator/tapeengine.h"
+#include "tape/tapeengine.h"
 
 class QAction;
 class QListWidget;
@@ -35,6 +35,7 @@ class TDropTarget;
 class TGridEx;
 class TInteres;
 class TPanelEx;
+class TTapeView;
 class TArrayCadena;
 class TStringList;
 
@@ -82,6 +83,9 @@ public:
     void MenuArrodonirTotClick();
     void MenuConvertirClick();
     void BotoPropietatsClick();
+    // Ctrl+Z and Ctrl+Y (or Ctrl+Shift+Z), and their menu items.
+    void MenuDesferClick();
+    void MenuReferClick();
     QMenu* MenuPropietats() const { return menuPropietats_; }
 
     // ---- The window ----------------------------------------------------------
@@ -123,6 +127,7 @@ private:
     void BuildPaperSide(QWidget* side);
     void BuildToolButtons(TPanelEx* panel);
     void BuildMenu();
+    void BuildHistoryItems();
     void FitTapeColumns();
     TPanelEx* Key(QWidget* parent, const char* name, QRect place, const std::string& caption);
     TBotoPetit* ToolButton(QWidget* parent, const char* name, QPoint place);
@@ -144,19 +149,27 @@ private:
 
     // Keys (calculadora_keys.cpp).
     bool ControlKeys(int key);
+    bool UndoKeys(int& key, Qt::KeyboardModifiers shift);
     bool EditingKeys(int& key);
     void CharacterKey(char c);
     bool EntryEditing() const;
+
+    // The undo and redo items are enabled while there is something to undo
+    // or redo.
+    void ShowHistory();
 
     // The margin type the combo box holds.
     TMarginType CurrentMarginType() const;
 
     // Settings (calculadora_settings.cpp).
+    void ReadTape(const TArrayCadena& lines);
+    int32_t StoredCurrentRow(const std::string& line) const;
     void ReadOptions(const TArrayCadena& lines);
     void PlaceWindow(int32_t left, int32_t top);
 
     std::unique_ptr<TTapeEngine> engine_;
     TGridEx* paper_ = nullptr;
+    std::unique_ptr<TTapeView> tapeView_;
     TPanelEx* cNumero_ = nullptr;
     TPanelEx* cSubtotal_ = nullptr;
 
@@ -206,6 +219,8 @@ private:
     QAction* menuArrodonirCalculs_ = nullptr;
     QAction* menuArrodonirTot_ = nullptr;
     QAction* menuConvertir_ = nullptr;
+    QAction* menuDesfer_ = nullptr;
+    QAction* menuRefer_ = nullptr;
 
     TDropTarget* dropTarget_ = nullptr;
     TInteres* interes_ = nullptr;

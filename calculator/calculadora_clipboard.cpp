@@ -17,10 +17,11 @@ void TCalculadora::CopyTape() {
 }
 
 // The clipboard is read before the tape is cleared, so that a failing read
-// leaves the tape as it was.
+// leaves the tape as it was. Clearing and pasting are one step to undo.
 void TCalculadora::PasteReplace() {
     TArrayCadena lines;
     AddClipboardLines(lines);
+    TTapeEngine::Action action(*engine_);
     engine_->ClearTape();
     AddLinesToTape(lines);
 }

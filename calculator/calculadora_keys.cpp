@@ -62,6 +62,7 @@ void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
     }
     const bool plain = shift == Qt::NoModifier;
     if (plain && !EntryEditing() && EditingKeys(key)) return;
+    if (!EntryEditing() && UndoKeys(key, shift)) return;
     if (shift == Qt::ControlModifier && ControlKeys(key)) return;
     if (text.size() != 1) return;
     const char c = text[0];
@@ -144,6 +145,22 @@ bool TCalculadora::ControlKeys(int key) {
         default:
             return false;
     }
+}
+
+// Ctrl+Z undoes the last change of the tape; Ctrl+Y and Ctrl+Shift+Z redo it.
+// While the display is being edited they are its editor's.
+bool TCalculadora::UndoKeys(int& key, Qt::KeyboardModifiers shift) {
+    const bool undo = key == Qt::Key_Z && shift == Qt::ControlModifier;
+    const bool redo = (key == Qt::Key_Y && shift == Qt::ControlModifier) ||
+                      (key == Qt::Key_Z && shift == (Qt::ControlModifier | Qt::ShiftModifier));
+    if (!undo && !redo) return false;
+    key = 0;
+    if (undo) {
+        MenuDesferClick();
+    } else {
+        MenuReferClick();
+    }
+    return true;
 }
 
 void TCalculadora::CharacterKey(char c) {

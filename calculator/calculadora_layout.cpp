@@ -17,7 +17,7 @@
 #include <QStyle>
 
 #include "calculator/calculadora.h"
-#include "calculator/tapecells.h"
+#include "calculator/tapegridcells.h"
 #include "controls/button/botopetit.h"
 #include "controls/combo/comboex.h"
 #include "controls/grid/gridex.h"
@@ -341,4 +341,23 @@ void TCalculadora::BuildMenu() {
     menuArrodonirTot_ = toggle("MenuArrodonirTot", "Arrodonir tots els números");
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia2"));
     menuConvertir_ = toggle("MenuConvertir", "Coma Decimal a l'Exportar/Copiar");
+    BuildHistoryItems();
+}
+
+// The keys work wherever the focus is in the window (FormKeyDown); the
+// menu only shows them, and takes them while it is open.
+void TCalculadora::BuildHistoryItems() {
+    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia3"));
+    const auto item = [this](const char* name, const char* caption, QList<QKeySequence> keys) {
+        QAction* action = menuPropietats_->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        action->setEnabled(false);
+        return action;
+    };
+    menuDesfer_ = item("MenuDesfer", "&Desfés", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    menuRefer_ = item("MenuRefer", "&Refés",
+                      {QKeySequence(Qt::CTRL | Qt::Key_Y),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 }

@@ -47,6 +47,19 @@ void TCalculadora::BotoPropietatsClick() {
     menuPropietats_->popup(botoPropietats_->mapToGlobal(QPoint(10, 10)));
 }
 
+void TCalculadora::MenuDesferClick() {
+    engine_->Undo();
+}
+
+void TCalculadora::MenuReferClick() {
+    engine_->Redo();
+}
+
+void TCalculadora::ShowHistory() {
+    menuDesfer_->setEnabled(engine_->CanUndo());
+    menuRefer_->setEnabled(engine_->CanRedo());
+}
+
 void TCalculadora::BotoSortirClick() {
     DiscardKeyboardMessages();
     close();

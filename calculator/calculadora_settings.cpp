@@ -6,7 +6,8 @@
 //   5      margin-type index       6   decimals
 //   7      round totals (1 or 0)   8   round every number
 //   9      round calculations      10  decimal point in copies
-//   11     current tape row        12 to 20 empty
+//   11     current tape row (any other: the first free row)
+//   12 to 20 empty
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator and link
 //
 // Any content loads: a line that is no number leaves its setting at its
@@ -27,7 +28,6 @@
 #include "basic/stringlists.h"
 #include "calculator/calculadora.h"
 #include "controls/combo/comboex.h"
-#include "controls/grid/gridex.h"
 
 namespace {
 
@@ -45,8 +45,6 @@ enum TSettingsLine : int {
     kCurrentRowLine,
     kFirstTapeLine = 21,
 };
-
-constexpr int32_t kMaxDecimals = 6;
 
 // The number of an option line; nothing for an empty or unreadable line or a
 // negative number, which leave the option at its start value. A line reading
@@ -92,24 +90,40 @@ void TCalculadora::ReadSettings() {
     TArrayCadena lines;
     if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
 
-    // The tape grows to its length at once rather than row by row.
-    const int32_t tapeRows = lines.Count() - kFirstTapeLine + 1;
-    if (tapeRows > paper_->RowCount()) paper_->SetRowCount(tapeRows);
-    for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
-        paper_->PosarTextFila(line - kFirstTapeLine, lines.Strings(line - 1));
+    ReadTape(lines);
     PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
     SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
     SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
     cTipusMarge_->setCurrentIndex(TextToInt(lines.ItemAt(kMarginTypeLine)));
     ReadOptions(lines);
 
-    const int32_t row = TextToInt(lines.ItemAt(kCurrentRowLine));
-    if (row > 0 && row <= paper_->FilesUsades() && row < paper_->RowCount())
-        paper_->PosarFilaActual(row);
+    engine_->SelectRow(StoredCurrentRow(lines.ItemAt(kCurrentRowLine)));
     // The tape comes back as it was written, computed rows included; the
     // next key evaluates it again. A number typed next starts a new entry, as
     // it would have before the restart.
     engine_->SetNewEntryPending(true);
+}
+
+// The tape comes back in one piece, with room for a free row after it.
+void TCalculadora::ReadTape(const TArrayCadena& lines) {
+    std::vector<TTapeRow> rows;
+    rows.reserve(static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0)));
+    bool linkField = false;
+    for (int line = kFirstTapeLine; line <= lines.Count(); ++line) {
+        bool hasLink = false;
+        rows.push_back(TapeRowFromLine(lines.Strings(line - 1), hasLink));
+        linkField = linkField || hasLink;
+    }
+    engine_->EditTape().ReplaceRows(std::move(rows), linkField);
+}
+
+// A stored row from 0 to the first free row comes back as it was; anything
+// else makes the first free row current, so the next number is added to the
+// tape and never typed over a stored row.
+int32_t TCalculadora::StoredCurrentRow(const std::string& line) const {
+    const std::optional<int32_t> row = OptionNumber(line);
+    const int32_t firstFree = engine_->Tape().UsedRows();
+    return row && *row <= firstFree ? *row : firstFree;
 }
 
 void TCalculadora::ReadOptions(const TArrayCadena& lines) {
@@ -155,10 +169,11 @@ void TCalculadora::WriteSettings() const {
     lines.SetItemAt(kRoundAllLine, FlagText(engine_->RoundAll()));
     lines.SetItemAt(kRoundCalculationsLine, FlagText(engine_->RoundCalculations()));
     lines.SetItemAt(kConvertOnCopyLine, FlagText(engine_->ConvertOnCopy()));
-    lines.SetItemAt(kCurrentRowLine, IntToText(paper_->FilaActual()));
-    const int32_t used = paper_->FilesUsades();
+    const TTapeDocument& tape = engine_->Tape();
+    lines.SetItemAt(kCurrentRowLine, IntToText(tape.CurrentRow()));
+    const int32_t used = tape.UsedRows();
     for (int32_t row = 0; row < used; ++row)
-        lines.SetItemAt(row + kFirstTapeLine, paper_->TextFila(row));
+        lines.SetItemAt(row + kFirstTapeLine, tape.RowText(row));
     // The folder is made again if it went away while the program ran.
     lines.SaveToFile(SettingsFileName(true));
 }

@@ -41,7 +41,7 @@ void TCalculadora::WireEngine() {
     engine_->OnSubtotalTextChanged = [this](TTapeEngine*, const std::string& text) {
         cSubtotal_->SetCaption(text);
     };
-    engine_->OnFocusTape = [this](TTapeEngine*) { FocusTape(); };
+    engine_->OnHistoryChanged = [this](TTapeEngine*) { ShowHistory(); };
     connect(cNumero_->Editor(), &QLineEdit::textChanged, this,
             [this] { engine_->SetEntryText(cNumero_->Caption()); });
 
@@ -136,5 +136,7 @@ void TCalculadora::WireToolButtons() {
     };
     for (const auto& [item, handler] : toggles)
         connect(item, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
+    connect(menuDesfer_, &QAction::triggered, this, Guarded([this] { MenuDesferClick(); }));
+    connect(menuRefer_, &QAction::triggered, this, Guarded([this] { MenuReferClick(); }));
     connect(menuPropietats_, &QMenu::aboutToHide, this, [this] { FocusTape(); });
 }

@@ -6,7 +6,9 @@
 // Every cell, row and selection operation ignores positions outside the grid;
 // with Sn_Dinamic, writing past the last row or column grows the grid. All of
 // it works on a grid that is never shown: the cells live in a model
-// (TGridModel) that knows nothing of painting.
+// (TGridModel) that knows nothing of painting. The model keeps its own cells,
+// or shows cells that live elsewhere (SetCells): the grid is then a view of
+// them, and its writes go to them.
 //
 // On screen it is a QTableView: the view shows the rows below the fixed rows,
 // its horizontal header draws the fixed rows (so titles stay in place while
@@ -27,6 +29,7 @@
 
 class TEditorGrid;
 class TGridCanvas;
+class TGridCells;
 class TGridModel;
 class TGridFixedRows;
 
@@ -76,6 +79,15 @@ public:
     // that wrote no cell).
     void Invalidate();
 
+    // ---- Cells that live elsewhere ----
+    // Shows `cells` (which must outlive their use here) instead of the grid's
+    // own; nullptr goes back to its own.
+    void SetCells(TGridCells* cells);
+    // The cells given to SetCells changed on their own: the texts of rows
+    // `first` to `last`, or their row count.
+    void CellsChanged(int32_t first, int32_t last);
+    void CellsReshaped();
+
     // ---- Published properties ----
     const std::vector<std::string>& Titols() const { return titols_; }
     // Titles of row 0, one per column from column 0; written at once and kept
@@ -117,6 +129,8 @@ public:
     // A mouse click that made a cell current; a double click anywhere.
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
+    // The current row moved (a key, a click, PosarFilaActual, Row).
+    TNotifyEvent OnCurrentRowChanged;
 
     // ---- Cells and rows ----
     std::string LlegirCella(int32_t Fila, int32_t Columna) const;

@@ -26,6 +26,7 @@ void TGridEx::SetRow(int32_t row) {
         InvalidateRows(old, old);
         InvalidateRows(row, row);
         UpdateEditor();
+        if (OnCurrentRowChanged) OnCurrentRowChanged(this);
     }
     ScrollToCurrent();
 }
@@ -110,6 +111,22 @@ QRect TGridEx::CellRect(int32_t col, int32_t row) const {
     const QRect r = visualRect(model_->ViewIndex(row, col));
     if (!r.isValid() || !viewport()->rect().intersects(r)) return {};
     return r.adjusted(0, 0, -1, -1).translated(viewport()->mapTo(this, QPoint(0, 0)));
+}
+
+void TGridEx::SetCells(TGridCells* cells) {
+    model_->SetCells(cells);
+    ClampCurrentCell();
+    updateGeometries();
+    Invalidate();
+}
+
+void TGridEx::CellsChanged(int32_t first, int32_t last) {
+    model_->CellsChanged(first, last);
+}
+
+void TGridEx::CellsReshaped() {
+    model_->CellsReshaped();
+    ClampCurrentCell();
 }
 
 void TGridEx::Invalidate() {

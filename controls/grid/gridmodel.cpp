@@ -10,33 +10,61 @@ QModelIndex TGridModel::ViewIndex(int32_t row, int32_t col) const {
     return index(row - fixedRows_, col);
 }
 
+void TGridModel::SetCells(TGridCells* cells) {
+    beginResetModel();
+    cells_ = cells != nullptr ? cells : &store_;
+    fixedRows_ = std::clamp(fixedRows_, 0, cells_->RowCount() - 1);
+    reportedRows_ = cells_->RowCount();
+    syncPending_ = false;
+    endResetModel();
+    emit fixedRowsChanged();
+}
+
 void TGridModel::SetRowCount(int32_t rows) {
     rows = std::max(rows, 1);
-    if (rows == store_.RowCount()) return;
+    if (rows == cells_->RowCount()) return;
     if (rows <= fixedRows_) {
         beginResetModel();
-        store_.SetRowCount(rows);
+        cells_->SetRowCount(rows);
         fixedRows_ = rows - 1;
         reportedRows_ = rows;
         endResetModel();
         emit fixedRowsChanged();
         return;
     }
-    if (rows < reportedRows_) {
-        beginRemoveRows({}, rows - fixedRows_, reportedRows_ - fixedRows_ - 1);
-        store_.SetRowCount(rows);
+    cells_->SetRowCount(rows);
+    CellsReshaped();
+}
+
+// Rows taken away are reported at once (the views then ask nothing of them);
+// rows added are reported when control returns to the event loop.
+void TGridModel::CellsReshaped() {
+    if (cells_->RowCount() < reportedRows_) {
+        ReportFewerRows();
+    } else if (cells_->RowCount() > reportedRows_) {
+        ScheduleSync();
+    }
+}
+
+void TGridModel::ReportFewerRows() {
+    const int32_t rows = cells_->RowCount();
+    if (rows <= fixedRows_) {
+        beginResetModel();
+        fixedRows_ = rows - 1;
         reportedRows_ = rows;
-        endRemoveRows();
+        endResetModel();
+        emit fixedRowsChanged();
         return;
     }
-    store_.SetRowCount(rows);
-    ScheduleSync();
+    beginRemoveRows({}, rows - fixedRows_, reportedRows_ - fixedRows_ - 1);
+    reportedRows_ = rows;
+    endRemoveRows();
 }
 
 void TGridModel::SyncRows() {
     syncPending_ = false;
-    const int32_t rows = store_.RowCount();
-    if (rows == reportedRows_) return;
+    const int32_t rows = cells_->RowCount();
+    if (rows <= reportedRows_) return;
     beginInsertRows({}, reportedRows_ - fixedRows_, rows - fixedRows_ - 1);
     reportedRows_ = rows;
     endInsertRows();
@@ -50,50 +78,50 @@ void TGridModel::ScheduleSync() {
 
 void TGridModel::SetColCount(int32_t cols) {
     cols = std::max(cols, 1);
-    const int32_t old = store_.ColCount();
+    const int32_t old = cells_->ColCount();
     if (cols == old) return;
     if (cols > old) {
         beginInsertColumns({}, old, cols - 1);
-        store_.SetColCount(cols);
+        cells_->SetColCount(cols);
         endInsertColumns();
     } else {
         beginRemoveColumns({}, cols, old - 1);
-        store_.SetColCount(cols);
+        cells_->SetColCount(cols);
         endRemoveColumns();
     }
     emit fixedRowsChanged();
 }
 
 void TGridModel::SetFixedRows(int32_t fixedRows) {
-    fixedRows = std::clamp(fixedRows, 0, store_.RowCount() - 1);
+    fixedRows = std::clamp(fixedRows, 0, cells_->RowCount() - 1);
     if (fixedRows == fixedRows_) return;
     beginResetModel();
     fixedRows_ = fixedRows;
-    reportedRows_ = store_.RowCount();
+    reportedRows_ = cells_->RowCount();
     endResetModel();
     emit fixedRowsChanged();
 }
 
 std::string TGridModel::SetCell(int32_t row, int32_t col, std::string_view text) {
-    std::string old = store_.SetCell(row, col, text);
+    std::string old = cells_->SetCell(row, col, text);
     if (old != text) NotifyRows(row, row);
     return old;
 }
 
 void TGridModel::MoveRow(int32_t from, int32_t to) {
-    store_.MoveRow(from, to);
+    cells_->MoveRow(from, to);
     NotifyRows(std::min(from, to), std::max(from, to));
 }
 
+// The rows from `row` down repaint, and the views hear of one row fewer.
 void TGridModel::RemoveRow(int32_t row) {
-    if (row < fixedRows_ || row >= store_.RowCount() || store_.RowCount() <= fixedRows_ + 1) {
+    if (row < fixedRows_ || row >= cells_->RowCount() || cells_->RowCount() <= fixedRows_ + 1) {
         return;
     }
     SyncRows();
-    beginRemoveRows({}, row - fixedRows_, row - fixedRows_);
-    store_.RemoveRow(row);
-    reportedRows_ = store_.RowCount();
-    endRemoveRows();
+    cells_->RemoveRow(row);
+    CellsReshaped();
+    NotifyRows(row, reportedRows_ - 1);
 }
 
 void TGridModel::NotifyRows(int32_t first, int32_t last) {
@@ -101,7 +129,7 @@ void TGridModel::NotifyRows(int32_t first, int32_t last) {
     first = std::max(first, fixedRows_);
     last = std::min(last, reportedRows_ - 1);
     if (first > last) return;
-    emit dataChanged(ViewIndex(first, 0), ViewIndex(last, store_.ColCount() - 1),
+    emit dataChanged(ViewIndex(first, 0), ViewIndex(last, cells_->ColCount() - 1),
                      {Qt::DisplayRole});
 }
 
@@ -110,14 +138,14 @@ int TGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : store_.ColCount();
+    return parent.isValid() ? 0 : cells_->ColCount();
 }
 
 QVariant TGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
         return {};
     }
-    const std::string_view text = store_.Cell(GridRow(index), index.column());
+    const std::string_view text = cells_->Cell(GridRow(index), index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 

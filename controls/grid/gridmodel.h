@@ -1,8 +1,8 @@
 #pragma once
 
-// The cells of a TGridEx as a Qt table model. The model owns the cell store
-// and tells the views about what changes: a written cell repaints its row, and
-// moved rows repaint their range.
+// The cells of a TGridEx as a Qt table model. The model owns a cell store, or
+// shows cells it is given (TGridCells), and tells the views about what
+// changes: a written cell repaints its row, and moved rows repaint their range.
 //
 // The view shows the rows below the fixed rows; the fixed rows are drawn by the
 // grid's header (TGridFixedRows). View row v is grid row v + FixedRows.
@@ -22,12 +22,20 @@ class TGridModel : public QAbstractTableModel {
 public:
     TGridModel(int32_t rows, int32_t cols, QObject* parent = nullptr);
 
-    std::string_view Cell(int32_t row, int32_t col) const { return store_.Cell(row, col); }
-    int32_t RowCount() const { return store_.RowCount(); }
-    int32_t ColCount() const { return store_.ColCount(); }
+    std::string_view Cell(int32_t row, int32_t col) const { return cells_->Cell(row, col); }
+    int32_t RowCount() const { return cells_->RowCount(); }
+    int32_t ColCount() const { return cells_->ColCount(); }
     int32_t FixedRows() const { return fixedRows_; }
-    int32_t LastUsedRow() const { return store_.LastUsedRow(); }
-    bool RowIsEmpty(int32_t row) const { return store_.RowIsEmpty(row); }
+    int32_t LastUsedRow() const { return cells_->LastUsedRow(); }
+    bool RowIsEmpty(int32_t row) const { return cells_->RowIsEmpty(row); }
+
+    // Shows `cells` (which must outlive their use here), or the model's own
+    // store again when given nullptr.
+    void SetCells(TGridCells* cells);
+    // Cells given to the model changed on their own: rows `first` to `last`,
+    // or their row count.
+    void CellsChanged(int32_t first, int32_t last) { NotifyRows(first, last); }
+    void CellsReshaped();
 
     // Grid row of a view index and back.
     int32_t GridRow(const QModelIndex& index) const { return index.row() + fixedRows_; }
@@ -59,8 +67,10 @@ signals:
 private:
     void ScheduleSync();
     void NotifyRows(int32_t first, int32_t last);
+    void ReportFewerRows();
 
     TGridStore store_;
+    TGridCells* cells_ = &store_;
     int32_t fixedRows_ = 0;
     // The number of rows the views know of, fixed rows included.
     int32_t reportedRows_;

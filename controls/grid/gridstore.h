@@ -15,34 +15,36 @@
 #include <string_view>
 #include <vector>
 
-class TGridStore {
+#include "controls/grid/gridcells.h"
+
+class TGridStore : public TGridCells {
 public:
     TGridStore(int32_t rows, int32_t cols);
 
-    int32_t RowCount() const { return static_cast<int32_t>(rows_.size()); }
-    int32_t ColCount() const { return cols_; }
+    int32_t RowCount() const override { return static_cast<int32_t>(rows_.size()); }
+    int32_t ColCount() const override { return cols_; }
     bool Contains(int32_t row, int32_t col) const {
         return row >= 0 && row < RowCount() && col >= 0 && col < cols_;
     }
 
     // Sizes of at least 1; cells cut off by a smaller size are lost.
-    void SetRowCount(int32_t rows);
-    void SetColCount(int32_t cols);
+    void SetRowCount(int32_t rows) override;
+    void SetColCount(int32_t cols) override;
 
     // The empty text outside the store. The view is valid until the row changes.
-    std::string_view Cell(int32_t row, int32_t col) const;
+    std::string_view Cell(int32_t row, int32_t col) const override;
     // Stores text in a cell inside the store; returns the text it replaces.
-    std::string SetCell(int32_t row, int32_t col, std::string_view text);
+    std::string SetCell(int32_t row, int32_t col, std::string_view text) override;
 
-    bool RowIsEmpty(int32_t row) const { return rows_[static_cast<size_t>(row)].empty(); }
+    bool RowIsEmpty(int32_t row) const override { return rows_[static_cast<size_t>(row)].empty(); }
     // The last row with any non-empty cell, or -1 when every cell is empty.
-    int32_t LastUsedRow() const;
+    int32_t LastUsedRow() const override;
 
     // Takes row `from` out and puts it in at `to`, shifting the rows between
     // (both must lie inside the store).
-    void MoveRow(int32_t from, int32_t to);
+    void MoveRow(int32_t from, int32_t to) override;
     // Removes a row (inside the store, and not the only one).
-    void RemoveRow(int32_t row);
+    void RemoveRow(int32_t row) override;
 
 private:
     void NoteRowChange(int32_t row);

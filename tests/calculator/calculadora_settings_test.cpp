@@ -97,11 +97,12 @@ TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
     EXPECT_EQ(CurrentRow(), 2);
 }
 
-TEST_F(SettingsTest, AStoredRowBeyondTheTapeIsIgnored) {
+// The next number is added after the tape, never typed over a stored row.
+TEST_F(SettingsTest, AStoredRowBeyondTheTapeMakesTheFirstFreeRowCurrent) {
     Close();
     WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "40"}, "10\t+\r\n"));
     Open();
-    EXPECT_EQ(CurrentRow(), 0);
+    EXPECT_EQ(CurrentRow(), 1);
 }
 
 TEST_F(SettingsTest, AWindowAtLeftEdgeZeroOpensCentred) {

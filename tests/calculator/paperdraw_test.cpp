@@ -46,7 +46,7 @@ TEST_P(PaperDrawCellTest, ChoosesBrushColourAndFont) {
     canvas.BrushColor = kGridBrush;
     canvas.FontColor = clHighlightText;
     canvas.Font.setItalic(true);
-    engine.PaperDrawCell(&paper, c.col, c.row, QRect(0, 0, 10, 10), c.state, canvas);
+    view.PaperDrawCell(&paper, c.col, c.row, QRect(0, 0, 10, 10), c.state, canvas);
     EXPECT_EQ(canvas.BrushColor, c.brush);
     EXPECT_EQ(canvas.FontColor, c.text);
     EXPECT_EQ(canvas.Font.bold(), c.bold);

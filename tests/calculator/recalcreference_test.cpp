@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "basic/numbertext.h"
-#include "calculator/tapecells.h"
+#include "calculator/tapegridcells.h"
 #include "tests/calculator/tapescript.h"
 
 namespace {

@@ -15,7 +15,7 @@ namespace {
 
 TEST_F(TapeTest, ConfiguresTheGridAsTheTape) {
     EXPECT_EQ(paper.RowCount(), 300);
-    EXPECT_EQ(paper.ColCount(), 3);
+    EXPECT_EQ(paper.ColCount(), 5);
     EXPECT_EQ(paper.FixedRows(), 0);
     EXPECT_EQ(paper.FixedCols(), 0);
     EXPECT_EQ(paper.ColWidths(0), -1);
@@ -40,11 +40,15 @@ TEST_F(TapeTest, DecimalsReachTheValueColumnAndStayInRange) {
     EXPECT_EQ(paper.Columnes[1].Decimals, 0);
 }
 
-TEST_F(TapeTest, LinkColumnAppearsHiddenWithTheFirstLink) {
-    Play(engine, "12 + 5 = ^0 link");
-    EXPECT_EQ(paper.ColCount(), 4);
+// The link column is there, zero wide; a tape line holds its link field once
+// the first link has been written.
+TEST_F(TapeTest, LinkFieldAppearsWithTheFirstLink) {
     EXPECT_EQ(paper.ColWidths(3), 0);
-    EXPECT_EQ(paper.TextFila(3), "12\t\t0");
+    Play(engine, "12 + 5 =");
+    EXPECT_EQ(engine.Tape().RowText(0), "12\t+");
+    Play(engine, "^0 link");
+    EXPECT_EQ(engine.Tape().RowText(0), "12\t+\t");
+    EXPECT_EQ(engine.Tape().RowText(3), "12\t\t0");
 }
 
 TEST_F(TapeTest, WindowHearsEntryAndSubtotalChanges) {
@@ -79,14 +83,15 @@ TEST_F(TapeTest, EvaluationAsksForTheTapeFocus) {
     EXPECT_EQ(asked, 1);
 }
 
-TEST(TapeFocusTest, ShownTapeTakesTheFocusItselfWithoutAHandler) {
+TEST(TapeFocusTest, ShownTapeTakesTheFocusAfterAnEvaluation) {
     QWidget window;
     auto* paper = new TGridEx(&window);
     paper->setObjectName("Paper");
     auto* other = new QWidget(&window);
     other->setObjectName("other");
     other->setFocusPolicy(Qt::StrongFocus);
-    TTapeEngine engine(*paper);
+    TTapeEngine engine;
+    TTapeView view(*paper, engine);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -195,18 +200,24 @@ TEST_F(ShownTapeTest, DoubleClickEntersLastRow) {
     EXPECT_EQ(engine.SubtotalText(), "17,00");
 }
 
-TEST(TapeEngineLifetimeTest, GridKeepsNoHandlerOfAGoneEngine) {
+TEST(TapeViewLifetimeTest, GridKeepsNoHandlerOfAGoneView) {
+    TTapeEngine engine;
     TGridEx paper;
-    { TTapeEngine engine(paper); }
+    { TTapeView view(paper, engine); }
     EXPECT_FALSE(paper.OnDrawCell);
+    EXPECT_FALSE(paper.OnCurrentRowChanged);
     EXPECT_FALSE(paper.OnClick);
     EXPECT_FALSE(paper.OnDblClick);
+    Play(engine, "12 + 5 =");
+    EXPECT_EQ(paper.LlegirCella(0, 1), "");
 }
 
-TEST(TapeEngineLifetimeTest, EngineOutlivesItsGrid) {
+TEST(TapeViewLifetimeTest, ViewOutlivesItsGrid) {
+    TTapeEngine engine;
     auto paper = std::make_unique<TGridEx>();
-    TTapeEngine engine(*paper);
+    TTapeView view(*paper, engine);
     paper.reset();
+    Play(engine, "12 + 5 =");
 }
 
 }  // namespace

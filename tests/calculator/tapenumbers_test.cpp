@@ -8,7 +8,7 @@
 #include <random>
 
 #include "basic/numbertext.h"
-#include "calculator/tapenumbers.h"
+#include "tape/tapenumbers.h"
 
 #include "basic/platformerror.h"
 

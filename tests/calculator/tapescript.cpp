@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator/tapecells.h"
+#include "calculator/tapegridcells.h"
 
 namespace {
 
@@ -111,7 +111,7 @@ void Play(TTapeEngine& engine, const std::string& script) {
         if ((first >= '0' && first <= '9') || first == ',') {
             TypeNumber(engine, token);
         } else if (first == '^' || first == '@') {
-            engine.Paper().PosarFilaActual(std::stoi(token.substr(1)));
+            engine.SelectRow(std::stoi(token.substr(1)));
             if (first == '@') engine.RecallRow();
         } else {
             throw std::invalid_argument("unknown script token: " + token);

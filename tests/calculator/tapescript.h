@@ -18,18 +18,21 @@
 
 #include <string>
 
-#include "calculator/tapeengine.h"
+#include "calculator/tapeview.h"
 #include "controls/grid/gridex.h"
+#include "tape/tapeengine.h"
 
 std::string TapeLine(const TGridEx& paper);
 void LoadTape(TGridEx& paper, const std::string& line);
 void Play(TTapeEngine& engine, const std::string& script);
 
-// A tape grid and its engine, with the engine's start options.
+// A tape engine and a grid that shows its tape, with the engine's start
+// options.
 class TapeTest : public testing::Test {
 protected:
+    TTapeEngine engine;
     TGridEx paper;
-    TTapeEngine engine{paper};
+    TTapeView view{paper, engine};
 
     std::string Tape() const { return TapeLine(paper); }
     int32_t Current() const { return paper.FilaActual(); }

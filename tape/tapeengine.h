@@ -1,37 +1,40 @@
 #pragma once
 
 // TTapeEngine: the adding machine behind the main window, whose only memory is
-// its paper tape.
+// its paper tape (TTapeDocument).
 //
-// Every number entered is written to a row of the tape `Paper` together with
-// the operator key that followed it, and every result comes from evaluating
-// the tape again from row 0 (RecalcTape): computed rows (totals and percent
-// amounts) and linked rows are rewritten by each evaluation, and the running
-// value before the current row is the subtotal.
+// Every number entered is written to a row of the tape together with the
+// operator key that followed it, and every result comes from evaluating the
+// tape from row 0 (RecalcTape): computed rows (totals and percent amounts) and
+// linked rows are rewritten by each evaluation, and the running value before
+// the current row is the subtotal. The evaluation keeps the running value
+// after each row, so after a change it starts again from the first row the
+// change can affect; the result is the one a pass from row 0 gives.
 //
-// The engine is given the tape grid, configures it as the tape (three columns,
-// 300 rows, whole-row selection, a tab between fields, the value column drawn
-// as numbers with `Decimals` decimals) and takes over its drawing, click and
-// double-click events. It needs no window: the window that hosts it shows the
-// entry text in its display and the subtotal text in its subtotal panel by
-// listening to OnEntryTextChanged and OnSubtotalTextChanged, hands what the
-// user types into the display to SetEntryText, and wires its keys to the
-// operations below.
+// Each user action (a key, a tape command, a paste) is one step of the undo
+// history, which puts back the tape, the current row, the entry, the
+// subtotal and, for an option change, the options. An action that changes
+// nothing on the tape leaves no step.
+//
+// The engine needs no window: the window that hosts it shows the entry text
+// and the subtotal by listening to OnEntryTextChanged and
+// OnSubtotalTextChanged, hands what the user types into the display to
+// SetEntryText, and wires its keys to the operations below; a TTapeView shows
+// the tape.
 //
 // Failures: an entry that is a lone decimal separator makes TextToFloat throw
 // PlatformError; every operation that reads the entry does so before it writes
 // anything, so the tape is left as it was. Nothing else throws.
 
-#include <QPointer>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-#include "calculator/tapecells.h"
-#include "controls/grid/gridtypes.h"
+#include "tape/tapecells.h"
+#include "tape/tapedocument.h"
+#include "tape/tapehistory.h"
 
-class TGridEx;
-class TGridCanvas;
 class TStringList;
 
 // The keys that edit the entry text (TeclaClick).
@@ -66,6 +69,9 @@ enum class TMarginType : uint8_t {
 // Any index other than 0, 1 or 2 counts as 0.
 TMarginType MarginTypeFromIndex(int index);
 
+// The most decimals a value is shown and rounded with.
+inline constexpr int32_t kMaxDecimals = 6;
+
 class TTapeEngine {
 public:
     using TTextEvent = std::function<void(TTapeEngine* Sender, const std::string& Text)>;
@@ -74,24 +80,27 @@ public:
     // Pesetas per euro.
     static constexpr long double kPesetesPerEuro = 166.386L;
 
-    // Configures `paper` as the tape and assigns its OnDrawCell, OnClick and
-    // OnDblClick. The grid must outlive the engine's use of it; the engine
-    // takes its handlers back when it is destroyed first.
-    explicit TTapeEngine(TGridEx& paper);
+    TTapeEngine();
     ~TTapeEngine();
     TTapeEngine(const TTapeEngine&) = delete;
     TTapeEngine& operator=(const TTapeEngine&) = delete;
 
-    TGridEx& Paper() const { return paper_; }
+    const TTapeDocument& Tape() const { return tape_; }
+    // For loading a whole tape and for the view's edits; a change made here
+    // outside an Action is not recorded for undo.
+    TTapeDocument& EditTape() { return tape_; }
 
-    // ---- Notifications to the hosting window ----
+    // ---- Notifications to the hosting window and the view ----
     // The entry text changed (the display shows it).
     TTextEvent OnEntryTextChanged;
     // The subtotal text changed (the subtotal panel shows it).
     TTextEvent OnSubtotalTextChanged;
-    // The tape should take the keyboard focus (after an evaluation). Without a
-    // handler the engine focuses the tape itself when it is on screen.
+    // The tape should take the keyboard focus (after an evaluation).
     TEngineEvent OnFocusTape;
+    // The decimals the tape shows changed.
+    TEngineEvent OnDecimalsChanged;
+    // Undo or redo became possible or impossible.
+    TEngineEvent OnHistoryChanged;
 
     // ---- Entry and subtotal ----
     const std::string& EntryText() const { return entryText_; }
@@ -105,16 +114,15 @@ public:
     void SetNewEntryPending(bool pending) { newEntryPending_ = pending; }
 
     // ---- Options ----
-    int32_t Decimals() const { return decimals_; }
-    // 0 to 6 (a value outside is brought inside); the tape's value column
-    // shows as many decimals. Does not refresh.
+    int32_t Decimals() const { return options_.decimals; }
+    // 0 to kMaxDecimals (a value outside is brought inside). Does not refresh.
     void SetDecimals(int32_t decimals);
-    bool RoundTotals() const { return roundTotals_; }
-    void SetRoundTotals(bool on) { roundTotals_ = on; }
-    bool RoundCalculations() const { return roundCalculations_; }
-    void SetRoundCalculations(bool on) { roundCalculations_ = on; }
-    bool RoundAll() const { return roundAll_; }
-    void SetRoundAll(bool on) { roundAll_ = on; }
+    bool RoundTotals() const { return options_.roundTotals; }
+    void SetRoundTotals(bool on);
+    bool RoundCalculations() const { return options_.roundCalculations; }
+    void SetRoundCalculations(bool on);
+    bool RoundAll() const { return options_.roundAll; }
+    void SetRoundAll(bool on);
     // Copied values use a point (on) or a comma (off) as decimal separator.
     bool ConvertOnCopy() const { return convertOnCopy_; }
     void SetConvertOnCopy(bool on) { convertOnCopy_ = on; }
@@ -123,7 +131,8 @@ public:
     bool RecalcSuspended() const { return recalcSuspended_; }
 
     // The options menu: each toggle flips its option and refreshes (the
-    // decimal separator of copies needs no refresh).
+    // decimal separator of copies needs no refresh). Each is a step of the
+    // undo history.
     void ToggleRoundTotals();
     void ToggleRoundCalculations();
     void ToggleRoundAll();
@@ -137,9 +146,12 @@ public:
     // Records `entry` on the tape with the operator that followed it and
     // evaluates the tape.
     void ApplyOperator(std::string entry, TTapeOperator op);
-    // Evaluates the whole tape, rewriting computed and linked rows, and returns
-    // the running value after row `target` (0 for a row before the tape).
+    // Evaluates the tape, rewriting computed and linked rows, and returns the
+    // running value after row `target` (0 for a row before the tape).
     double RecalcTape(int32_t target);
+    // Forgets the running values kept from the last evaluation: the next one
+    // goes through the whole tape.
+    void InvalidateEvaluation() { dirtyFrom_ = 0; }
     // The "<<" key and the Enter key.
     void EnterEntry();
     // The operator cell of the current row.
@@ -162,6 +174,8 @@ public:
     void TeclaDarreraClick();
 
     // ---- Tape commands ----
+    // Selects a row of the tape (the arrow keys, a click, a script).
+    void SelectRow(int32_t row);
     // A click on a row: its value becomes the entry and the subtotal shows the
     // running value before it.
     void RecallRow();
@@ -178,10 +192,6 @@ public:
     // Converts every amount between pesetas and euros, then refreshes; rates
     // and the numbers that multiply or divide keep theirs.
     void ConvertTape(TConversion direction);
-
-    // The tape's drawing handler: colours and font of a cell.
-    void PaperDrawCell(TGridEx* Sender, int32_t ACol, int32_t ARow, const QRect& Rect,
-                       TGridDrawState State, TGridCanvas& Canvas);
 
     // ---- VAT and margin keys ----
     // Each plays a short sequence of ApplyOperator and EnterEntry, so the tax or
@@ -208,22 +218,45 @@ public:
     // decimal separator, or whole tape lines as CopyTapeText writes them.
     void AddLinesToTape(const TStringList& lines);
 
+    // ---- Undo and redo ----
+    // One user action: the changes made while the outermost Action lives are
+    // one step of the history. Actions nest; the engine's own operations
+    // open one each, and a caller opens one to join several (a paste that
+    // clears the tape first).
+    class Action {
+    public:
+        explicit Action(TTapeEngine& engine);
+        ~Action();
+        Action(const Action&) = delete;
+        Action& operator=(const Action&) = delete;
+
+    private:
+        TTapeEngine& engine_;
+    };
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    void Undo();
+    void Redo();
+    const TTapeHistory& History() const { return history_; }
+    // The state a step puts back besides the tape's rows.
+    TTapeState State() const;
+
 private:
-    void ConfigurePaper();
+    friend class Action;
+
     void FocusTape();
     void ShowRunningValue();
+    void SetOptions(const TTapeOptions& options);
 
-    // Cells of the tape.
-    std::string Value(int32_t row) const;
-    double Number(int32_t row) const;
-    TTapeOperator Operator(int32_t row) const;
-    std::string Link(int32_t row) const;
+    // Rows of the tape.
+    const std::string& Value(int32_t row) const { return tape_.Value(row); }
+    double Number(int32_t row) const { return tape_.Number(row); }
+    TTapeOperator Operator(int32_t row) const { return tape_.Operator(row); }
     void WriteValue(int32_t row, const std::string& text);
     void WriteOperator(int32_t row, TTapeOperator op);
     void WriteLink(int32_t row, const std::string& text);
-    int32_t CurrentRow() const;
-    int32_t UsedRows() const;
-    void SelectRow(int32_t row);
+    int32_t CurrentRow() const { return tape_.CurrentRow(); }
+    int32_t UsedRows() const { return tape_.UsedRows(); }
 
     // Pieces of the operations.
     bool TypedOverComputedLastRow(double number) const;
@@ -233,16 +266,48 @@ private:
     void AppendTapeLine(std::string line);
     std::string CopiedValue(std::string value) const;
 
-    TGridEx& paper_;
-    QPointer<TGridEx> paperAlive_;
+    // The evaluation (tapeengine_recalc.cpp).
+    double ResultAt(int32_t target) const;
+    void Evaluate(int32_t first);
+
+    // Undo (tapeengine_history.cpp).
+    void BeginAction();
+    void EndAction();
+    void Restore(const TTapeState& state, bool options);
+
+    // Keeps the first row a change of the tape can affect.
+    class DirtyRows : public TTapeObserver {
+    public:
+        explicit DirtyRows(int32_t& from) : from_(from) {}
+        void TapeRowsChanged(int32_t first, int32_t) override;
+        void TapeRowCountChanged() override {}
+        void TapeCurrentRowChanged() override {}
+
+    private:
+        int32_t& from_;
+    };
+
+    TTapeDocument tape_;
+    TTapeHistory history_;
 
     std::string entryText_;
     std::string subtotalText_;
     bool newEntryPending_ = false;
-    int32_t decimals_ = 2;
-    bool roundTotals_ = true;
-    bool roundCalculations_ = true;
-    bool roundAll_ = false;
+    TTapeOptions options_;
     bool convertOnCopy_ = false;
     bool recalcSuspended_ = false;
+
+    // The evaluation kept from the last pass: the running value after each
+    // row, the value RecalcTape gives for each row, and the last row the pass
+    // reached. Rows from dirtyFrom_ on are stale.
+    std::vector<double> runningAfter_;
+    std::vector<double> resultAt_;
+    int32_t evaluatedTo_ = -1;
+    int32_t dirtyFrom_ = 0;
+    DirtyRows dirtyRows_{dirtyFrom_};
+
+    // The action under way.
+    int actionDepth_ = 0;
+    TTapeChangeLog actionLog_;
+    TTapeState actionBefore_;
 };

@@ -2,9 +2,8 @@
 // rows) and the currency conversion.
 
 #include "basic/numbertext.h"
-#include "calculator/tapeengine.h"
-#include "calculator/tapenumbers.h"
-#include "controls/grid/gridex.h"
+#include "tape/tapeengine.h"
+#include "tape/tapenumbers.h"
 
 namespace {
 
@@ -25,12 +24,14 @@ private:
 // Typing then starts a new number, while Enter repeats the recalled row at
 // the end of the tape as a link.
 void TTapeEngine::RecallRow() {
+    Action action(*this);
     SetEntryText(Value(CurrentRow()));
     ShowRunningValue();
     newEntryPending_ = true;
 }
 
 void TTapeEngine::PaperDblClick() {
+    Action action(*this);
     if (UsedRows() == 0) return;
     SelectRow(UsedRows() - 1);
     EnterEntry();
@@ -38,6 +39,7 @@ void TTapeEngine::PaperDblClick() {
 
 // A row without a value is not linked: the link would empty the last row.
 void TTapeEngine::LinkValue() {
+    Action action(*this);
     const int32_t source = CurrentRow();
     const std::string value = Value(source);
     if (value.empty()) return;
@@ -49,7 +51,8 @@ void TTapeEngine::LinkValue() {
 
 // The entry and the subtotal keep their texts.
 void TTapeEngine::ClearTape() {
-    paper_.Netejar(false);
+    Action action(*this);
+    tape_.Clear();
     SelectRow(0);
 }
 
@@ -58,14 +61,15 @@ void TTapeEngine::ClearTape() {
 // rows they point at. Past the first free row nothing opens, no link changes,
 // and the row above becomes current.
 void TTapeEngine::OpenRow() {
+    Action action(*this);
     const bool opens = CurrentRow() <= UsedRows();
-    paper_.InsertarFila(CurrentRow());
+    tape_.InsertRow(CurrentRow());
     if (CurrentRow() > 0) SelectRow(CurrentRow() - 1);
     const int32_t opened = CurrentRow();
-    const std::string above = opened == 0 ? std::string(OperatorText(TTapeOperator::Plus))
-                                          : paper_.LlegirCella(opened - 1, kOperatorColumn);
+    const std::string above(opened == 0 ? OperatorText(TTapeOperator::Plus)
+                                        : tape_.Field(opened - 1, TTapeField::Operator));
     if (OperatorFromText(above) != TTapeOperator::Total) {
-        paper_.EscriureCella(opened, kOperatorColumn, above);
+        tape_.WriteField(opened, TTapeField::Operator, above);
     }
     if (opens) {
         RenumberLinks([opened](double index, const std::string& link) {
@@ -80,7 +84,7 @@ void TTapeEngine::OpenRow() {
 void TTapeEngine::RenumberLinks(const TRenumber& renumbered) {
     const int32_t used = UsedRows();
     for (int32_t row = 0; row <= used; ++row) {
-        const std::string link = Link(row);
+        const std::string link(tape_.Field(row, TTapeField::Link));
         if (!link.empty()) WriteLink(row, renumbered(TapeNumber(link), link));
     }
 }
@@ -88,11 +92,12 @@ void TTapeEngine::RenumberLinks(const TRenumber& renumbered) {
 // A total or percent amount that loses its row loses its request too; links
 // to the deleted row are removed and links below it follow their rows.
 void TTapeEngine::DeleteTapeRow() {
+    Action action(*this);
     {
         SuspendRecalc suspended(recalcSuspended_);
         const int32_t deleted = CurrentRow();
         const bool wasLast = deleted >= UsedRows() - 1;
-        paper_.EsborrarFila(deleted);
+        tape_.DeleteRow(deleted);
         const TTapeOperator above = Operator(deleted - 1);
         if (above == TTapeOperator::Total || above == TTapeOperator::Percent) {
             WriteOperator(deleted - 1, TTapeOperator::None);
@@ -108,6 +113,8 @@ void TTapeEngine::DeleteTapeRow() {
 
 // Rates (rows carrying "%") keep their numbers; empty values become 0.
 void TTapeEngine::ConvertTape(TConversion direction) {
+    Action action(*this);
+    tape_.RecordAllRows();
     const int32_t used = UsedRows();
     for (int32_t row = 0; row < used; ++row) {
         // A rate, and a number that multiplies or divides, is no amount.

@@ -1,4 +1,4 @@
-#include "calculator/tapenumbers.h"
+#include "tape/tapenumbers.h"
 
 #include <array>
 #include <charconv>

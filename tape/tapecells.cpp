@@ -1,4 +1,4 @@
-#include "calculator/tapecells.h"
+#include "tape/tapecells.h"
 
 std::string_view OperatorText(TTapeOperator op) {
     switch (op) {

@@ -1,25 +1,12 @@
-// TTapeEngine: the tape grid, the entry and subtotal texts, the options and the
-// entry keys.
+// TTapeEngine: the entry and subtotal texts, the options and the entry keys.
 
-#include "calculator/tapeengine.h"
+#include "tape/tapeengine.h"
 
 #include <algorithm>
 
 #include "basic/numbertext.h"
-#include "controls/grid/gridex.h"
 
 namespace {
-
-// The tape as the window's form lays it out.
-constexpr int32_t kTapeRows = 300;
-constexpr int32_t kTapeColumns = 3;
-constexpr int32_t kValueWidth = 118;
-constexpr int32_t kOperatorWidth = 25;
-constexpr int32_t kTapeRowHeight = 16;
-// Kind 5: numbers in the display form with the column's decimals.
-constexpr int32_t kNumberColumnKind = 5;
-
-constexpr int32_t kMaxDecimals = 6;
 
 // The length of the last character of a UTF-8 text (the entry is ASCII when
 // typed, but the display may be edited freely).
@@ -40,51 +27,19 @@ TMarginType MarginTypeFromIndex(int index) {
                         : TMarginType::OverSalePrice;
 }
 
-TTapeEngine::TTapeEngine(TGridEx& paper) : paper_(paper), paperAlive_(&paper) {
-    ConfigurePaper();
-    paper_.OnDrawCell = [this](TGridEx* sender, int32_t col, int32_t row, const QRect& rect,
-                               TGridDrawState state, TGridCanvas& canvas) {
-        PaperDrawCell(sender, col, row, rect, state, canvas);
+TTapeEngine::TTapeEngine() {
+    tape_.AddObserver(&dirtyRows_);
+    history_.OnChanged = [this] {
+        if (OnHistoryChanged) OnHistoryChanged(this);
     };
-    paper_.OnClick = [this](TGridEx*) { RecallRow(); };
-    paper_.OnDblClick = [this](TGridEx*) { PaperDblClick(); };
 }
 
 TTapeEngine::~TTapeEngine() {
-    if (paperAlive_.isNull()) return;
-    paper_.OnDrawCell = nullptr;
-    paper_.OnClick = nullptr;
-    paper_.OnDblClick = nullptr;
-}
-
-// Three columns (the hidden column 0, the values, the operators); the link
-// column appears, zero wide, when a link is first written.
-void TTapeEngine::ConfigurePaper() {
-    if (paper_.objectName().isEmpty()) paper_.setObjectName("Paper");
-    paper_.SetRowCount(kTapeRows);
-    paper_.SetColCount(kTapeColumns);
-    paper_.SetFixedRows(0);
-    paper_.SetFixedCols(0);
-    paper_.SetDefaultRowHeight(kTapeRowHeight);
-    paper_.SetSn_ColumnaZero(false);
-    paper_.SetSn_Editable(false);
-    paper_.SetColWidths(0, -1);
-    paper_.SetColWidths(kValueColumn, kValueWidth);
-    paper_.SetColWidths(kOperatorColumn, kOperatorWidth);
-    paper_.SetScrollBars(TScrollStyle::ssVertical);
-    paper_.SetSeparadorCamps('\t');
-    paper_.SetOpcionsSeleccio(osPerNumeroFila);
-    paper_.Columnes[kValueColumn].Tipus = kNumberColumnKind;
-    paper_.Columnes[kValueColumn].Decimals = decimals_;
-    paper_.PosarFilaActual(0);
+    tape_.RemoveObserver(&dirtyRows_);
 }
 
 void TTapeEngine::FocusTape() {
-    if (OnFocusTape) {
-        OnFocusTape(this);
-    } else if (paper_.isVisible()) {
-        paper_.setFocus(Qt::OtherFocusReason);
-    }
+    if (OnFocusTape) OnFocusTape(this);
 }
 
 // ---- Entry and subtotal ---------------------------------------------------
@@ -96,7 +51,7 @@ void TTapeEngine::SetEntryText(const std::string& text) {
 }
 
 void TTapeEngine::ShowSubtotal(double value) {
-    std::string text = FormatNumber(value, decimals_);
+    std::string text = FormatNumber(value, options_.decimals);
     if (text == subtotalText_) return;
     subtotalText_ = std::move(text);
     if (OnSubtotalTextChanged) OnSubtotalTextChanged(this, subtotalText_);
@@ -109,35 +64,73 @@ void TTapeEngine::ShowRunningValue() {
 
 // ---- Options ----------------------------------------------------------------
 
-void TTapeEngine::SetDecimals(int32_t decimals) {
-    decimals_ = std::clamp(decimals, 0, kMaxDecimals);
-    paper_.Columnes[kValueColumn].Tipus = kNumberColumnKind;
-    paper_.Columnes[kValueColumn].Decimals = decimals_;
+// Every option that changes what the evaluation writes or keeps makes the
+// next evaluation go through the whole tape.
+void TTapeEngine::SetOptions(const TTapeOptions& options) {
+    if (options == options_) return;
+    const bool decimals = options.decimals != options_.decimals;
+    options_ = options;
+    dirtyFrom_ = 0;
+    if (decimals && OnDecimalsChanged) OnDecimalsChanged(this);
 }
 
+void TTapeEngine::SetDecimals(int32_t decimals) {
+    TTapeOptions options = options_;
+    options.decimals = std::clamp(decimals, 0, kMaxDecimals);
+    SetOptions(options);
+}
+
+void TTapeEngine::SetRoundTotals(bool on) {
+    TTapeOptions options = options_;
+    options.roundTotals = on;
+    SetOptions(options);
+}
+
+void TTapeEngine::SetRoundCalculations(bool on) {
+    TTapeOptions options = options_;
+    options.roundCalculations = on;
+    SetOptions(options);
+}
+
+void TTapeEngine::SetRoundAll(bool on) {
+    TTapeOptions options = options_;
+    options.roundAll = on;
+    SetOptions(options);
+}
+
+// With every number rounded, the evaluation rewrites most rows: the step
+// keeps them as one copy.
 void TTapeEngine::ChooseDecimals(int32_t decimals) {
+    Action action(*this);
+    if (options_.roundAll) tape_.RecordAllRows();
     SetDecimals(decimals);
     Refresh();
 }
 
 void TTapeEngine::ToggleRoundTotals() {
-    roundTotals_ = !roundTotals_;
+    Action action(*this);
+    SetRoundTotals(!options_.roundTotals);
     Refresh();
 }
 
 void TTapeEngine::ToggleRoundCalculations() {
-    roundCalculations_ = !roundCalculations_;
+    Action action(*this);
+    SetRoundCalculations(!options_.roundCalculations);
     Refresh();
 }
 
 void TTapeEngine::ToggleRoundAll() {
-    roundAll_ = !roundAll_;
+    Action action(*this);
+    if (!options_.roundAll) tape_.RecordAllRows();
+    SetRoundAll(!options_.roundAll);
     Refresh();
 }
 
+// The view repaints the rows the evaluation rewrites; a change of decimals
+// alone reaches it through OnDecimalsChanged.
 void TTapeEngine::Refresh() {
+    Action action(*this);
     ShowRunningValue();
-    paper_.Invalidate();
 }
 
 // ---- Keypad -----------------------------------------------------------------
@@ -160,6 +153,7 @@ void TTapeEngine::TeclaClick(TEntryKey key) {
 }
 
 void TTapeEngine::TeclaIgualClick() {
+    Action action(*this);
     ApplyOperator(entryText_, TTapeOperator::Total);
     newEntryPending_ = true;
 }

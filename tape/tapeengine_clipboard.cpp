@@ -3,9 +3,8 @@
 #include <algorithm>
 
 #include "basic/stringlists.h"
-#include "calculator/tapeengine.h"
-#include "calculator/tapenumbers.h"
-#include "controls/grid/gridex.h"
+#include "tape/tapeengine.h"
+#include "tape/tapenumbers.h"
 
 namespace {
 
@@ -84,7 +83,7 @@ std::string TTapeEngine::CopyTapeText() const {
     std::string text;
     const int32_t used = UsedRows();
     for (int32_t row = 0; row < used; ++row) {
-        std::string line = paper_.TextFila(row);
+        std::string line = tape_.RowText(row);
         ReplaceChar(line, '.', ',');
         text += line;
         text += kLineEnd;
@@ -100,6 +99,7 @@ std::string TTapeEngine::CopyTapeText() const {
 // entry over the last pasted value, and when nothing was added the tape is
 // left as it was.
 void TTapeEngine::AddLinesToTape(const TStringList& lines) {
+    Action action(*this);
     const int32_t usedBefore = UsedRows();
     for (int i = 0; i < lines.Count(); ++i)
         AppendTapeLine(lines.Strings(i));
@@ -117,7 +117,7 @@ void TTapeEngine::AppendTapeLine(std::string line) {
     if (!line.empty() && line.front() == '\t') line = line.substr(1, kLongestTabbedLine);
     NormaliseSeparators(line);
     if (TapeNumber(line) == 0) return;
-    paper_.PosarTextFila(UsedRows(), line);
+    tape_.WriteRowText(UsedRows(), line);
     const int32_t last = UsedRows() - 1;
     if (Operator(last) == TTapeOperator::None) WriteOperator(last, TTapeOperator::Plus);
 }

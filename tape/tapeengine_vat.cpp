@@ -3,7 +3,7 @@
 // the arithmetic.
 
 #include "basic/numbertext.h"
-#include "calculator/tapeengine.h"
+#include "tape/tapeengine.h"
 
 namespace {
 
@@ -20,6 +20,7 @@ double Lowered(double percent) {
 
 // The number with "+", the rate with "%", and the tax amount on the next row.
 void TTapeEngine::AddTax(const std::string& entry, double rate) {
+    Action action(*this);
     ApplyOperator(entry, TTapeOperator::Plus);
     ApplyOperator(FloatToPlainText(rate), TTapeOperator::Percent);
     EnterEntry();
@@ -27,6 +28,7 @@ void TTapeEngine::AddTax(const std::string& entry, double rate) {
 
 // The total row holds entry / (1 + rate / 100).
 void TTapeEngine::TaxableBase(const std::string& entry, double rate) {
+    Action action(*this);
     ApplyOperator(entry, TTapeOperator::Divide);
     ApplyOperator(FactorText(Raised(rate)), TTapeOperator::Total);
 }
@@ -34,6 +36,7 @@ void TTapeEngine::TaxableBase(const std::string& entry, double rate) {
 // The row after the rate holds entry * rate / 100, and so does the running
 // value.
 void TTapeEngine::TaxAmount(const std::string& entry, double rate) {
+    Action action(*this);
     ApplyOperator(entry, TTapeOperator::Times);
     ApplyOperator(FloatToPlainText(rate), TTapeOperator::Percent);
     EnterEntry();
@@ -42,6 +45,7 @@ void TTapeEngine::TaxAmount(const std::string& entry, double rate) {
 // Over cost: the cost plus `margin` % of it. Over the selling price, and for a
 // discount: the price whose `margin` % leaves the entry.
 void TTapeEngine::AddMargin(const std::string& entry, double margin, TMarginType type) {
+    Action action(*this);
     if (type == TMarginType::OverCost) {
         ApplyOperator(entry, TTapeOperator::Plus);
         ApplyOperator(FloatToPlainText(margin), TTapeOperator::Percent);
@@ -55,6 +59,7 @@ void TTapeEngine::AddMargin(const std::string& entry, double margin, TMarginType
 // Over cost: the cost under a price that carries `margin` % over it. Over the
 // selling price, and for a discount: the price less `margin` % of it.
 void TTapeEngine::RemoveMargin(const std::string& entry, double margin, TMarginType type) {
+    Action action(*this);
     if (type == TMarginType::OverCost) {
         ApplyOperator(entry, TTapeOperator::Divide);
         ApplyOperator(FactorText(Raised(margin)), TTapeOperator::Total);
@@ -69,8 +74,8 @@ void TTapeEngine::RemoveMargin(const std::string& entry, double margin, TMarginT
 // but only when that text is the factor itself: 1.055 or 0.875 rounded to two
 // decimals would divide by the wrong number, so they keep their digits.
 std::string TTapeEngine::FactorText(double factor) const {
-    if (roundTotals_) {
-        std::string fixed = FloatToFixedText(factor, decimals_);
+    if (options_.roundTotals) {
+        std::string fixed = FloatToFixedText(factor, options_.decimals);
         if (TextToFloat(fixed) == factor) return fixed;
     }
     return FloatToPlainText(factor);

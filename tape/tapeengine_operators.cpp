@@ -1,12 +1,12 @@
 // TTapeEngine: the operator keys and Enter, which write the entry on the tape.
 
 #include "basic/numbertext.h"
-#include "calculator/tapeengine.h"
-#include "controls/grid/gridex.h"
+#include "tape/tapeengine.h"
 
 // Every step reads the current row afresh: the steps before it may have moved
 // it.
 void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
+    Action action(*this);
     // "=" on an empty entry and a row without operator only moves down. The
     // subtotal follows the row it moved to, so that after "+ Iva" or Enter on
     // a percent amount it shows the result rather than the number before it.
@@ -65,6 +65,7 @@ bool TTapeEngine::TypedOverComputedLastRow(double number) const {
 
 // The current row and the used row count are read afresh at every step.
 void TTapeEngine::EnterEntry() {
+    Action action(*this);
     // A row recalled from above (a click on the tape) is repeated at the end
     // as a link, when the last row waits for a number.
     if (newEntryPending_ && CurrentRow() < UsedRows() - 1) {

@@ -1,10 +1,11 @@
-// TTapeEngine: how the tape draws its cells. The grid then writes the text:
-// the value column as numbers with `Decimals` decimals (a zero value blank),
+// TTapeView: how the tape draws its cells. The grid then writes the text: the
+// value column as numbers with `Decimals` decimals (a zero value blank),
 // right-aligned, and the operator column as it stands.
 
-#include "calculator/tapeengine.h"
+#include "calculator/tapeview.h"
 #include "controls/grid/gridcanvas.h"
 #include "controls/grid/gridex.h"
+#include "tape/tapeengine.h"
 
 namespace {
 
@@ -17,8 +18,8 @@ constexpr TColor kLinkedText = RGBColor(144, 144, 144);
 // Totals are red and bold, percent amounts bold, linked rows grey; the
 // operator column has a light grey background, light yellow on the current
 // row.
-void TTapeEngine::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&,
-                                TGridDrawState State, TGridCanvas& Canvas) {
+void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&,
+                              TGridDrawState State, TGridCanvas& Canvas) const {
     if (ACol == kOperatorColumn) {
         if (State == TGridDrawState()) {
             Canvas.BrushColor = kOperatorBrush;
@@ -26,10 +27,11 @@ void TTapeEngine::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRec
             Canvas.BrushColor = kCurrentOperatorBrush;
         }
     }
+    const TTapeDocument& tape = engine_.Tape();
     Canvas.FontColor = clBlack;
     Canvas.Font = paper_.font();
     if (ARow > 0) {
-        const TTapeOperator above = Operator(ARow - 1);
+        const TTapeOperator above = tape.Operator(ARow - 1);
         if (above == TTapeOperator::Total) {
             Canvas.FontColor = clRed;
             Canvas.Font.setBold(true);
@@ -37,5 +39,5 @@ void TTapeEngine::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRec
             Canvas.Font.setBold(true);
         }
     }
-    if (!Link(ARow).empty()) Canvas.FontColor = kLinkedText;
+    if (tape.Row(ARow).HasLink()) Canvas.FontColor = kLinkedText;
 }

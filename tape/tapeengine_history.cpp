@@ -1,0 +1,63 @@
+// TTapeEngine: user actions as steps of the undo history.
+
+#include "tape/tapeengine.h"
+
+TTapeEngine::Action::Action(TTapeEngine& engine) : engine_(engine) {
+    engine_.BeginAction();
+}
+
+TTapeEngine::Action::~Action() {
+    engine_.EndAction();
+}
+
+TTapeState TTapeEngine::State() const {
+    return {CurrentRow(), entryText_, newEntryPending_, subtotalText_, options_};
+}
+
+void TTapeEngine::BeginAction() {
+    if (actionDepth_++ > 0) return;
+    actionBefore_ = State();
+    actionLog_ = TTapeChangeLog();
+    tape_.SetChangeLog(&actionLog_);
+}
+
+// An action that failed half way still leaves a step for what it did change.
+void TTapeEngine::EndAction() {
+    if (--actionDepth_ > 0) return;
+    tape_.SetChangeLog(nullptr);
+    TTapeState after = State();
+    if (actionLog_.Empty() && after.options == actionBefore_.options) return;
+    history_.Push({std::move(actionLog_.Changes()), std::move(actionBefore_), std::move(after)});
+}
+
+// The changes go back in the reverse order; the tape then holds exactly what
+// it held before the step, so the evaluation kept for the rows above the
+// first row put back still holds.
+void TTapeEngine::Undo() {
+    if (!history_.CanUndo() || actionDepth_ > 0) return;
+    TTapeStep& step = history_.NextUndo();
+    for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)
+        tape_.Apply(*change);
+    Restore(step.before, step.before.options != step.after.options);
+    history_.Undone();
+}
+
+void TTapeEngine::Redo() {
+    if (!history_.CanRedo() || actionDepth_ > 0) return;
+    TTapeStep& step = history_.NextRedo();
+    for (TTapeChange& change : step.changes)
+        tape_.Apply(change);
+    Restore(step.after, step.before.options != step.after.options);
+    history_.Redone();
+}
+
+void TTapeEngine::Restore(const TTapeState& state, bool options) {
+    if (options) SetOptions(state.options);
+    tape_.RestoreCurrentRow(state.currentRow);
+    SetEntryText(state.entry);
+    newEntryPending_ = state.newEntryPending;
+    if (state.subtotal != subtotalText_) {
+        subtotalText_ = state.subtotal;
+        if (OnSubtotalTextChanged) OnSubtotalTextChanged(this, subtotalText_);
+    }
+}

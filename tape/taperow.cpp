@@ -1,0 +1,138 @@
+#include "tape/taperow.h"
+
+#include "basic/numbertext.h"
+#include "basic/stringlists.h"
+#include "tape/tapenumbers.h"
+
+// The rare fields of a row.
+struct TTapeRow::Notes {
+    std::string operatorText;  // only for TTapeOperator::Other
+    std::string link;
+    int32_t linkSource = 0;
+    std::string comment;
+
+    bool Empty() const { return operatorText.empty() && link.empty() && comment.empty(); }
+    friend bool operator==(const Notes&, const Notes&) = default;
+};
+
+TTapeRow::TTapeRow(const TTapeRow& other)
+    : value_(other.value_),
+      number_(other.number_),
+      op_(other.op_),
+      notes_(other.notes_ ? std::make_unique<Notes>(*other.notes_) : nullptr) {}
+
+TTapeRow& TTapeRow::operator=(const TTapeRow& other) {
+    if (this != &other) *this = TTapeRow(other);
+    return *this;
+}
+
+TTapeRow::TTapeRow() = default;
+TTapeRow::TTapeRow(TTapeRow&&) noexcept = default;
+TTapeRow& TTapeRow::operator=(TTapeRow&&) noexcept = default;
+TTapeRow::~TTapeRow() = default;
+
+std::string_view TTapeRow::OperatorField() const {
+    if (op_ == TTapeOperator::Other) return notes_->operatorText;
+    return OperatorText(op_);
+}
+
+std::string_view TTapeRow::Link() const {
+    return notes_ ? std::string_view(notes_->link) : std::string_view();
+}
+
+int32_t TTapeRow::LinkSource() const {
+    return notes_ ? notes_->linkSource : 0;
+}
+
+std::string_view TTapeRow::Comment() const {
+    return notes_ ? std::string_view(notes_->comment) : std::string_view();
+}
+
+std::string_view TTapeRow::Field(TTapeField field) const {
+    switch (field) {
+        case TTapeField::Value:
+            return value_;
+        case TTapeField::Operator:
+            return OperatorField();
+        case TTapeField::Link:
+            return Link();
+        case TTapeField::Comment:
+            return Comment();
+    }
+    return {};
+}
+
+void TTapeRow::SetField(TTapeField field, std::string_view text) {
+    switch (field) {
+        case TTapeField::Value:
+            value_.assign(text);
+            number_ = TapeNumber(value_);
+            return;
+        case TTapeField::Operator:
+            op_ = OperatorFromText(text);
+            if (op_ == TTapeOperator::Other) {
+                EditNotes().operatorText.assign(text);
+            } else if (notes_) {
+                notes_->operatorText.clear();
+            }
+            break;
+        case TTapeField::Link:
+            if (text.empty() && !notes_) return;
+            EditNotes().link.assign(text);
+            notes_->linkSource = TextToInt(notes_->link);
+            break;
+        case TTapeField::Comment:
+            if (text.empty() && !notes_) return;
+            EditNotes().comment.assign(text);
+            break;
+    }
+    DropEmptyNotes();
+}
+
+TTapeRow::Notes& TTapeRow::EditNotes() {
+    if (!notes_) notes_ = std::make_unique<Notes>();
+    return *notes_;
+}
+
+void TTapeRow::DropEmptyNotes() {
+    if (notes_ && notes_->Empty()) notes_.reset();
+}
+
+namespace {
+
+size_t StringHeap(const std::string& text) {
+    // A short text lives inside the string itself.
+    return text.capacity() > std::string().capacity() ? text.capacity() + 1 : 0;
+}
+
+}  // namespace
+
+size_t TTapeRow::HeapBytes() const {
+    size_t bytes = StringHeap(value_);
+    if (notes_) {
+        bytes += sizeof(Notes) + StringHeap(notes_->operatorText) + StringHeap(notes_->link) +
+                 StringHeap(notes_->comment);
+    }
+    return bytes;
+}
+
+bool operator==(const TTapeRow& a, const TTapeRow& b) {
+    if (a.value_ != b.value_ || a.op_ != b.op_) return false;
+    if (!a.notes_ || !b.notes_) return !a.notes_ && !b.notes_;
+    return *a.notes_ == *b.notes_;
+}
+
+std::vector<std::string> TapeLineFields(const std::string& line) {
+    std::vector<std::string> fields = SplitFieldList(line, "\t", 0);
+    if (fields.size() > kTapeFieldCount) fields.resize(kTapeFieldCount);
+    return fields;
+}
+
+TTapeRow TapeRowFromLine(const std::string& line, bool& linkField) {
+    const std::vector<std::string> fields = TapeLineFields(line);
+    TTapeRow row;
+    for (size_t i = 0; i < fields.size(); ++i)
+        row.SetField(static_cast<TTapeField>(i), fields[i]);
+    linkField = fields.size() > static_cast<size_t>(TTapeField::Link);
+    return row;
+}
