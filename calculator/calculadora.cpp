@@ -7,7 +7,6 @@
 #include <QListWidget>
 
 #include "basic/dates.h"
-#include "calculator/vatrates.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/eventguard.h"
@@ -64,8 +63,7 @@ void TCalculadora::FormCreate() {
     setWindowTitle(QString::fromUtf8(kTitleLine) +
                    QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
 
-    llistaIvas_->clear();
-    for (const TVatItem& item : kVatItems) llistaIvas_->addItem(QString::fromUtf8(item.text));
+    FillVatList();
 
     // A file that cannot be read leaves the first-run values; the window
     // still opens.

@@ -44,11 +44,14 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
 void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
                                const std::string& text) {
     if (teclaQuinMarge_->IsEditing()) return;
-    // Enter chooses the rate of the open rate list and Escape leaves it; the
-    // list closes and the tape takes the focus back.
+    // Enter chooses the rate of the open rate list (or opens the editor from
+    // its last entry) and Escape leaves it; the list closes and the tape takes
+    // the focus back.
     if (llistaIvas_->hasFocus() && (IsEnterKey(key) || key == Qt::Key_Escape)) {
+        const bool edit = IsEnterKey(key) && EditEntryChosen();
         key = 0;
         FocusTape();
+        if (edit) MenuTipusIvaClick();
         return;
     }
     if (IsEnterKey(key)) {

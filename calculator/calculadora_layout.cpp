@@ -221,6 +221,7 @@ void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     llistaIvas_ = new QListWidget(panel);
     llistaIvas_->setObjectName(QStringLiteral("LlistaIvas"));
     llistaIvas_->setGeometry(0, 0, 80, 97);
+    llistaIvas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     llistaIvas_->hide();
 }
 
@@ -341,4 +342,7 @@ void TCalculadora::BuildMenu() {
     menuArrodonirTot_ = toggle("MenuArrodonirTot", "Arrodonir tots els números");
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia2"));
     menuConvertir_ = toggle("MenuConvertir", "Coma Decimal a l'Exportar/Copiar");
+    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia3"));
+    menuTipusIva_ = menuPropietats_->addAction(QStringLiteral("&Tipus d'IVA..."));
+    menuTipusIva_->setObjectName(QStringLiteral("MenuTipusIva"));
 }

@@ -6,7 +6,7 @@
 //   5      margin-type index       6   decimals
 //   7      round totals (1 or 0)   8   round every number
 //   9      round calculations      10  decimal point in copies
-//   11     current tape row        12 to 20 empty
+//   11     current tape row        12 to 20 key=value extensions
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator and link
 //
 // Any content loads: a line that is no number leaves its setting at its
@@ -98,6 +98,8 @@ void TCalculadora::ReadSettings() {
     for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
         paper_->PosarTextFila(line - kFirstTapeLine, lines.Strings(line - 1));
     PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
+    extensionLines_.Read(lines);
+    ReadVatRates(extensionLines_);
     SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
     SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
     cTipusMarge_->setCurrentIndex(TextToInt(lines.ItemAt(kMarginTypeLine)));
@@ -147,7 +149,7 @@ void TCalculadora::WriteSettings() const {
     TArrayCadena lines;
     lines.SetItemAt(kLeftLine, IntToText(pos().x()));
     lines.SetItemAt(kTopLine, IntToText(pos().y()));
-    lines.SetItemAt(kVatIndexLine, IntToText(llistaIvas_->currentRow()));
+    lines.SetItemAt(kVatIndexLine, IntToText(VatIndex()));
     lines.SetItemAt(kMarginLine, FloatToPlainText(marginPercent_));
     lines.SetItemAt(kMarginTypeLine, IntToText(cTipusMarge_->currentIndex()));
     lines.SetItemAt(kDecimalsLine, IntToText(engine_->Decimals()));
@@ -156,9 +158,15 @@ void TCalculadora::WriteSettings() const {
     lines.SetItemAt(kRoundCalculationsLine, FlagText(engine_->RoundCalculations()));
     lines.SetItemAt(kConvertOnCopyLine, FlagText(engine_->ConvertOnCopy()));
     lines.SetItemAt(kCurrentRowLine, IntToText(paper_->FilaActual()));
+    TExtensionLines extensions = extensionLines_;
+    const bool ratesStored = vatRates_.WriteTo(extensions);
+    extensions.Write(lines);
     const int32_t used = paper_->FilesUsades();
     for (int32_t row = 0; row < used; ++row)
         lines.SetItemAt(row + kFirstTapeLine, paper_->TextFila(row));
     // The folder is made again if it went away while the program ran.
     lines.SaveToFile(SettingsFileName(true));
+    if (!ratesStored)
+        throw PlatformError("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
+                            "fitxer de configuració ja són plenes.");
 }
