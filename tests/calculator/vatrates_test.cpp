@@ -13,26 +13,6 @@ const std::string kInForceLine =
     "21%:21;10%:10;4%:4;5.2% Re:5.2;1.4% Re:1.4;0.5% Re:0.5;26.2% (21%+5.2%):26.2;"
     "11.4% (10%+1.4%):11.4;4.5% (4%+0.5%):4.5";
 
-TEST(VatRatesTest, AnEditedListIsStoredAndReadBackTheOriginalIsNot) {
-    TVatRates rates;
-    rates.Fill(kVatItemsInForce);
-    TExtensionLines lines;
-    ASSERT_TRUE(rates.WriteTo(lines));
-    EXPECT_EQ(lines.Value("ives"), kInForceLine);
-
-    TVatRates read;
-    read.ReadFrom(lines);
-    EXPECT_EQ(read.Slots(), rates.Slots());
-    EXPECT_EQ(read.Rate(3), 5.2);
-    EXPECT_EQ(read.Rate(6), 26.2);
-    EXPECT_EQ(read.Rate(9), 0);
-    EXPECT_TRUE(read.Refusal().empty());
-
-    read.Fill(kOriginalVatItems);
-    ASSERT_TRUE(read.WriteTo(lines));
-    EXPECT_TRUE(Written(lines).empty());
-}
-
 struct StoredCase {
     const char* name;
     std::string value;
