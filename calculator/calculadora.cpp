@@ -11,7 +11,6 @@
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/eventguard.h"
-#include "controls/platform/keyboard.h"
 #include "controls/platform/messagebox.h"
 #include "exchange/droptarget.h"
 #include "interest/interes.h"
@@ -72,14 +71,8 @@ void TCalculadora::FormCreate() {
     RunGuarded(this, [this] { ReadSettings(); });
 }
 
-// Keys still waiting must not reach a window that is going away.
-void TCalculadora::FormClose() {
-    DiscardKeyboardMessages();
-}
-
 // The interest window goes with its owner.
 void TCalculadora::closeEvent(QCloseEvent* event) {
-    FormClose();
     if (interes_ != nullptr) interes_->hide();
     QWidget::closeEvent(event);
 }

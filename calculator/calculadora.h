@@ -138,7 +138,6 @@ private:
 
     // Creation and the end (calculadora.cpp).
     void FormCreate();
-    void FormClose();
     void FormDestroy();
     void FocusTape();
 

@@ -6,7 +6,6 @@
 
 #include "calculator/calculadora.h"
 #include "controls/button/botopetit.h"
-#include "controls/platform/keyboard.h"
 #include "interest/interes.h"
 
 void TCalculadora::BotoEurosClick() {
@@ -48,7 +47,6 @@ void TCalculadora::BotoPropietatsClick() {
 }
 
 void TCalculadora::BotoSortirClick() {
-    DiscardKeyboardMessages();
     close();
 }
 

@@ -11,25 +11,23 @@ std::string KeyText(const QKeyEvent& event) {
 
 namespace {
 
-bool IsKeyEvent(const QEvent* event) {
-    return event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease ||
-           event->type() == QEvent::ShortcutOverride;
-}
-
-// Swallows the key events that the window system delivers until its own
-// marker event, posted behind everything already waiting, comes back.
-class KeyDrain : public QObject {
+// Swallows the auto-repeats of one key, for the widgets of one window or of
+// every window, until its own marker event, posted behind everything already
+// waiting, comes back. Every other key event passes: keys typed ahead, even
+// the same key pressed again, are never dropped.
+class RepeatDrain : public QObject {
 public:
-    static void Start(QWidget* window) {
-        auto* drain = new KeyDrain(window);
+    static void Start(int key, QWidget* window) {
+        auto* drain = new RepeatDrain(key, window);
         QCoreApplication::instance()->installEventFilter(drain);
         QCoreApplication::postEvent(drain, new QEvent(MarkerType()), Qt::LowEventPriority);
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (!IsKeyEvent(event) || !event->spontaneous()) return false;
-        return Concerns(watched);
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        const auto* keyEvent = static_cast<const QKeyEvent*>(event);
+        return keyEvent->isAutoRepeat() && keyEvent->key() == key_ && Concerns(watched);
     }
     bool event(QEvent* event) override {
         if (event->type() != MarkerType()) return QObject::event(event);
@@ -41,8 +39,11 @@ protected:
 private:
     // Owned by the application, so a drain whose marker never came back goes
     // with it.
-    explicit KeyDrain(QWidget* window)
-        : QObject(QCoreApplication::instance()), allWindows_(window == nullptr), window_(window) {}
+    RepeatDrain(int key, QWidget* window)
+        : QObject(QCoreApplication::instance()),
+          key_(key),
+          allWindows_(window == nullptr),
+          window_(window) {}
 
     static QEvent::Type MarkerType() {
         static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
@@ -54,25 +55,14 @@ private:
         return widget != nullptr && window_ != nullptr && widget->window() == window_->window();
     }
 
+    int key_;
     bool allWindows_;
     QPointer<QWidget> window_;
 };
 
-void RemovePostedKeys(QObject* receiver) {
-    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease, QEvent::ShortcutOverride})
-        QCoreApplication::removePostedEvents(receiver, type);
-}
-
 }  // namespace
 
-void DiscardKeyboardMessages(QWidget* window) {
-    if (QCoreApplication::instance() == nullptr) return;
-    if (window == nullptr) {
-        RemovePostedKeys(nullptr);
-    } else {
-        RemovePostedKeys(window->window());
-        for (QWidget* child : window->window()->findChildren<QWidget*>())
-            RemovePostedKeys(child);
-    }
-    KeyDrain::Start(window);
+void DiscardKeyboardMessages(int key, QWidget* window) {
+    if (QCoreApplication::instance() == nullptr || key == 0) return;
+    RepeatDrain::Start(key, window);
 }

@@ -20,9 +20,12 @@ using TKeyEvent = std::function<void(QObject* sender, int& key, Qt::KeyboardModi
 // function keys, a dead key on its own).
 std::string KeyText(const QKeyEvent& event);
 
-// Drops the keyboard events already waiting, for the widgets of one window or
-// (window == nullptr) for every window: key events posted and not yet
-// delivered, and the key events the window system has queued until the event
-// loop has gone once through what is waiting now. Key events sent or posted
-// after the call are delivered as usual.
-void DiscardKeyboardMessages(QWidget* window = nullptr);
+// A handler that has consumed `key` drops that key's own auto-repeats that
+// are already waiting, for the widgets of one window or (window == nullptr)
+// of every window, so that holding the key does not repeat its action from
+// events queued while it ran. Nothing else is dropped: every other key event
+// already waiting, the same key pressed again included, arrives in order, so
+// keys typed ahead (by a fast typist, a barcode reader, an auto-type tool)
+// are never lost. Repeats that arrive after the queue has been gone through
+// once are delivered as usual.
+void DiscardKeyboardMessages(int key, QWidget* window = nullptr);
