@@ -76,6 +76,14 @@ TEST_F(SettingsTest, OptionsTurnedOffStayOff) {
     EXPECT_FALSE(engine.RoundCalculations());
 }
 
+// The largest number of decimals the options offer comes back too.
+TEST_F(SettingsTest, SixDecimalsComeBack) {
+    window->MenuDecimalsClick(6);
+    Reopen();
+    EXPECT_EQ(FileLines()[5], "6");
+    EXPECT_EQ(window->Engine().Decimals(), 6);
+}
+
 TEST_F(SettingsTest, UnreadableOptionLinesKeepTheStartValues) {
     Close();
     WriteFile(FileOf({"", "", "", "", "", "9", "x", "", "-1", "2", ""}));
