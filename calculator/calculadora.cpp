@@ -11,6 +11,7 @@
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/eventguard.h"
+#include "controls/platform/keyboard.h"
 #include "controls/platform/messagebox.h"
 #include "exchange/droptarget.h"
 #include "interest/interes.h"
@@ -71,8 +72,15 @@ void TCalculadora::FormCreate() {
     RunGuarded(this, [this] { ReadSettings(); });
 }
 
+// The keyboard messages still waiting are discarded, which on Qt removes
+// nothing (see DiscardKeyboardMessages): keys typed ahead are never lost.
+void TCalculadora::FormClose() {
+    DiscardKeyboardMessages();
+}
+
 // The interest window goes with its owner.
 void TCalculadora::closeEvent(QCloseEvent* event) {
+    FormClose();
     if (interes_ != nullptr) interes_->hide();
     QWidget::closeEvent(event);
 }

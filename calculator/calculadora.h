@@ -138,6 +138,7 @@ private:
 
     // Creation and the end (calculadora.cpp).
     void FormCreate();
+    void FormClose();
     void FormDestroy();
     void FocusTape();
 

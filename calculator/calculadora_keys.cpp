@@ -99,7 +99,6 @@ bool TCalculadora::EditingKeys(int& key) {
             engine_->ClearTape();
             return true;
         case Qt::Key_F10:
-            DiscardKeyboardMessages(key);
             key = 0;
             BotoSortirClick();
             return true;
@@ -107,8 +106,8 @@ bool TCalculadora::EditingKeys(int& key) {
             engine_->TeclaDarreraClick();
             return true;
         case Qt::Key_Escape:
-            DiscardKeyboardMessages(key);
             key = 0;
+            DiscardKeyboardMessages();
             QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
             return true;
         case Qt::Key_Insert:

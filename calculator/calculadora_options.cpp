@@ -6,6 +6,7 @@
 
 #include "calculator/calculadora.h"
 #include "controls/button/botopetit.h"
+#include "controls/platform/keyboard.h"
 #include "interest/interes.h"
 
 void TCalculadora::BotoEurosClick() {
@@ -47,6 +48,7 @@ void TCalculadora::BotoPropietatsClick() {
 }
 
 void TCalculadora::BotoSortirClick() {
+    DiscardKeyboardMessages();
     close();
 }
 

@@ -33,8 +33,7 @@ bool TInteres::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-// A key used here goes no further, and its own auto-repeats already waiting
-// are dropped.
+// A key used here goes no further; keys typed after it still arrive.
 void TInteres::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers) {
     const bool inEditor = EditorHasFocus();
     const bool inGrid = GridHasFocus();
@@ -54,8 +53,8 @@ void TInteres::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers) {
     } else {
         return;
     }
-    DiscardKeyboardMessages(key);
     key = 0;
+    DiscardKeyboardMessages();
 }
 
 bool TInteres::EditorHasFocus() const {

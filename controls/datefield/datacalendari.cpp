@@ -132,11 +132,11 @@ bool TDataCalendari::EditorKeyPress(QKeyEvent* event) {
     if (IsPeriodLetter(text)) {
         ApplyPeriodLetter(text[0]);
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        DiscardKeyboardMessages();
         MoveFocusOn();
     } else {
         return false;
     }
-    DiscardKeyboardMessages(event->key());
     return true;
 }
 
@@ -147,6 +147,7 @@ void TDataCalendari::ApplyPeriodLetter(char letter) {
     const std::string shown = FormatDateText(data.Text(), 10);
     editor_->setText(QString::fromStdString(shown));
     SetDate(TextToDate(shown));
+    DiscardKeyboardMessages();
     MoveFocusOn();
 }
 

@@ -98,7 +98,7 @@ void TGridEx::KeyDown(int& Key, Qt::KeyboardModifiers Shift) {
         case Qt::Key_Enter:
             if (introAvancar_) {
                 ColumnaSeguent();
-                DiscardKeyboardMessages(Key);
+                DiscardKeyboardMessages();
                 Key = 0;
             }
             break;

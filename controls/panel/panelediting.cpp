@@ -83,15 +83,15 @@ void TPanelEx::EditorExit() {
 }
 
 // The window's own key handling hears the key first (through OnKeyDown);
-// Return then ends here, and its own auto-repeats already waiting are
-// dropped; keys typed after it still arrive.
+// Return then ends here and goes no further; keys typed after it still
+// arrive.
 void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers shift) {
     if (OnKeyDown) OnKeyDown(sender, key, shift);
     if (IsTab(key)) {
         DoChanged();
     } else if (IsReturn(key)) {
         DoChanged();
-        DiscardKeyboardMessages(key);
+        DiscardKeyboardMessages();
         key = 0;
     }
 }

@@ -20,12 +20,13 @@ using TKeyEvent = std::function<void(QObject* sender, int& key, Qt::KeyboardModi
 // function keys, a dead key on its own).
 std::string KeyText(const QKeyEvent& event);
 
-// A handler that has consumed `key` drops that key's own auto-repeats that
-// are already waiting, for the widgets of one window or (window == nullptr)
-// of every window, so that holding the key does not repeat its action from
-// events queued while it ran. Nothing else is dropped: every other key event
-// already waiting, the same key pressed again included, arrives in order, so
-// keys typed ahead (by a fast typist, a barcode reader, an auto-type tool)
-// are never lost. Repeats that arrive after the queue has been gone through
-// once are delivered as usual.
-void DiscardKeyboardMessages(int key, QWidget* window = nullptr);
+// The removal of the keyboard messages still waiting, which a key handler
+// calls once it has consumed a key, for one window or (window == nullptr) for
+// every window. On Qt nothing of a consumed key is left to remove: its
+// character comes in the key event itself, and a waiting auto-repeat cannot
+// be told from the same key typed again an instant later (the window system
+// may stamp both within the same millisecond, and Qt calls both a repeat).
+// Removing anything could lose keys already typed ahead by a fast typist, a
+// barcode reader or an auto-type tool, so nothing is removed: every key event
+// waiting arrives, in order.
+void DiscardKeyboardMessages(QWidget* window = nullptr);

@@ -48,8 +48,8 @@ for ((i = 0; i < 100; i++)); do
 done
 [ -n "$loans" ] || fail "the interest window did not open"
 xdotool windowfocus --sync "$loans"
-# Capital 1,000,000 at 5 % for 1 year (the months follow the years).
-type_ahead $'1000000\r5\r1\r'
+# Capital 1,000,000 at 5 %, no years (Enter twice in a row), 12 months.
+type_ahead $'1000000\r5\r\r12\r'
 sleep 0.5
 # Copiar Excel: the table as tab-separated rows; the due dates (column 3)
 # depend on today and are left out of the comparison.
