@@ -70,7 +70,8 @@ void TCalculadora::FormCreate() {
     RunGuarded(this, [this] { ReadSettings(); });
 }
 
-// Keys still waiting must not reach a window that is going away.
+// The keyboard messages still waiting are discarded, which on Qt removes
+// nothing (see DiscardKeyboardMessages): keys typed ahead are never lost.
 void TCalculadora::FormClose() {
     DiscardKeyboardMessages();
 }

@@ -92,9 +92,10 @@ void TCalculadora::ReadSettings() {
     TArrayCadena lines;
     if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
 
-    // The tape grows to its length at once rather than row by row.
+    // The tape grows to its length at once rather than row by row, with the
+    // first free row below it, where a stored current row may point.
     const int32_t tapeRows = lines.Count() - kFirstTapeLine + 1;
-    if (tapeRows > paper_->RowCount()) paper_->SetRowCount(tapeRows);
+    if (tapeRows >= paper_->RowCount()) paper_->SetRowCount(tapeRows + 1);
     for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
         paper_->PosarTextFila(line - kFirstTapeLine, lines.Strings(line - 1));
     PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));

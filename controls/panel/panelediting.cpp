@@ -83,8 +83,8 @@ void TPanelEx::EditorExit() {
 }
 
 // The window's own key handling hears the key first (through OnKeyDown);
-// Return then ends here, with the key events still waiting dropped so that
-// nothing of it reaches the editor or the window afterwards.
+// Return then ends here and goes no further; keys typed after it still
+// arrive.
 void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers shift) {
     if (OnKeyDown) OnKeyDown(sender, key, shift);
     if (IsTab(key)) {
