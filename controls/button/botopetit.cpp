@@ -1,6 +1,7 @@
 #include "controls/button/botopetit.h"
 
 #include "basic/texttools.h"
+#include "controls/accessibility/accessibility.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/messagebox.h"
 
@@ -13,6 +14,7 @@ std::string BeforeBar(const std::string& text) {
 }  // namespace
 
 TBotoPetit::TBotoPetit(QWidget* parent) : QAbstractButton(parent) {
+    InstallAccessibleInterfaces();
     connect(this, &QAbstractButton::clicked, this, [this] { Click(); });
 }
 
