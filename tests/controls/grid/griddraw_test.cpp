@@ -193,6 +193,16 @@ TEST(GridDrawFixedTest, TitlesStayInPlaceWhileTheRowsScroll) {
     EXPECT_EQ(amort->CellRect(1, amort->TopRow()).top(), title.top() + 2 * 18);
 }
 
+// The title assistive technology reads for a cell's column. Qt hands the
+// header cell's interface over to the caller.
+QString ColumnTitle(QAccessibleInterface* cell) {
+    const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+    if (headers.size() != 1) return QStringLiteral("(%1 headers)").arg(headers.size());
+    const QString title = headers[0]->text(QAccessible::Name);
+    QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(headers[0]));
+    return title;
+}
+
 // Assistive technology reads what the grid shows: a typed column's form of
 // its cells, and the fixed rows as the titles of the columns.
 TEST_F(GridDrawTest, AssistiveTechnologyReadsCellsAsShown) {
@@ -211,10 +221,7 @@ TEST_F(GridDrawTest, AssistiveTechnologyReadsCellsAsShown) {
     QAccessibleTableInterface* titled =
         QAccessible::queryAccessibleInterface(amort.get())->tableInterface();
     EXPECT_EQ(titled->columnDescription(4), QStringLiteral("Capital"));
-    const QList<QAccessibleInterface*> headers =
-        titled->cellAt(0, 3)->tableCellInterface()->columnHeaderCells();
-    ASSERT_EQ(headers.size(), 1);
-    EXPECT_EQ(headers[0]->text(QAccessible::Name), QStringLiteral("Data Any 1"));
+    EXPECT_EQ(ColumnTitle(titled->cellAt(0, 3)), QStringLiteral("Data Any 1"));
 }
 
 }  // namespace
