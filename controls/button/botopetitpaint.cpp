@@ -80,6 +80,8 @@ void TBotoPetit::DrawContents(QPainter& painter, bool pressed, const TButtonGlyp
 
     if (!picture.isNull()) {
         const int y = inner.top() + (inner.height() - pictureSize.height()) / 2;
+        // Between 1x and 2x screens the 2x drawing is reduced, not cut.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPoint(x + shift, y + shift), picture);
         x += pictureSize.width() + gap;
     }
