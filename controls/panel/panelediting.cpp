@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 
 #include "basic/dates.h"
+#include "controls/accessibility/accessibility.h"
 #include "controls/panel/paneleditor.h"
 #include "controls/panel/panelex.h"
 
@@ -69,6 +70,8 @@ void TPanelEx::StartEditing() {
     if (!editable_) return;
     TPanelEditor* editor = EnsureEditor();
     editor->setGeometry(rect());
+    // The editor stands in for the panel: it carries the panel's name.
+    editor->setAccessibleName(AccessibleName(this));
     LoadEditorText();
     editor->show();
     editor->raise();
