@@ -1,19 +1,59 @@
 // Brimsum: the program entry. One main window, the tape calculator; the
-// program ends when it closes. Any number of copies may run at once.
+// program ends when it closes. One program runs per settings file: a second
+// start brings the running program's window to the front and ends.
 
+#include "app/singleinstance.h"
 #include "app/terminationsignals.h"
+#include "basic/platformerror.h"
 #include "calculator/calculadora.h"
 #include "controls/platform/eventguard.h"
+#include "controls/platform/focus.h"
 #include "controls/platform/fonts.h"
 #include "controls/platform/guardedapplication.h"
+#include "controls/platform/messagebox.h"
+
+namespace {
+
+// The exit status of a start that found a running program not answering.
+constexpr int kNoAnswerStatus = 1;
+
+// Empty when the settings folder cannot be made; the window reports that.
+std::string SettingsFile() {
+    try {
+        return TCalculadora::SettingsFileName(true);
+    } catch (const PlatformError&) {
+        return {};
+    }
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentabo - Tarvik"));
     QApplication::setFont(FormFont());
 
+    TSingleInstance instance(SettingsFile());
+    switch (instance.Start()) {
+        case TSingleInstance::TStart::First:
+            break;
+        case TSingleInstance::TStart::HandedOver:
+            return 0;
+        case TSingleInstance::TStart::NoAnswer:
+            ShowMessageBox(nullptr,
+                           "La calculadora ja és oberta, però no respon.#13"
+                           "Torneu-ho a provar d'aquí a una estona.");
+            return kNoAnswerStatus;
+    }
+
     TCalculadora window;
     CloseOnTerminationSignals(window);
+    QObject::connect(&instance, &TSingleInstance::ActivationRequested, &window,
+                     [&window] { BringToFrontForAnotherProgram(window); });
+    // The socket closes with the event loop; the lock goes only after the
+    // window has written the settings file.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &instance,
+                     &TSingleInstance::StopListening);
     // The desktop session is ending: the tape is saved now, in case the
     // program is not given the time to close.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,

@@ -1,5 +1,6 @@
 // Painting a keypad key: the 26 x 26 gradient alone in each base style, and a
-// whole key (bevels, gradient, caption) as the keypad paints it.
+// whole key (bevels, gradient, caption) as the keypad paints it, on a normal
+// screen and on one with two device pixels per pixel.
 
 #include <benchmark/benchmark.h>
 
@@ -33,6 +34,7 @@ BENCHMARK(BM_PaintGradient)
     ->Arg(fxInvHorizontal);
 
 void BM_PaintKey(benchmark::State& state) {
+    const int ratio = static_cast<int>(state.range(0));
     TPanelEx key;
     key.resize(kKeySide, kKeySide);
     key.setFont(FormFont("MS Sans Serif", 8, true));
@@ -46,12 +48,13 @@ void BM_PaintKey(benchmark::State& state) {
     key.SetSn_Gradient(true);
     key.SetEstilGradient(fxVertical);
     key.SetEfectes(true);
-    QImage target(kKeySide, kKeySide, QImage::Format_ARGB32_Premultiplied);
+    QImage target(kKeySide * ratio, kKeySide * ratio, QImage::Format_ARGB32_Premultiplied);
+    target.setDevicePixelRatio(ratio);
     for (auto _ : state) {
         key.render(&target);
         benchmark::ClobberMemory();
     }
 }
-BENCHMARK(BM_PaintKey);
+BENCHMARK(BM_PaintKey)->ArgName("ratio")->Arg(1)->Arg(2);
 
 }  // namespace

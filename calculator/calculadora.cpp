@@ -8,7 +8,6 @@
 
 #include "basic/dates.h"
 #include "calculator/tapeview.h"
-#include "calculator/vatrates.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/eventguard.h"
@@ -66,15 +65,15 @@ void TCalculadora::FormCreate() {
     setWindowTitle(QString::fromUtf8(kTitleLine) +
                    QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
 
-    llistaIvas_->clear();
-    for (const TVatItem& item : kVatItems) llistaIvas_->addItem(QString::fromUtf8(item.text));
+    FillVatList();
 
     // A file that cannot be read leaves the first-run values; the window
     // still opens.
     RunGuarded(this, [this] { ReadSettings(); });
 }
 
-// Keys still waiting must not reach a window that is going away.
+// The keyboard messages still waiting are discarded, which on Qt removes
+// nothing (see DiscardKeyboardMessages): keys typed ahead are never lost.
 void TCalculadora::FormClose() {
     DiscardKeyboardMessages();
 }

@@ -14,7 +14,8 @@
 // window), calculadora_layout.cpp (the controls and their places),
 // calculadora_wiring.cpp (which event reaches which handler),
 // calculadora_keys.cpp (the keyboard map), calculadora_vat.cpp (tax and margin
-// keys), calculadora_options.cpp (options menu, conversion, exit),
+// keys), calculadora_vatlist.cpp (the tax-rate list and its editor),
+// calculadora_options.cpp (options menu, conversion, exit),
 // calculadora_clipboard.cpp (copy, paste, drop) and calculadora_settings.cpp
 // (the settings and tape file).
 
@@ -24,6 +25,8 @@
 #include <memory>
 #include <string>
 
+#include "calculator/extensionlines.h"
+#include "calculator/vatrates.h"
 #include "tape/tapeengine.h"
 
 class QAction;
@@ -51,11 +54,14 @@ public:
     TGridEx& Paper() const { return *paper_; }
 
     // ---- Tax and margin keys -------------------------------------------------
-    // The selected rate index; also refreshes the rate key's caption.
-    int VatIndex();
+    // The selected rate index, -1 for none.
+    int VatIndex() const { return vatIndex_; }
     void SetVatIndex(int index);
     // The rate of the selected index (0 for none).
-    double VatRate();
+    double VatRate() const { return vatRates_.Rate(vatIndex_); }
+    const TVatRates& VatRates() const { return vatRates_; }
+    // The rate editor, from the options menu or the rate list's last entry.
+    void MenuTipusIvaClick();
     double MarginPercent() const { return marginPercent_; }
     void SetMargin(double percent);
     // The margin-type combo box's index; any other than 0 to 2 counts as 0.
@@ -161,6 +167,15 @@ private:
     // The margin type the combo box holds.
     TMarginType CurrentMarginType() const;
 
+    // The rate list (calculadora_vatlist.cpp): its items from the rates, the
+    // rate key's caption from the selection.
+    void FillVatList();
+    void FitVatList();
+    void RefreshVatCaption();
+    bool EditEntryChosen() const;
+    void LlistaIvasRowChanged(int row);
+    void ReadVatRates(const TExtensionLines& lines);
+
     // Settings (calculadora_settings.cpp).
     void ReadTape(const TArrayCadena& lines);
     int32_t StoredCurrentRow(const std::string& line) const;
@@ -221,9 +236,16 @@ private:
     QAction* menuConvertir_ = nullptr;
     QAction* menuDesfer_ = nullptr;
     QAction* menuRefer_ = nullptr;
+    QAction* menuTipusIva_ = nullptr;
 
     TDropTarget* dropTarget_ = nullptr;
     TInteres* interes_ = nullptr;
 
     double marginPercent_ = 0;
+    TVatRates vatRates_;
+    int vatIndex_ = -1;
+    int vatIndexAtOpen_ = -1;
+    // Lines 12 to 20 of the settings file as read, written back with the
+    // window's own keys set.
+    TExtensionLines extensionLines_;
 };

@@ -37,18 +37,25 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
     int key = keyEvent->key();
     // The numeric keypad's keys count as keys without a modifier.
     const Qt::KeyboardModifiers shift = keyEvent->modifiers() & ~Qt::KeypadModifier;
-    RunGuarded(this, [&] { FormKeyDown(watched, key, shift, KeyText(*keyEvent)); });
-    return key == 0;
+    // A key whose action failed goes no further: the action stopped there.
+    // Passed on, it would travel up to the window while the error box still
+    // holds the focus, and the window would take it for a key of its own.
+    const bool done =
+        RunGuarded(this, [&] { FormKeyDown(watched, key, shift, KeyText(*keyEvent)); });
+    return !done || key == 0;
 }
 
 void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
                                const std::string& text) {
     if (teclaQuinMarge_->IsEditing()) return;
-    // Enter chooses the rate of the open rate list and Escape leaves it; the
-    // list closes and the tape takes the focus back.
+    // Enter chooses the rate of the open rate list (or opens the editor from
+    // its last entry) and Escape leaves it; the list closes and the tape takes
+    // the focus back.
     if (llistaIvas_->hasFocus() && (IsEnterKey(key) || key == Qt::Key_Escape)) {
+        const bool edit = IsEnterKey(key) && EditEntryChosen();
         key = 0;
         FocusTape();
+        if (edit) MenuTipusIvaClick();
         return;
     }
     if (IsEnterKey(key)) {

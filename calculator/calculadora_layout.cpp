@@ -90,6 +90,12 @@ void SetHint(QWidget* control, const char* hint) {
     control->setToolTip(QString::fromUtf8(hint));
 }
 
+// The name assistive technology gives a control that has no caption or hint
+// to take one from.
+void SetAccessibleName(QWidget* control, const char* name) {
+    control->setAccessibleName(QString::fromUtf8(name));
+}
+
 }  // namespace
 
 void TCalculadora::BuildLayout() {
@@ -118,13 +124,16 @@ void TCalculadora::BuildKeypadSide(QWidget* side) {
     cNumero_ = Panel(side, "CNumero", QRect(5, 5, 136, 26));
     MakeNumberDisplay(cNumero_, clWhite, 11);
     cNumero_->SetEditable(true);
+    SetAccessibleName(cNumero_, "Número");
 
     auto* keypad = Panel(side, "PanelNumeros", QRect(5, 35, 136, 136));
     keypad->SetColor(kKeypadColour);
+    SetAccessibleName(keypad, "Teclat");
     BuildKeypad(keypad);
 
     auto* special = Panel(side, "PanelEspecial", QRect(5, 175, 136, 141));
     special->SetColor(kSpecialColour);
+    SetAccessibleName(special, "IVA i marge");
     BuildSpecialKeys(special);
 
     auto* interestPanel = Panel(side, "PanelEx1", QRect(5, 318, 136, 27));
@@ -221,12 +230,15 @@ void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     llistaIvas_ = new QListWidget(panel);
     llistaIvas_->setObjectName(QStringLiteral("LlistaIvas"));
     llistaIvas_->setGeometry(0, 0, 80, 97);
+    llistaIvas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     llistaIvas_->hide();
+    SetAccessibleName(llistaIvas_, "Percentatge d'IVA");
 }
 
 void TCalculadora::BuildPaperSide(QWidget* side) {
     cSubtotal_ = Panel(side, "cSubtotal", QRect(5, 6, 116, 25));
     MakeNumberDisplay(cSubtotal_, kSubtotalColour, 10);
+    SetAccessibleName(cSubtotal_, "Subtotal");
 
     botoSortir_ = ToolButton(side, "BotoSortir", QPoint(140, 7));
     botoSortir_->SetResBitmap("SORTIR");
@@ -235,10 +247,12 @@ void TCalculadora::BuildPaperSide(QWidget* side) {
     paper_ = new TGridEx(side);
     paper_->setObjectName(QStringLiteral("Paper"));
     paper_->setGeometry(0, kPaperTop, kPaperSideWidth, kPaperHeight);
+    SetAccessibleName(paper_, "Paper");
 
     auto* buttons = Panel(side, "PanelBotons",
                           QRect(0, kClientHeight - kToolPanelHeight, kPaperSideWidth,
                                 kToolPanelHeight));
+    SetAccessibleName(buttons, "Eines del paper");
     BuildToolButtons(buttons);
 }
 
@@ -341,13 +355,16 @@ void TCalculadora::BuildMenu() {
     menuArrodonirTot_ = toggle("MenuArrodonirTot", "Arrodonir tots els números");
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia2"));
     menuConvertir_ = toggle("MenuConvertir", "Coma Decimal a l'Exportar/Copiar");
+    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia3"));
+    menuTipusIva_ = menuPropietats_->addAction(QStringLiteral("&Tipus d'IVA..."));
+    menuTipusIva_->setObjectName(QStringLiteral("MenuTipusIva"));
     BuildHistoryItems();
 }
 
 // The keys work wherever the focus is in the window (FormKeyDown); the
 // menu only shows them, and takes them while it is open.
 void TCalculadora::BuildHistoryItems() {
-    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia3"));
+    menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia4"));
     const auto item = [this](const char* name, const char* caption, QList<QKeySequence> keys) {
         QAction* action = menuPropietats_->addAction(QString::fromUtf8(caption));
         action->setObjectName(QString::fromLatin1(name));

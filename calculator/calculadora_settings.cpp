@@ -7,7 +7,7 @@
 //   7      round totals (1 or 0)   8   round every number
 //   9      round calculations      10  decimal point in copies
 //   11     current tape row (any other: the first free row)
-//   12 to 20 empty
+//   12 to 20 key=value extensions
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator and link
 //
 // Any content loads: a line that is no number leaves its setting at its
@@ -92,6 +92,8 @@ void TCalculadora::ReadSettings() {
 
     ReadTape(lines);
     PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
+    extensionLines_.Read(lines);
+    ReadVatRates(extensionLines_);
     SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
     SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
     cTipusMarge_->setCurrentIndex(TextToInt(lines.ItemAt(kMarginTypeLine)));
@@ -161,7 +163,7 @@ void TCalculadora::WriteSettings() const {
     TArrayCadena lines;
     lines.SetItemAt(kLeftLine, IntToText(pos().x()));
     lines.SetItemAt(kTopLine, IntToText(pos().y()));
-    lines.SetItemAt(kVatIndexLine, IntToText(llistaIvas_->currentRow()));
+    lines.SetItemAt(kVatIndexLine, IntToText(VatIndex()));
     lines.SetItemAt(kMarginLine, FloatToPlainText(marginPercent_));
     lines.SetItemAt(kMarginTypeLine, IntToText(cTipusMarge_->currentIndex()));
     lines.SetItemAt(kDecimalsLine, IntToText(engine_->Decimals()));
@@ -171,9 +173,15 @@ void TCalculadora::WriteSettings() const {
     lines.SetItemAt(kConvertOnCopyLine, FlagText(engine_->ConvertOnCopy()));
     const TTapeDocument& tape = engine_->Tape();
     lines.SetItemAt(kCurrentRowLine, IntToText(tape.CurrentRow()));
+    TExtensionLines extensions = extensionLines_;
+    const bool ratesStored = vatRates_.WriteTo(extensions);
+    extensions.Write(lines);
     const int32_t used = tape.UsedRows();
     for (int32_t row = 0; row < used; ++row)
         lines.SetItemAt(row + kFirstTapeLine, tape.RowText(row));
     // The folder is made again if it went away while the program ran.
     lines.SaveToFile(SettingsFileName(true));
+    if (!ratesStored)
+        throw PlatformError("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
+                            "fitxer de configuració ja són plenes.");
 }

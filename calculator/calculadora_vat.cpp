@@ -1,34 +1,11 @@
-// TCalculadora: the tax-rate list, the margin field and type, and the tax and
-// margin keys. The keys hand the entry to the engine, which writes the
-// number, the rate or a factor on the tape.
-
-#include <QListWidget>
+// TCalculadora: the margin field and type, and the tax and margin keys. The
+// keys hand the entry to the engine, which writes the number, the rate or a
+// factor on the tape.
 
 #include "basic/numbertext.h"
 #include "calculator/calculadora.h"
-#include "calculator/vatrates.h"
 #include "controls/combo/comboex.h"
 #include "controls/panel/panelex.h"
-
-// The rate key shows the selected item and "Iva" ("16%Iva"); with no item
-// selected (a stored index outside the list) it shows the rate then used, 0.
-int TCalculadora::VatIndex() {
-    const int index = llistaIvas_->currentRow();
-    const QListWidgetItem* item = llistaIvas_->item(index);
-    const std::string shown = item != nullptr ? item->text().toStdString() : "0%";
-    teclaQuinIva_->SetCaption(shown + "Iva");
-    return index;
-}
-
-void TCalculadora::SetVatIndex(int index) {
-    llistaIvas_->setCurrentRow(index);
-    if (llistaIvas_->item(index) == nullptr) llistaIvas_->setCurrentRow(-1);
-    VatRate();
-}
-
-double TCalculadora::VatRate() {
-    return ::VatRate(VatIndex());
-}
 
 void TCalculadora::SetMargin(double percent) {
     marginPercent_ = percent;
@@ -48,22 +25,6 @@ void TCalculadora::SetMarginType(int type) {
     const bool discount = MarginTypeFromIndex(type) == TMarginType::Discount;
     teclaMesMarge_->SetCaption(discount ? "+ Dte" : "+ Marge");
     teclaMenysMarge_->SetCaption(discount ? "- Dte" : "- Marge");
-}
-
-// The list opens over the keys it covers, with the focus.
-void TCalculadora::TeclaQuinIvaClick() {
-    llistaIvas_->show();
-    llistaIvas_->raise();
-    llistaIvas_->setFocus(Qt::OtherFocusReason);
-}
-
-void TCalculadora::LlistaIvasExit() {
-    llistaIvas_->hide();
-    VatRate();
-}
-
-void TCalculadora::LlistaIvasDblClick() {
-    llistaIvas_->hide();
 }
 
 void TCalculadora::TeclaMesIvaClick() {

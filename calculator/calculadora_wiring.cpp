@@ -92,6 +92,14 @@ void TCalculadora::WireSpecialKeys() {
             Guarded([this] { CTipusMargeChange(); }));
     connect(llistaIvas_, &QListWidget::itemDoubleClicked, this,
             Guarded([this] { LlistaIvasDblClick(); }));
+    connect(llistaIvas_, &QListWidget::currentRowChanged, this,
+            [this](int row) { LlistaIvasRowChanged(row); });
+    // A click on the editor's entry closes the list and opens the editor.
+    connect(llistaIvas_, &QListWidget::itemClicked, this, Guarded([this] {
+                if (!EditEntryChosen()) return;
+                FocusTape();
+                MenuTipusIvaClick();
+            }));
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (old == llistaIvas_ && now != llistaIvas_) RunGuarded(this, [this] { LlistaIvasExit(); });
     });
@@ -138,5 +146,6 @@ void TCalculadora::WireToolButtons() {
         connect(item, &QAction::triggered, this, Guarded([this, handler] { (this->*handler)(); }));
     connect(menuDesfer_, &QAction::triggered, this, Guarded([this] { MenuDesferClick(); }));
     connect(menuRefer_, &QAction::triggered, this, Guarded([this] { MenuReferClick(); }));
+    connect(menuTipusIva_, &QAction::triggered, this, Guarded([this] { MenuTipusIvaClick(); }));
     connect(menuPropietats_, &QMenu::aboutToHide, this, [this] { FocusTape(); });
 }

@@ -9,6 +9,7 @@
 #include "basic/dates.h"
 #include "controls/datefield/datacalendari.h"
 #include "controls/platform/bitmapresources.h"
+#include "controls/platform/focus.h"
 #include "interest/focusareas.h"
 
 namespace {
@@ -58,9 +59,6 @@ void TInteres::showEvent(QShowEvent* event) {
 
 TInteres* ShowInteres(QWidget* owner, TInteres*& window) {
     if (window == nullptr) window = new TInteres(owner);
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
+    BringToFront(*window);
     return window;
 }

@@ -26,14 +26,14 @@ bool TInteres::eventFilter(QObject* watched, QEvent* event) {
     if (static_cast<QWidget*>(watched)->window() != this) return false;
     auto* keyEvent = static_cast<QKeyEvent*>(event);
     int key = keyEvent->key();
-    RunGuarded(this, [&] { FormKeyDown(watched, key, keyEvent->modifiers()); });
-    if (key != 0) return false;
+    // A key whose action failed goes no further either: the action stopped.
+    const bool done = RunGuarded(this, [&] { FormKeyDown(watched, key, keyEvent->modifiers()); });
+    if (done && key != 0) return false;
     event->accept();
     return true;
 }
 
-// A key used here goes no further, and nothing of it (auto-repeats, its
-// character) arrives afterwards.
+// A key used here goes no further; keys typed after it still arrive.
 void TInteres::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers) {
     const bool inEditor = EditorHasFocus();
     const bool inGrid = GridHasFocus();

@@ -78,6 +78,10 @@ void TInteres::BuildLayout() {
     auto* difference =
         Panel(this, "PanelDiferencia",
               QRect(2 * kColumnWidth, 0, kClientWidth - 2 * kColumnWidth, kBandHeight));
+    // Assistive technology tells the two loans' fields apart by their group.
+    column1->setAccessibleName(QStringLiteral("Préstec 1"));
+    column2->setAccessibleName(QStringLiteral("Préstec 2"));
+    difference->setAccessibleName(QStringLiteral("Diferències"));
     loans_[0] = BuildLoanColumn(column1, 1);
     loans_[1] = BuildLoanColumn(column2, 2);
     BuildDifferenceColumn(difference);
@@ -159,6 +163,7 @@ void TInteres::BuildAmortGrid(QWidget* panel) {
     amort_ = new TGridEx(panel);
     amort_->setObjectName(QStringLiteral("Amort"));
     amort_->setGeometry(panel->rect());
+    amort_->setAccessibleName(QStringLiteral("Quadre d'amortitzacions"));
     amort_->SetColCount(kAmortColumns);
     amort_->SetRowCount(100);
     amort_->SetFixedRows(2);

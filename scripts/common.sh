@@ -4,8 +4,12 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages every build needs.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
+
+# What making the Debian package needs besides: CPack's dependency reading
+# (file, dpkg-shlibdeps) and the metainfo check (appstreamcli).
+PACKAGE_PACKAGES=(file dpkg-dev appstream)
 
 # Installs the Debian packages that are not installed yet (nothing when all are).
 ensure_packages() {

@@ -1,6 +1,7 @@
 #include "controls/button/botopetit.h"
 
 #include "basic/texttools.h"
+#include "controls/accessibility/accessibility.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/messagebox.h"
 
@@ -13,6 +14,7 @@ std::string BeforeBar(const std::string& text) {
 }  // namespace
 
 TBotoPetit::TBotoPetit(QWidget* parent) : QAbstractButton(parent) {
+    InstallAccessibleInterfaces();
     connect(this, &QAbstractButton::clicked, this, [this] { Click(); });
 }
 
@@ -135,21 +137,21 @@ bool TBotoPetit::IsGlyphGenerated() const {
 }
 
 // A named bitmap that does not exist leaves the button without a glyph.
-TButtonGlyph TBotoPetit::CurrentGlyph() const {
+TButtonGlyph TBotoPetit::CurrentGlyph(qreal devicePixelRatio) const {
     TButtonGlyph glyph{glyph_.convertToFormat(QImage::Format_RGB32), true};
-    if (HasResBitmap()) glyph.image = FindBitmapResource(resBitmap_).value_or(QImage());
+    if (HasResBitmap())
+        glyph.image = FindBitmapResource(resBitmap_, devicePixelRatio).value_or(QImage());
     const QSize inner = size() - QSize(4, 4);
     if (estilBoto_ == ebNormalColor && !glyph.IsEmpty()) glyph = RecolourGlyph(glyph, StateColor());
     if (estilBoto_ == ebSiNoColor) {
         const bool on = estatBoto_ == ebOn;
         glyph = SiNoGlyph(inner.width(), inner.height(), font(), on ? captionOn_ : captionOff_,
-                          StateColor(), fontColor_);
+                          StateColor(), fontColor_, devicePixelRatio);
     }
     if (mergeTxt_.empty()) return glyph;
     if (glyph.IsEmpty()) {
         if (caption_.empty()) fillBackground_ = true;
-        glyph = TButtonGlyph{QImage(inner.expandedTo(QSize(1, 1)), QImage::Format_RGB32), true};
-        glyph.image.fill(Qt::white);
+        glyph = PlainGlyph(inner, Qt::white, true, devicePixelRatio);
     }
     const TColor brush = estilBoto_ == ebNormal ? clWhite : StateColor();
     return MergeText(glyph, font(), mergeTxt_, mergeTxtX_, mergeTxtY_, ToQColor(fontColor_), brush,

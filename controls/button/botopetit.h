@@ -90,8 +90,9 @@ public:
     TColor ColorOff() const { return colorOff_; }
     void SetColorOff(TColor color);
 
-    // The glyph as the next paint draws it, built from its sources.
-    TButtonGlyph CurrentGlyph() const;
+    // The glyph as the next paint draws it, built from its sources for a
+    // surface of that device pixel ratio.
+    TButtonGlyph CurrentGlyph(qreal devicePixelRatio = 1) const;
 
     // Switches an on/off button, then fires OnClick. A mouse click or the
     // space bar on the focused button calls it.
@@ -115,7 +116,7 @@ private:
     bool HasResBitmap() const;
     TColor StateColor() const { return estatBoto_ == ebOff ? colorOff_ : colorOn_; }
     void DrawFace(QPainter& painter, bool pressed) const;
-    void DrawContents(QPainter& painter, bool pressed) const;
+    void DrawContents(QPainter& painter, bool pressed, const TButtonGlyph& glyph) const;
 
     std::string caption_;
     std::string hint_;

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "controls/button/botopetit.h"
+#include "controls/platform/devicepixels.h"
 #include "controls/platform/frame3d.h"
 
 namespace {
@@ -36,11 +37,13 @@ QSize TBotoPetit::sizeHint() const {
     return QSize(width + 4 * kFrame, height + 4 * kFrame).expandedTo(QSize(24, 24));
 }
 
+// The glyph is built for the surface's own density: a 2x screen gets the 2x
+// drawing and text printed at its resolution.
 void TBotoPetit::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const bool pressed = isDown() || down_;
     DrawFace(painter, pressed);
-    DrawContents(painter, pressed);
+    DrawContents(painter, pressed, CurrentGlyph(DevicePixelRatio(painter)));
     if (hasFocus() && !down_) {
         painter.setPen(QPen(ToQColor(clBtnText), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
@@ -60,8 +63,7 @@ void TBotoPetit::DrawFace(QPainter& painter, bool pressed) const {
     painter.fillRect(r.ToQRect(), ToQColor(down_ ? clWhite : clBtnFace));
 }
 
-void TBotoPetit::DrawContents(QPainter& painter, bool pressed) const {
-    const TButtonGlyph glyph = CurrentGlyph();
+void TBotoPetit::DrawContents(QPainter& painter, bool pressed, const TButtonGlyph& glyph) const {
     const int index = !isEnabled() ? 1 : down_ ? 3 : isDown() ? 2 : 0;
     QImage picture = GlyphPicture(glyph, numGlyphs_, index);
     if (!isEnabled() && numGlyphs_ < 2) picture = DisabledPicture(picture);
@@ -70,15 +72,18 @@ void TBotoPetit::DrawContents(QPainter& painter, bool pressed) const {
     const QFontMetrics metrics = fontMetrics();
     const int textWidth = text.isEmpty() ? 0 : metrics.horizontalAdvance(text);
     const int gap = picture.isNull() || text.isEmpty() ? 0 : spacing_;
-    const int total = picture.width() + gap + textWidth;
+    const QSize pictureSize = picture.deviceIndependentSize().toSize();
+    const int total = pictureSize.width() + gap + textWidth;
     const QRect inner = rect().adjusted(kFrame, kFrame, -kFrame, -kFrame);
     int x = margin_ < 0 ? inner.left() + (inner.width() - total) / 2 : inner.left() + margin_;
     const int shift = pressed ? 1 : 0;
 
     if (!picture.isNull()) {
-        const int y = inner.top() + (inner.height() - picture.height()) / 2;
+        const int y = inner.top() + (inner.height() - pictureSize.height()) / 2;
+        // Between 1x and 2x screens the 2x drawing is reduced, not cut.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QPoint(x + shift, y + shift), picture);
-        x += picture.width() + gap;
+        x += pictureSize.width() + gap;
     }
     if (text.isEmpty()) return;
     const QRect textRect(x + shift, inner.top() + shift, textWidth + 1, inner.height());

@@ -30,18 +30,30 @@ void FloodFill(QImage& image, int x, int y, TColor colour) {
     }
 }
 
+// The corners are pixels of the 16 x 16 picture; a 2x drawing has them at
+// twice the device coordinates.
 TButtonGlyph RecolourGlyph(const TButtonGlyph& glyph, TColor colour) {
     TButtonGlyph result{glyph.image.copy(), false};
+    const int scale = qRound(result.image.devicePixelRatio());
     FloodFill(result.image, 0, 0, colour);
-    FloodFill(result.image, 15, 15, colour);
+    FloodFill(result.image, 15 * scale, 15 * scale, colour);
+    return result;
+}
+
+TButtonGlyph PlainGlyph(QSize size, QColor colour, bool transparent, qreal devicePixelRatio) {
+    TButtonGlyph result{QImage(size.expandedTo(QSize(1, 1)) * devicePixelRatio,
+                               QImage::Format_RGB32),
+                        transparent};
+    result.image.setDevicePixelRatio(devicePixelRatio);
+    result.image.fill(colour);
     return result;
 }
 
 TButtonGlyph SiNoGlyph(int width, int height, const QFont& font, const std::string& text,
-                       TColor background, TColor textColour) {
+                       TColor background, TColor textColour, qreal devicePixelRatio) {
     if (width <= 0 || height <= 0) return {};
-    TButtonGlyph result{QImage(width, height, QImage::Format_RGB32), false};
-    result.image.fill(ToQColor(background));
+    TButtonGlyph result =
+        PlainGlyph(QSize(width, height), ToQColor(background), false, devicePixelRatio);
     QPainter painter(&result.image);
     painter.setFont(font);
     painter.setPen(ToQColor(textColour));
@@ -57,16 +69,17 @@ TButtonGlyph MergeText(const TButtonGlyph& glyph, const QFont& font, const std::
                        int y, QColor textColour, TColor brush, bool fill) {
     TButtonGlyph result{glyph.image.convertToFormat(QImage::Format_RGB32), glyph.transparent};
     if (result.IsEmpty()) return result;
+    const QRect area(QPoint(0, 0), result.Size());
     QPainter painter(&result.image);
-    if (fill) painter.fillRect(result.image.rect(), ToQColor(brush));
+    if (fill) painter.fillRect(area, ToQColor(brush));
     // On a see-through glyph the text's edges must not blend with the colour
     // that becomes transparent, or they would show as a halo.
     QFont textFont = font;
     if (result.transparent) textFont.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(textFont);
     painter.setPen(textColour);
-    painter.setClipRect(result.image.rect());
-    painter.drawText(QRect(x, y, result.image.width() * 2, result.image.height() * 2),
+    painter.setClipRect(area);
+    painter.drawText(QRect(x, y, area.width() * 2, area.height() * 2),
                      Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text));
     return result;
 }

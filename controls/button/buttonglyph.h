@@ -2,7 +2,9 @@
 
 // The glyph of a small button: a strip of one to four pictures side by side
 // (normal, disabled, pressed, down), drawn either with its bottom-left pixel's
-// colour transparent or fully opaque.
+// colour transparent or fully opaque. Its image may hold more device pixels
+// than pixels (its devicePixelRatio); positions and sizes given to the
+// operations below are in pixels.
 
 #include <QFont>
 #include <QImage>
@@ -15,6 +17,8 @@ struct TButtonGlyph {
     bool transparent = true;  // the bottom-left pixel's colour is see-through
 
     bool IsEmpty() const { return image.isNull() || image.width() == 0; }
+    // The size on screen, in pixels.
+    QSize Size() const { return image.deviceIndependentSize().toSize(); }
 };
 
 // Fills every pixel connected to (x, y) (through its four neighbours) that
@@ -26,9 +30,13 @@ void FloodFill(QImage& image, int x, int y, TColor colour);
 TButtonGlyph RecolourGlyph(const TButtonGlyph& glyph, TColor colour);
 
 // An opaque width x height glyph filled with background and carrying text
-// centred on it.
+// centred on it, drawn for the device pixel ratio given.
 TButtonGlyph SiNoGlyph(int width, int height, const QFont& font, const std::string& text,
-                       TColor background, TColor textColour);
+                       TColor background, TColor textColour, qreal devicePixelRatio = 1);
+
+// A width x height glyph (at least 1 x 1) filled with colour, drawn for the
+// device pixel ratio given.
+TButtonGlyph PlainGlyph(QSize size, QColor colour, bool transparent, qreal devicePixelRatio = 1);
 
 // The glyph with text written at (x, y) (the text's top-left corner) in the
 // font and colour given, over a filled background when fill is set. A text

@@ -11,6 +11,7 @@
 #include "basic/numbertext.h"
 #include "basic/platformerror.h"
 #include "basic/tdata.h"
+#include "controls/accessibility/accessibility.h"
 #include "controls/platform/focus.h"
 #include "controls/platform/keyboard.h"
 
@@ -33,6 +34,7 @@ bool IsPeriodLetter(const std::string& text) {
 }  // namespace
 
 TDataCalendari::TDataCalendari(QWidget* parent) : QDateEdit(parent), editor_(new QLineEdit(this)) {
+    InstallAccessibleInterfaces();
     setCalendarPopup(true);
     setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     // Only a click on the drop-down button gives the picker itself the focus.
@@ -112,6 +114,11 @@ bool TDataCalendari::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::FocusIn:
+            // The editor stands in for the field: it carries the field's name.
+            editor_->setAccessibleName(AccessibleName(this));
+            return false;
         case QEvent::KeyPress:
             return EditorKeyPress(static_cast<QKeyEvent*>(event));
         case QEvent::KeyRelease:

@@ -90,6 +90,6 @@ void TTempDCCanvas::DrawEllipse(const TRect& r, bool filled, TColor fill) {
     painter.drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
 }
 
-void TTempDCCanvas::CopyTo(int x, int y) const {
-    target_->drawImage(QPoint(x, y), image_);
+void TTempDCCanvas::CopyTo(const QRect& target) const {
+    target_->drawImage(target, image_);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 // The off-screen surface of one gradient: an image of exactly the painted
-// size and the few drawing operations the painter needs, with the platform's
-// pixel rules: a line stops just before its end point, and outlines are one
-// pixel wide inside their bounding box.
+// size in device pixels and the few drawing operations the painter needs,
+// with the platform's pixel rules: a line stops just before its end point,
+// and outlines are one pixel wide inside their bounding box.
 
 #include <QImage>
 
@@ -31,8 +31,9 @@ public:
     void FillRect(const TRect& r, TColor color);
     void FillEllipse(const TRect& r, TColor color);
 
-    // Copies the whole surface to (x, y) of the target.
-    void CopyTo(int x, int y) const;
+    // Copies the whole surface onto `target` of the target painter (in its
+    // coordinates; the surface holds the device pixels of that rectangle).
+    void CopyTo(const QRect& target) const;
 
 private:
     void Plot(int x, int y);

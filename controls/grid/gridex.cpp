@@ -17,6 +17,7 @@ TGridEx::TGridEx(QWidget* parent)
       model_(new TGridModel(5, 5, this)),
       fixedHeader_(new TGridFixedRows(*this)) {
     setModel(model_);
+    model_->SetShownText([this](int32_t row, int32_t col) { return ShownCellText(row, col); });
     setHorizontalHeader(fixedHeader_);
     setItemDelegate(new TGridCellDelegate(*this));
     model_->SetFixedRows(1);

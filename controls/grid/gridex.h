@@ -147,6 +147,9 @@ public:
     void MoureFila(int32_t Origen, int32_t Desti);
     void Netejar(bool Reiniciar);
 
+    // What a cell shows: a data row of a typed column in the column's form.
+    std::string ShownCellText(int32_t row, int32_t col) const;
+
     // ---- Rows as lines, and the selection ----
     std::string TextFila(int32_t Fila) const;
     void PosarTextFila(int32_t Fila, const std::string& Text);

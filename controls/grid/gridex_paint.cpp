@@ -106,12 +106,19 @@ void TGridEx::DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const
         DrawCellBaseWay(canvas, col, row, rect, state);
         return;
     }
-    std::string text = LlegirCella(row, col);
-    if (row >= FixedRows()) text = CellDisplayText(column, text);
+    const std::string text = ShownCellText(row, col);
     const int right = rect.left() + rect.width();
     const int x = AlignedTextX(CellAlignment(column), rect.left(), right, canvas.TextWidth(text));
     const int y = CenteredTextY(rect.top(), rect.top() + rect.height(), canvas.TextHeight());
     canvas.TextRect(rect, x, y, text);
+}
+
+// Data rows of a typed column show the column's form of their text; titles
+// and untyped columns show the text itself.
+std::string TGridEx::ShownCellText(int32_t row, int32_t col) const {
+    const TColumnaGrid& column = Columna(col);
+    const std::string text = LlegirCella(row, col);
+    return row >= FixedRows() && column.Tipus >= 0 ? CellDisplayText(column, text) : text;
 }
 
 // Drawing never creates the selection list.

@@ -141,12 +141,29 @@ int TGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cells_->ColCount();
 }
 
+std::string TGridModel::ShownText(int32_t row, int32_t col) const {
+    return shownText_ ? shownText_(row, col) : std::string(cells_->Cell(row, col));
+}
+
 QVariant TGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
-        return {};
-    }
+    if (!index.isValid()) return {};
+    if (role == Qt::AccessibleTextRole)
+        return QString::fromStdString(ShownText(GridRow(index), index.column()));
+    if (role != Qt::DisplayRole) return {};
     const std::string_view text = cells_->Cell(GridRow(index), index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    const bool text = role == Qt::AccessibleTextRole || role == Qt::DisplayRole;
+    if (orientation != Qt::Horizontal || !text)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    QStringList titles;
+    for (int32_t row = 0; row < fixedRows_; ++row) {
+        const QString title = QString::fromStdString(ShownText(row, section)).simplified();
+        if (!title.isEmpty()) titles << title;
+    }
+    return titles.join(QLatin1Char(' '));
 }
 
 Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {

@@ -13,6 +13,7 @@
 // once for every row.
 
 #include <QAbstractTableModel>
+#include <functional>
 
 #include "controls/grid/gridstore.h"
 
@@ -55,9 +56,20 @@ public:
     // Brings the views up to the current row count.
     void SyncRows();
 
+    // What a cell shows on screen (a typed column's form of its text).
+    // Assistive technology reads the cells, and the fixed rows as column
+    // titles, through it; without one a cell shows its own text.
+    using TShownText = std::function<std::string(int32_t row, int32_t col)>;
+    void SetShownText(TShownText shown) { shownText_ = std::move(shown); }
+    std::string ShownText(int32_t row, int32_t col) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The fixed rows' texts of a column, as its title (for assistive
+    // technology: the grid's header draws the fixed rows itself).
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 signals:
@@ -71,6 +83,7 @@ private:
 
     TGridStore store_;
     TGridCells* cells_ = &store_;
+    TShownText shownText_;
     int32_t fixedRows_ = 0;
     // The number of rows the views know of, fixed rows included.
     int32_t reportedRows_;

@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 
 #include "basic/dates.h"
+#include "controls/accessibility/accessibility.h"
 #include "controls/panel/paneleditor.h"
 #include "controls/panel/panelex.h"
 
@@ -69,6 +70,8 @@ void TPanelEx::StartEditing() {
     if (!editable_) return;
     TPanelEditor* editor = EnsureEditor();
     editor->setGeometry(rect());
+    // The editor stands in for the panel: it carries the panel's name.
+    editor->setAccessibleName(AccessibleName(this));
     LoadEditorText();
     editor->show();
     editor->raise();
@@ -83,8 +86,8 @@ void TPanelEx::EditorExit() {
 }
 
 // The window's own key handling hears the key first (through OnKeyDown);
-// Return then ends here, with the key events still waiting dropped so that
-// nothing of it reaches the editor or the window afterwards.
+// Return then ends here and goes no further; keys typed after it still
+// arrive.
 void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers shift) {
     if (OnKeyDown) OnKeyDown(sender, key, shift);
     if (IsTab(key)) {

@@ -6,9 +6,11 @@
 #include <QStyle>
 
 #include "basic/numbertext.h"
+#include "controls/accessibility/accessibility.h"
 #include "controls/panel/paneleditor.h"
 
 TPanelEx::TPanelEx(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleInterfaces();
     resize(185, 41);
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
@@ -46,7 +48,9 @@ void TPanelEx::SetColor(TColor color) {
     Change(color_, color);
 }
 void TPanelEx::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
     Change(caption_, caption);
+    NotifyAccessibleTextChanged(this);
 }
 void TPanelEx::SetFontColor(TColor color) {
     Change(fontColor_, color);

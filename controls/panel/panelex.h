@@ -158,8 +158,11 @@ public:
     int IntValue() const;
 
     // A click at the last mouse position: on the appendix strip it fires
-    // OnClickApendix; on the body OnClick, then editing starts.
+    // OnClickApendix; on the body it is ClickBody.
     void Click();
+    // A click on the body, wherever the mouse is (assistive technology's
+    // press): OnClick, then editing starts.
+    void ClickBody();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -54,6 +54,10 @@ void TPanelEx::Click() {
         if (OnClickApendix) OnClickApendix(this);
         return;
     }
+    ClickBody();
+}
+
+void TPanelEx::ClickBody() {
     if (tipusApendix_ == taAbaix) {
         // The focus leaves whatever control had it for the form itself.
         if (QWidget* form = ParentForm(this)) form->setFocus(Qt::OtherFocusReason);

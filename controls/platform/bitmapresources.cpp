@@ -5,6 +5,7 @@
 
 #include "basic/platformerror.h"
 #include "basic/texttools.h"
+#include "controls/platform/devicepixels.h"
 
 // The bitmaps live in a static library; its resource must be registered once
 // before the first look-up (Q_INIT_RESOURCE only works at global scope).
@@ -14,21 +15,33 @@ static void RegisterBitmapResources() {
 
 namespace {
 
-QString ResourcePath(const std::string& name) {
+// The 2x drawing of NAME is NAME@2x; the name is upper-cased first, so no
+// name given by a form reaches it by accident.
+QString ResourcePath(const std::string& name, int scale) {
     static const bool registered = (RegisterBitmapResources(), true);
     (void)registered;
-    return QStringLiteral(":/bitmaps/") + QString::fromStdString(UpperCaseAscii(name));
+    const QString path = QStringLiteral(":/bitmaps/") + QString::fromStdString(UpperCaseAscii(name));
+    return scale > 1 ? path + QStringLiteral("@%1x").arg(scale) : path;
+}
+
+std::optional<QImage> ReadBitmap(const QString& path, int scale) {
+    if (!QFile::exists(path)) return std::nullopt;
+    QImage image(path, "PNG");
+    if (image.isNull()) return std::nullopt;
+    image.convertTo(QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    return image;
 }
 
 }  // namespace
 
-std::optional<QImage> FindBitmapResource(const std::string& name) {
+std::optional<QImage> FindBitmapResource(const std::string& name, qreal devicePixelRatio) {
     if (name.empty()) return std::nullopt;
-    const QString path = ResourcePath(name);
-    if (!QFile::exists(path)) return std::nullopt;
-    QImage image(path, "PNG");
-    if (image.isNull()) return std::nullopt;
-    return image.convertToFormat(QImage::Format_RGB32);
+    const int scale = ArtworkScale(devicePixelRatio);
+    if (scale > 1) {
+        if (auto image = ReadBitmap(ResourcePath(name, scale), scale)) return image;
+    }
+    return ReadBitmap(ResourcePath(name, 1), 1);
 }
 
 QImage LoadBitmapResource(const std::string& name) {
@@ -50,7 +63,15 @@ QImage WithTransparentColor(const QImage& image, QRgb transparent) {
 
 QIcon IconFromBitmapResource(const std::string& name, int glyphs) {
     if (glyphs == 0) return QIcon();
-    const QImage strip = LoadBitmapResource(name);
-    const QImage first = strip.copy(0, 0, strip.width() / glyphs, strip.height());
-    return QIcon(QPixmap::fromImage(WithTransparentColor(first, qRgb(255, 255, 255))));
+    // The icon engine picks by size: the 2x picture is simply the larger one.
+    const auto addFirstGlyph = [glyphs](QIcon& icon, QImage strip) {
+        strip.setDevicePixelRatio(1);
+        const QImage first = strip.copy(0, 0, strip.width() / glyphs, strip.height());
+        icon.addPixmap(QPixmap::fromImage(WithTransparentColor(first, qRgb(255, 255, 255))));
+    };
+    QIcon icon;
+    addFirstGlyph(icon, LoadBitmapResource(name));
+    if (const auto large = FindBitmapResource(name, 2); large && large->devicePixelRatio() == 2)
+        addFirstGlyph(icon, *large);
+    return icon;
 }

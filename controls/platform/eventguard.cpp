@@ -6,15 +6,17 @@
 #include "basic/platformerror.h"
 #include "controls/platform/messagebox.h"
 
-void RunGuarded(QWidget* owner, const std::function<void()>& action) {
+bool RunGuarded(QWidget* owner, const std::function<void()>& action) {
     try {
         action();
+        return true;
     } catch (const SilentAbort&) {
     } catch (const std::exception& error) {
         ShowError(owner, error);
     } catch (...) {
         ShowError(owner, std::runtime_error("Error desconegut"));
     }
+    return false;
 }
 
 void ShowError(QWidget* owner, const std::exception& error) {

@@ -20,9 +20,13 @@ using TKeyEvent = std::function<void(QObject* sender, int& key, Qt::KeyboardModi
 // function keys, a dead key on its own).
 std::string KeyText(const QKeyEvent& event);
 
-// Drops the keyboard events already waiting, for the widgets of one window or
-// (window == nullptr) for every window: key events posted and not yet
-// delivered, and the key events the window system has queued until the event
-// loop has gone once through what is waiting now. Key events sent or posted
-// after the call are delivered as usual.
+// The removal of the keyboard messages still waiting, which a key handler
+// calls once it has consumed a key, for one window or (window == nullptr) for
+// every window. On Qt nothing of a consumed key is left to remove: its
+// character comes in the key event itself, and a waiting auto-repeat cannot
+// be told from the same key typed again an instant later (the window system
+// may stamp both within the same millisecond, and Qt calls both a repeat).
+// Removing anything could lose keys already typed ahead by a fast typist, a
+// barcode reader or an auto-type tool, so nothing is removed: every key event
+// waiting arrives, in order.
 void DiscardKeyboardMessages(QWidget* window = nullptr);

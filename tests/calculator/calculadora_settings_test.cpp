@@ -76,6 +76,14 @@ TEST_F(SettingsTest, OptionsTurnedOffStayOff) {
     EXPECT_FALSE(engine.RoundCalculations());
 }
 
+// The largest number of decimals the options offer comes back too.
+TEST_F(SettingsTest, SixDecimalsComeBack) {
+    window->MenuDecimalsClick(6);
+    Reopen();
+    EXPECT_EQ(FileLines()[5], "6");
+    EXPECT_EQ(window->Engine().Decimals(), 6);
+}
+
 TEST_F(SettingsTest, UnreadableOptionLinesKeepTheStartValues) {
     Close();
     WriteFile(FileOf({"", "", "", "", "", "9", "x", "", "-1", "2", ""}));
@@ -95,6 +103,23 @@ TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
     Open();
     EXPECT_EQ(Tape(), "10 + | 5,5 = | 15.5");
     EXPECT_EQ(CurrentRow(), 2);
+}
+
+// A tape longer than the rows the tape starts with, saved with the first
+// free row current (as after "1 +"), goes on there: the next number must not
+// overwrite the first row.
+TEST_F(SettingsTest, ALongTapeGoesOnAtTheFirstFreeRow) {
+    Close();
+    std::string tape;
+    for (int line = 0; line < 1000; ++line) tape += "1\t+\r\n";
+    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "1000"}, tape));
+    Open();
+    EXPECT_EQ(CurrentRow(), 1000);
+    Type("5+");
+    const TTapeDocument& paper = window->Engine().Tape();
+    EXPECT_EQ(paper.RowText(0), "1\t+");
+    EXPECT_EQ(paper.RowText(1000), "5\t+");
+    EXPECT_EQ(paper.UsedRows(), 1001);
 }
 
 // The next number is added after the tape, never typed over a stored row.

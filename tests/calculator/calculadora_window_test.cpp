@@ -68,7 +68,7 @@ TEST_F(WindowTest, RateListChoosesTheRate) {
     Click("TeclaQuinIva");
     auto* list = Find<QListWidget>("LlistaIvas");
     ASSERT_TRUE(list->isVisible());
-    EXPECT_EQ(list->count(), 9);
+    EXPECT_EQ(list->count(), 10);
     list->setCurrentRow(8);
     window->Paper().setFocus();
     QCoreApplication::processEvents();

@@ -50,6 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ExampleCase{"AddThenTotal", "", "12 + 5 =", "12 +; 5 =; 17", 2, "", "17,00"},
         ExampleCase{"AddThenEnterShowsTotal", "", "12 + 5 <<", "12 +; 5 =; 17", 2, "17", "17,00"},
+        // Enter on the total re-enters it, then moves on past the tape, and
+        // the tape stays as it was.
+        ExampleCase{"EnterAgainAndAgainAfterTotalAddsNothing", "", "5 + 3 = << << <<",
+                    "5 +; 3 =; 8", 4, "", ""},
         // The running value after row 2 is 230; the subtotal shows the one before.
         ExampleCase{"PercentAmount", "", "200 + 15 %", "200 +; 15 %; 30", 2, "", "200,00"},
         ExampleCase{"PercentAmountThenEnter", "", "200 + 15 % <<", "200 +; 15 %; 30", 3, "",

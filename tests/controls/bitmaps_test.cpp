@@ -28,6 +28,20 @@ TEST(BitmapResources, EveryGlyphIsAStripOfTwoPicturesOnAWhiteBackground) {
     }
 }
 
+// The 2x drawing has the same size on screen and the same background corner;
+// a ratio of 1 (or below) keeps the 1x drawing.
+TEST(BitmapResources, EveryGlyphHasATwoXDrawingForDenseScreens) {
+    for (const char* name : kGlyphNames) {
+        const QImage strip = *FindBitmapResource(name, 2);
+        EXPECT_EQ(strip.size(), QSize(64, 32)) << name;
+        EXPECT_EQ(strip.devicePixelRatio(), 2.0) << name;
+        EXPECT_EQ(strip.pixel(0, 31), qRgb(255, 255, 255)) << name;
+        EXPECT_EQ(FindBitmapResource(name, 1.5)->size(), QSize(64, 32)) << name;
+        EXPECT_EQ(FindBitmapResource(name, 1)->devicePixelRatio(), 1.0) << name;
+    }
+    EXPECT_FALSE(FindBitmapResource("ABAIX@2x")) << "forms name the bitmap, not its drawings";
+}
+
 TEST(BitmapResources, NamesIgnoreLetterCaseAndUnknownNamesFail) {
     EXPECT_TRUE(FindBitmapResource("copiar"));
     EXPECT_FALSE(FindBitmapResource("NOSUCHBITMAP"));
@@ -42,6 +56,7 @@ TEST(IconFromBitmapResource, CutsTheFirstGlyphWithWhiteTransparent) {
     EXPECT_EQ(image.size(), QSize(16, 16));
     EXPECT_EQ(qAlpha(image.pixel(0, 15)), 0) << "white is transparent";
     EXPECT_EQ(qAlpha(image.pixel(8, 8)), 255);
+    EXPECT_EQ(icon.pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32)) << "the 2x drawing";
     EXPECT_TRUE(IconFromBitmapResource("CalculadoraBis", 0).isNull());
     EXPECT_THROW(IconFromBitmapResource("NOSUCHBITMAP", 2), PlatformError);
 }

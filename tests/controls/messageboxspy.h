@@ -2,6 +2,8 @@
 
 // Answers every warning box during a test with OK and keeps the requests.
 
+#include <QApplication>
+#include <QWidget>
 #include <vector>
 
 #include "controls/platform/messagebox.h"
@@ -11,6 +13,7 @@ public:
     MessageBoxSpy()
         : previous_(SetMessageBoxHandler([this](const TMessageBoxRequest& request) {
               requests.push_back(request);
+              if (takeFocus) TakeFocusLikeAModalBox();
               return static_cast<int>(idOk);
           })) {}
     ~MessageBoxSpy() { SetMessageBoxHandler(previous_); }
@@ -18,7 +21,17 @@ public:
     MessageBoxSpy& operator=(const MessageBoxSpy&) = delete;
 
     std::vector<TMessageBoxRequest> requests;
+    // Each box takes the focus as a real one does: its own window is active
+    // while it is open, and once it is gone no window has the focus until the
+    // window system hands it back.
+    bool takeFocus = false;
 
 private:
+    static void TakeFocusLikeAModalBox() {
+        QWidget box;
+        box.show();
+        QApplication::setActiveWindow(&box);
+    }
+
     TMessageBoxHandler previous_;
 };

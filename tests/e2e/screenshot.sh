@@ -3,6 +3,8 @@
 # calculation (1250,50 + 380 - 12,5 =, then 200 and "+ Iva") on the real
 # window under Xvfb, captured with ImageMagick's import. Not a test.
 # Usage: tests/e2e/screenshot.sh build/app/Brimsum docs/calculator.png
+# On a screen scaled by 2 (twice the pixels):
+#   QT_SCALE_FACTOR=2 tests/e2e/screenshot.sh build/app/Brimsum docs/calculator-2x.png
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 require_tools

@@ -67,19 +67,20 @@ end_session() {
 }
 
 # start_program <binary>: starts the program and waits until its window is
-# visible and holds the keyboard focus. Sets PROGRAM_PID and WINDOW.
+# visible (START_SECONDS, 20 by default) and holds the keyboard focus. Sets
+# PROGRAM_PID and WINDOW.
 start_program() {
     "$1" >>"$WORK/program.log" 2>&1 &
     PROGRAM_PID=$!
     WINDOW=""
     local i
-    for ((i = 0; i < 400; i++)); do
+    for ((i = 0; i < ${START_SECONDS:-20} * 20; i++)); do
         WINDOW=$(xdotool search --onlyvisible --name Calculadora 2>/dev/null | head -n 1) || true
         [ -n "$WINDOW" ] && break
         kill -0 "$PROGRAM_PID" 2>/dev/null || fail "the program ended before showing its window"
         sleep 0.05
     done
-    [ -n "$WINDOW" ] || fail "the window did not appear within 20 s"
+    [ -n "$WINDOW" ] || fail "the window did not appear within ${START_SECONDS:-20} s"
     # No window manager runs: give the window the focus directly.
     xdotool windowfocus --sync "$WINDOW"
 }

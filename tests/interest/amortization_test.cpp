@@ -74,6 +74,10 @@ TEST(AmortizationTable, AMistypedTermListsOnlyAThousandYears) {
     ASSERT_EQ(rows.size(), static_cast<size_t>(kMaxInstalments));
     EXPECT_EQ(rows.back().Quota, kMaxInstalments);
     EXPECT_EQ(rows.back().Any, 1000);
+    // The table is cut, not the loan: the last listed instalment is an
+    // ordinary one (here all interest), and the capital is still owed.
+    EXPECT_EQ(rows.back().Capital, 0);
+    EXPECT_EQ(rows.back().Saldo, kMillion);
 }
 
 }  // namespace

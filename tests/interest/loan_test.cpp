@@ -49,6 +49,10 @@ TEST(Payment, OfAnAbsurdRateOrTermGivesNoInstalmentRatherThanAFailure) {
     // instalment once written and read back.
     EXPECT_EQ(ComputeLoan(kMillion, 1e-300, 12).Quota, 0);
     EXPECT_EQ(ComputeLoan(kMillion, -1200, 12).Quota, 0);
+    // No term or no rate: the formula itself gives 0, not an infinity that
+    // only the rounding of the caller would hide.
+    EXPECT_EQ(Payment(kMillion, 5, 0), 0);
+    EXPECT_EQ(Payment(kMillion, 0, 12), 0);
 }
 
 TEST(CompareLoans, GivesLoan2MinusLoan1OnlyWhenBothHaveAnInstalment) {

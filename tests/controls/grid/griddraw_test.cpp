@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QImage>
 #include <QTest>
@@ -190,6 +191,37 @@ TEST(GridDrawFixedTest, TitlesStayInPlaceWhileTheRowsScroll) {
     EXPECT_EQ(Background(image, title), ToQColor(clBtnFace));
     // Data rows start below the two fixed rows.
     EXPECT_EQ(amort->CellRect(1, amort->TopRow()).top(), title.top() + 2 * 18);
+}
+
+// The title assistive technology reads for a cell's column. Qt hands the
+// header cell's interface over to the caller.
+QString ColumnTitle(QAccessibleInterface* cell) {
+    const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+    if (headers.size() != 1) return QStringLiteral("(%1 headers)").arg(headers.size());
+    const QString title = headers[0]->text(QAccessible::Name);
+    QAccessible::deleteAccessibleInterface(QAccessible::registerAccessibleInterface(headers[0]));
+    return title;
+}
+
+// Assistive technology reads what the grid shows: a typed column's form of
+// its cells, and the fixed rows as the titles of the columns.
+TEST_F(GridDrawTest, AssistiveTechnologyReadsCellsAsShown) {
+    ShowAndFocus(*paper);
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(paper.get())->tableInterface();
+    ASSERT_NE(table, nullptr);
+    QAccessibleInterface* cell = table->cellAt(1, 1);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("1.234,50"));
+    EXPECT_EQ(table->cellAt(0, 2)->text(QAccessible::Name), QStringLiteral("+"));
+
+    auto amort = MakeAmort();
+    amort->EscriureCella(1, 3, "Any 1");
+    ShowAndFocus(*amort, 560, 240);
+    QAccessibleTableInterface* titled =
+        QAccessible::queryAccessibleInterface(amort.get())->tableInterface();
+    EXPECT_EQ(titled->columnDescription(4), QStringLiteral("Capital"));
+    EXPECT_EQ(ColumnTitle(titled->cellAt(0, 3)), QStringLiteral("Data Any 1"));
 }
 
 }  // namespace

@@ -72,8 +72,7 @@ std::vector<std::string> ColumnTexts(const TGridEx& grid, int col, int first, in
 void Press(TGridEx& grid, int key, Qt::KeyboardModifiers modifiers) {
     QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &grid;
     QTest::keyClick(target, static_cast<Qt::Key>(key), modifiers);
-    // A key that was used up discards the keys still waiting until the queue
-    // has been seen once; let that happen before the next key.
+    // What the key posted (a focus move, a repaint) happens before the next key.
     QCoreApplication::processEvents();
 }
 

@@ -1,0 +1,107 @@
+#include "app/singleinstance.h"
+
+#include <QCryptographicHash>
+#include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QThread>
+
+namespace {
+
+// The one request a start sends: the window, please.
+constexpr char kRequest[] = "activate\n";
+// A request is one short line; a peer that sends more is cut off.
+constexpr qint64 kMostRequestBytes = 64;
+// A running program's socket answers a connection at once, even while the
+// program is busy (the system queues it); this is only a bound.
+constexpr int kConnectMs = 250;
+constexpr int kRetryPauseMs = 50;
+
+}  // namespace
+
+TSingleInstance::TSingleInstance(const std::string& settingsFile)
+    : TSingleInstance(settingsFile.empty() ? QString()
+                                           : QString::fromStdString(settingsFile) + ".lock",
+                      ServerNameFor(settingsFile)) {}
+
+TSingleInstance::TSingleInstance(const QString& lockFile, const QString& serverName)
+    : lock_(lockFile), serverName_(serverName) {
+    // The lock lasts as long as the program, however long that is: only a
+    // holder that no longer runs makes it stale.
+    lock_.setStaleLockTime(0);
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &TSingleInstance::Receive);
+}
+
+// In the user's runtime folder (or beside the settings file where there is
+// none), named by a digest of the settings file's full path: short enough for
+// a socket path, the same for every start on that file.
+QString TSingleInstance::ServerNameFor(const std::string& settingsFile) {
+    const QFileInfo file(QString::fromStdString(settingsFile));
+    const QString canonicalFolder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    const QString folder = canonicalFolder.isEmpty() ? file.absolutePath() : canonicalFolder;
+    const QByteArray digest =
+        QCryptographicHash::hash((folder + '/' + file.fileName()).toUtf8(),
+                                 QCryptographicHash::Sha256)
+            .toHex()
+            .left(16);
+    QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty()) runtime = file.absolutePath();
+    return runtime + "/brimsum-" + QString::fromLatin1(digest);
+}
+
+TSingleInstance::TStart TSingleInstance::Start(std::chrono::milliseconds patience) {
+    const QDeadlineTimer deadline(patience);
+    for (;;) {
+        if (lock_.tryLock(0)) {
+            Listen();
+            return TStart::First;
+        }
+        // A lock that cannot be made at all (no settings folder, a folder
+        // without write access) guards nothing: the program runs as it would
+        // without one, and reports its file errors itself.
+        if (lock_.error() != QLockFile::LockFailedError) return TStart::First;
+        if (HandOver()) return TStart::HandedOver;
+        if (deadline.hasExpired()) return TStart::NoAnswer;
+        QThread::msleep(kRetryPauseMs);
+    }
+}
+
+void TSingleInstance::StopListening() {
+    server_.close();
+}
+
+bool TSingleInstance::HandOver() const {
+    QLocalSocket socket;
+    socket.connectToServer(serverName_);
+    if (!socket.waitForConnected(kConnectMs)) return false;
+    socket.write(kRequest);
+    const bool sent = socket.waitForBytesWritten(kConnectMs) || socket.bytesToWrite() == 0;
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void TSingleInstance::Listen() {
+    // With the lock held, a socket file under the name is a crashed
+    // program's: it goes before the new one takes its place.
+    QLocalServer::removeServer(serverName_);
+    server_.listen(serverName_);
+}
+
+void TSingleInstance::Receive() {
+    while (QLocalSocket* socket = server_.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        const auto answer = [this, socket] {
+            if (!socket->canReadLine()) {
+                if (socket->bytesAvailable() > kMostRequestBytes) socket->abort();
+                return;
+            }
+            const QByteArray request = socket->readLine(kMostRequestBytes);
+            socket->disconnectFromServer();
+            if (request == kRequest) emit ActivationRequested();
+        };
+        connect(socket, &QLocalSocket::readyRead, this, answer);
+        if (socket->bytesAvailable() > 0) answer();
+    }
+}

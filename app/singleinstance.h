@@ -1,0 +1,62 @@
+#pragma once
+
+// One running program per settings file. Two copies on the same file would
+// each write their own tape at exit, and the one closing last would wipe the
+// other's rows; so a second start hands over to the running program, which
+// brings its window to the front, and ends without showing a window.
+//
+// The running program holds a lock file next to the settings file for its
+// whole life and listens on a local socket in the user's runtime folder,
+// named after the settings file's path. A start that cannot take the lock
+// connects to that socket and asks for the window. A lock or a socket left by
+// a program that crashed is stale: the lock file names a process that no
+// longer runs, and whoever holds the lock removes a socket file left over.
+// Nothing leaves the user's own folders, and no network is used.
+
+#include <QLocalServer>
+#include <QLockFile>
+#include <QObject>
+#include <QString>
+#include <chrono>
+#include <string>
+
+class TSingleInstance : public QObject {
+    Q_OBJECT
+
+public:
+    enum class TStart {
+        First,       // this program runs; the lock is held until it ends
+        HandedOver,  // the running program was asked for its window
+        NoAnswer,    // a running program holds the lock but takes no request
+    };
+
+    // The lock file and the socket that belong to a settings file.
+    explicit TSingleInstance(const std::string& settingsFile);
+    TSingleInstance(const QString& lockFile, const QString& serverName);
+
+    // Takes the lock, or hands over to the program that holds it. While the
+    // holder is still starting or already ending (lock held, no socket), it
+    // tries again until `patience` has run out; a holder that ends meanwhile
+    // leaves the lock to this start.
+    TStart Start(std::chrono::milliseconds patience = std::chrono::seconds(10));
+
+    // No more hand-overs: the socket closes while the lock stays held, so a
+    // start made while the program ends waits for the lock and then runs.
+    void StopListening();
+
+    // The socket path that belongs to a settings file.
+    static QString ServerNameFor(const std::string& settingsFile);
+
+signals:
+    // Another start asked for the window.
+    void ActivationRequested();
+
+private:
+    bool HandOver() const;
+    void Listen();
+    void Receive();
+
+    QLockFile lock_;
+    QString serverName_;
+    QLocalServer server_;
+};
