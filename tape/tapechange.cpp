@@ -1,6 +1,9 @@
 #include "tape/tapechange.h"
 
 #include <algorithm>
+#include <unordered_map>
+
+#include "tape/tapedocument.h"
 
 namespace {
 
@@ -50,4 +53,58 @@ bool TTapeChangeLog::Covers(int32_t row) const {
         if (swap != nullptr && swap->row == row) return true;
     }
     return false;
+}
+
+namespace {
+
+bool MovesRows(const TTapeChange& change) {
+    return std::holds_alternative<TRowPresence>(change) || std::holds_alternative<TRowMove>(change);
+}
+
+// Whether the side a change holds is what the tape holds now.
+bool HoldsWhatIsThere(const TTapeChange& change, const TTapeDocument& now) {
+    if (const auto* swap = std::get_if<TRowSwap>(&change)) return swap->other == now.Row(swap->row);
+    if (const auto* tail = std::get_if<TRowsTail>(&change))
+        return tail->other.empty() && now.UsedRows() <= tail->first;
+    if (const auto* count = std::get_if<TRowCountSwap>(&change)) return count->other == now.RowCount();
+    if (const auto* link = std::get_if<TLinkFieldSwap>(&change))
+        return link->other == now.WritesLinkField();
+    return false;
+}
+
+// Changes of the same thing: the same row, the same appended rows, the room,
+// the link field.
+int64_t Subject(const TTapeChange& change) {
+    if (const auto* swap = std::get_if<TRowSwap>(&change)) return swap->row;
+    if (const auto* tail = std::get_if<TRowsTail>(&change)) return -3 - int64_t{tail->first};
+    return std::holds_alternative<TRowCountSwap>(change) ? -1 : -2;
+}
+
+}  // namespace
+
+// Each row (or the room, or the link field) is left out when its first
+// change holds what is there now; a whole tape recorded and unchanged leaves
+// out everything.
+void TTapeChangeLog::DropUnchanged(const TTapeDocument& now) {
+    if (std::any_of(changes_.begin(), changes_.end(), MovesRows)) return;
+    for (const TTapeChange& change : changes_) {
+        const auto* all = std::get_if<TAllRowsSwap>(&change);
+        if (all == nullptr) continue;
+        if (static_cast<int32_t>(all->other.size()) != now.UsedRows()) return;
+        for (int32_t row = 0; row < now.UsedRows(); ++row)
+            if (!(all->other[static_cast<size_t>(row)] == now.Row(row))) return;
+    }
+    std::unordered_map<int64_t, bool> unchanged;
+    for (const TTapeChange& change : changes_) {
+        if (std::holds_alternative<TAllRowsSwap>(change)) continue;
+        unchanged.try_emplace(Subject(change), HoldsWhatIsThere(change, now));
+    }
+    std::vector<TTapeChange> kept;
+    bytes_ = 0;
+    for (TTapeChange& change : changes_) {
+        if (std::holds_alternative<TAllRowsSwap>(change) || unchanged[Subject(change)]) continue;
+        bytes_ += ChangeBytes(change);
+        kept.push_back(std::move(change));
+    }
+    changes_ = std::move(kept);
 }

@@ -54,9 +54,16 @@ using TTapeChange = std::variant<TRowSwap, TRowsTail, TRowPresence, TRowMove, TR
 // The memory a change holds.
 size_t ChangeBytes(const TTapeChange& change);
 
+class TTapeDocument;
+
 // The changes of one action, in the order they were made.
 class TTapeChangeLog {
 public:
+    // Leaves out what the action put back as it was (a linked total the
+    // evaluation wrote over and wrote again), so that an action whose
+    // changes cancel out leaves no step. Only when no row moved.
+    void DropUnchanged(const TTapeDocument& now);
+
     void Add(TTapeChange change);
     // Whether a change recorded since rows last moved already holds what
     // `row` was before: a second write to the row needs no record of its own.

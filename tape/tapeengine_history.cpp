@@ -25,6 +25,7 @@ void TTapeEngine::BeginAction() {
 void TTapeEngine::EndAction() {
     if (--actionDepth_ > 0) return;
     tape_.SetChangeLog(nullptr);
+    actionLog_.DropUnchanged(tape_);
     TTapeState after = State();
     if (actionLog_.Empty() && after.options == actionBefore_.options) return;
     history_.Push({std::move(actionLog_.Changes()), std::move(actionBefore_), std::move(after)});

@@ -1,7 +1,11 @@
 // The main window driven by keys and clicks: the keyboard map, the keypad,
 // the margin field and the error boundary.
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
 
 #include "controls/grid/gridex.h"
@@ -182,6 +186,62 @@ TEST_F(KeysTest, ClickOnTheTapeRecallsARow) {
     Click("TeclaIntro");
     EXPECT_EQ(CurrentRow(), 2);
     EXPECT_EQ(window->Paper().LlegirCella(2, 3), "0");
+}
+
+}  // namespace
+
+namespace {
+
+using UndoKeysTest = CalculadoraWindow;
+
+// F8 by mistake, then Ctrl+Z: the tape, the current row and the subtotal come
+// back; Ctrl+Y and Ctrl+Shift+Z clear it again. The menu items follow.
+TEST_F(UndoKeysTest, CtrlZTakesBackAClearAndCtrlYDoesItAgain) {
+    auto* undo = window->MenuPropietats()->findChild<QAction*>("MenuDesfer");
+    auto* redo = window->MenuPropietats()->findChild<QAction*>("MenuRefer");
+    ASSERT_NE(undo, nullptr);
+    ASSERT_NE(redo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(redo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+
+    Type("12+5=");
+    Key(Qt::Key_F8);
+    EXPECT_EQ(Tape(), "");
+    EXPECT_TRUE(undo->isEnabled());
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "12 + | 5 = | 17");
+    EXPECT_EQ(CurrentRow(), 2);
+    EXPECT_EQ(Subtotal(), "17,00");
+    EXPECT_TRUE(redo->isEnabled());
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Tape(), "");
+    undo->trigger();
+    EXPECT_EQ(Tape(), "12 + | 5 = | 17");
+    redo->trigger();
+    EXPECT_EQ(Tape(), "");
+}
+
+// A paste over the tape (Ctrl+E) is one step: one Ctrl+Z gives the old tape.
+TEST_F(UndoKeysTest, APasteOverTheTapeIsOneStep) {
+    Type("12+5=");
+    QApplication::clipboard()->setText("1\r\n2\r\n3\r\n");
+    Key(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "1 + | 2 + | 3");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "12 + | 5 = | 17");
+}
+
+// While the display is being edited, Ctrl+Z belongs to its editor.
+TEST_F(UndoKeysTest, TheDisplayEditorKeepsItsOwnCtrlZ) {
+    Type("12+");
+    Key(Qt::Key_F2);
+    Type("7");
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Tape(), "12 +");
 }
 
 }  // namespace

@@ -1,0 +1,203 @@
+// Undo and redo: every kind of step puts back the whole state before it and,
+// redone, the state after it; long random sequences come back to where they
+// started; the history keeps to its limits.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "basic/stringlists.h"
+#include "tests/support/tablecases.h"
+#include "tests/tape/tapeactions.h"
+#include "tests/tape/tapestate.h"
+
+namespace {
+
+struct StepCase {
+    const char* name;
+    const char* before;  // keys played first
+    std::function<void(TTapeEngine&)> step;
+    friend std::ostream& operator<<(std::ostream& os, const StepCase& c) { return os << c.name; }
+};
+
+void Keys(TTapeEngine& engine, const char* keys) {
+    PlayKeys(engine, keys);
+}
+
+class StepTest : public testing::TestWithParam<StepCase> {
+protected:
+    TTapeEngine engine;
+};
+
+TEST_P(StepTest, UndoPutsBackTheStateBeforeAndRedoTheStateAfter) {
+    PlayKeys(engine, GetParam().before);
+    const WholeState before = StateOf(engine);
+    const size_t steps = engine.History().StepCount();
+    GetParam().step(engine);
+    const WholeState after = StateOf(engine);
+    ASSERT_NE(after, before) << "the step changed nothing";
+    ASSERT_EQ(engine.History().StepCount(), steps + 1) << "one action, one step";
+
+    engine.Undo();
+    EXPECT_EQ(StateOf(engine), before);
+    engine.Redo();
+    EXPECT_EQ(StateOf(engine), after);
+    engine.Undo();
+    EXPECT_EQ(StateOf(engine), before);
+    // The tape goes on from the state put back as if the step never was.
+    TTapeEngine fresh;
+    PlayKeys(fresh, GetParam().before);
+    PlayKeys(engine, "7 + 2 =");
+    PlayKeys(fresh, "7 + 2 =");
+    EXPECT_EQ(StateOf(engine).rows, StateOf(fresh).rows);
+}
+
+TTapeEngine& Paste(TTapeEngine& engine, bool replace) {
+    TArrayCadena lines;
+    lines.Add("1.234,56");
+    lines.Add("7\tx\t0");
+    TTapeEngine::Action action(engine);
+    if (replace) engine.ClearTape();
+    engine.AddLinesToTape(lines);
+    return engine;
+}
+
+const char* const kTape = "12 + 5 = 200 + 15 %";
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, StepTest,
+    testing::Values(
+        StepCase{"Operator", "12 + 5 = 200 + 15 % 8", [](TTapeEngine& e) { Keys(e, "x"); }},
+        StepCase{"OperatorReentersRowAbove", kTape, [](TTapeEngine& e) { Keys(e, "-"); }},
+        StepCase{"Total", "12 + 5", [](TTapeEngine& e) { Keys(e, "="); }},
+        StepCase{"Enter", "12 + 5", [](TTapeEngine& e) { Keys(e, "<<"); }},
+        StepCase{"EnterAfterEditingTheDisplay", "12 + 5 C 7,5", [](TTapeEngine& e) { Keys(e, "<<"); }},
+        StepCase{"LinkedRecalledRow", "12 + 5 + @0", [](TTapeEngine& e) { Keys(e, "<<"); }},
+        StepCase{"AddTax", kTape, [](TTapeEngine& e) { e.AddTax("100", 21); }},
+        StepCase{"TaxableBase", kTape, [](TTapeEngine& e) { e.TaxableBase("121", 21); }},
+        StepCase{"TaxAmount", kTape, [](TTapeEngine& e) { e.TaxAmount("100", 21); }},
+        StepCase{"AddMargin", kTape,
+                 [](TTapeEngine& e) { e.AddMargin("75", 25, TMarginType::OverSalePrice); }},
+        StepCase{"RemoveMargin", kTape,
+                 [](TTapeEngine& e) { e.RemoveMargin("100", 10, TMarginType::Discount); }},
+        StepCase{"ToEuros", kTape, [](TTapeEngine& e) { Keys(e, "eur"); }},
+        StepCase{"ToPesetas", kTape, [](TTapeEngine& e) { Keys(e, "pts"); }},
+        StepCase{"OpenRow", "12 + 5 + 7 = ^1 link ^1", [](TTapeEngine& e) { Keys(e, "open"); }},
+        StepCase{"DeleteRow", "12 + 5 + 7 = ^0 link ^1", [](TTapeEngine& e) { Keys(e, "del"); }},
+        StepCase{"DeleteOnlyRow", "12 + ^0", [](TTapeEngine& e) { Keys(e, "del"); }},
+        StepCase{"LinkValue", "12 + 5 = 200 + 15 % ^1", [](TTapeEngine& e) { Keys(e, "link"); }},
+        StepCase{"ClearTape", kTape, [](TTapeEngine& e) { Keys(e, "clear"); }},
+        StepCase{"DoubleClick", "12 + 5 +", [](TTapeEngine& e) { Keys(e, "dbl"); }},
+        StepCase{"PasteAppend", kTape, [](TTapeEngine& e) { Paste(e, false); }},
+        StepCase{"PasteReplace", kTape, [](TTapeEngine& e) { Paste(e, true); }},
+        StepCase{"Decimals", "10 / 3 =", [](TTapeEngine& e) { e.ChooseDecimals(4); }},
+        StepCase{"RoundEveryNumber", "2,675 + 0,125 =", [](TTapeEngine& e) { e.ToggleRoundAll(); }},
+        StepCase{"RoundTotals", "10 / 3 =", [](TTapeEngine& e) { e.ToggleRoundTotals(); }},
+        StepCase{"CellEdit", kTape,
+                 [](TTapeEngine& e) {
+                     TTapeEngine::Action action(e);
+                     e.EditTape().WriteField(1, TTapeField::Value, "50");
+                     e.Refresh();
+                 }},
+        StepCase{"GrowingTheRoom", "12 + ^400 5", [](TTapeEngine& e) { Keys(e, "+"); }}),
+    CaseName<StepCase>);
+
+// Keys that change only the entry, and moves of the current row, leave no
+// step; an action that fails before it writes leaves none either.
+TEST(TapeHistoryTest, ActionsThatChangeNoRowLeaveNoStep) {
+    TTapeEngine engine;
+    PlayKeys(engine, "12 + 5 =");
+    const size_t steps = engine.History().StepCount();
+    PlayKeys(engine, "3 4 ^0 @1");
+    engine.TeclaDarreraClick();
+    engine.SetEntryText(",");
+    EXPECT_ANY_THROW(engine.TeclaMesClick());
+    EXPECT_EQ(engine.History().StepCount(), steps);
+}
+
+TEST(TapeHistoryTest, ANewActionAfterAnUndoDropsTheRedo) {
+    TTapeEngine engine;
+    PlayKeys(engine, "12 + 5 + 7 +");
+    engine.Undo();
+    ASSERT_TRUE(engine.CanRedo());
+    PlayKeys(engine, "-");
+    EXPECT_FALSE(engine.CanRedo());
+    engine.Redo();
+    EXPECT_EQ(engine.Tape().RowText(2), "7\t-");
+}
+
+// A tape made by random actions, loaded as a settings file loads it.
+void LoadRandomTape(TTapeEngine& engine, RandomActions& actions) {
+    TTapeEngine maker;
+    for (int i = 0; i < 30; ++i)
+        actions.PlayOneChange(maker);
+    std::vector<TTapeRow> rows;
+    bool linkField = false;
+    for (int32_t row = 0; row < maker.Tape().UsedRows(); ++row)
+        rows.push_back(TapeRowFromLine(maker.Tape().RowText(row), linkField));
+    engine.EditTape().ReplaceRows(std::move(rows), maker.Tape().WritesLinkField());
+}
+
+// The tape itself, without the state around it that moves of the current
+// row change without a step.
+WholeState TapeOf(const TTapeEngine& engine) {
+    WholeState state = StateOf(engine);
+    return {state.rows, state.rowCount, state.linkField, 0, {}, false, {}, state.options};
+}
+
+// 200 random actions, undo and redo among them, on a random tape: undoing
+// every step gives back the first tape, redoing every step the state after
+// the newest step.
+TEST(TapeHistoryTest, RandomSequencesComeBackWhereTheyStarted) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        TTapeEngine engine;
+        RandomActions actions(seed);
+        LoadRandomTape(engine, actions);
+        bool historyChanged = false;
+        engine.OnHistoryChanged = [&](TTapeEngine*) { historyChanged = true; };
+        const WholeState first = TapeOf(engine);
+        std::string played;
+        WholeState newest = StateOf(engine);
+        for (int i = 0; i < 200; ++i) {
+            historyChanged = false;
+            played += actions.PlayOne(engine) + "; ";
+            if (historyChanged && !engine.CanRedo()) newest = StateOf(engine);
+        }
+        while (engine.CanUndo()) engine.Undo();
+        ASSERT_EQ(TapeOf(engine), first) << "seed " << seed << ": " << played;
+        while (engine.CanRedo()) engine.Redo();
+        ASSERT_EQ(StateOf(engine), newest) << "seed " << seed << ": " << played;
+    }
+}
+
+// The oldest steps go when the history would pass its memory; the newest
+// can still be undone.
+TEST(TapeHistoryTest, TheHistoryKeepsToItsMemory) {
+    TTapeEngine engine;
+    std::vector<TTapeRow> rows(200'000);
+    for (TTapeRow& row : rows) {
+        row.SetField(TTapeField::Value, "1234567.891234567");  // past the short-text room
+        row.SetField(TTapeField::Operator, "+");
+    }
+    for (int i = 0; i < 5; ++i) {
+        engine.EditTape().ReplaceRows(rows, false);
+        engine.ClearTape();
+        EXPECT_LE(engine.History().Bytes(), TTapeHistory::kMaxBytes);
+    }
+    EXPECT_LT(engine.History().StepCount(), 5u);
+    engine.Undo();
+    EXPECT_EQ(engine.Tape().UsedRows(), 200'000);
+    EXPECT_EQ(engine.Tape().RowText(199'999), "1234567.891234567\t+");
+}
+
+TEST(TapeHistoryTest, TheHistoryKeepsItsNewestSteps) {
+    TTapeEngine engine;
+    for (size_t i = 0; i < TTapeHistory::kMaxSteps + 5; ++i)
+        PlayKeys(engine, "1 +");
+    EXPECT_EQ(engine.History().StepCount(), TTapeHistory::kMaxSteps);
+    EXPECT_LT(engine.History().Bytes(), size_t{16} << 20);
+    while (engine.CanUndo()) engine.Undo();
+    EXPECT_EQ(engine.Tape().UsedRows(), 5);
+}
+
+}  // namespace
