@@ -3,19 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "basic/rowmoves.h"
 #include "tape/tapedocument.h"
-
-namespace {
-
-// Where row `row` ends up when row `from` is taken out and put in at `to`.
-int32_t RowAfterMove(int32_t row, int32_t from, int32_t to) {
-    if (row == from) return to;
-    if (from < to && row > from && row <= to) return row - 1;
-    if (from > to && row >= to && row < from) return row + 1;
-    return row;
-}
-
-}  // namespace
 
 // The empty row after the used ones (the one after the first free row, so a
 // current first free row moves down with the rows) travels up to `row`.

@@ -81,20 +81,20 @@ void TTapeEngine::SetDecimals(int32_t decimals) {
 }
 
 void TTapeEngine::SetRoundTotals(bool on) {
-    TTapeOptions options = options_;
-    options.roundTotals = on;
-    SetOptions(options);
+    SetOption(&TTapeOptions::roundTotals, on);
 }
 
 void TTapeEngine::SetRoundCalculations(bool on) {
-    TTapeOptions options = options_;
-    options.roundCalculations = on;
-    SetOptions(options);
+    SetOption(&TTapeOptions::roundCalculations, on);
 }
 
 void TTapeEngine::SetRoundAll(bool on) {
+    SetOption(&TTapeOptions::roundAll, on);
+}
+
+void TTapeEngine::SetOption(bool TTapeOptions::*option, bool on) {
     TTapeOptions options = options_;
-    options.roundAll = on;
+    options.*option = on;
     SetOptions(options);
 }
 

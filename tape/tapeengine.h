@@ -247,6 +247,7 @@ private:
     void FocusTape();
     void ShowRunningValue();
     void SetOptions(const TTapeOptions& options);
+    void SetOption(bool TTapeOptions::*option, bool on);
 
     // Rows of the tape.
     const std::string& Value(int32_t row) const { return tape_.Value(row); }

@@ -2,20 +2,9 @@
 
 #include <algorithm>
 
+#include "basic/rowmoves.h"
 #include "controls/grid/gridex.h"
 #include "controls/grid/gridmodel.h"
-
-namespace {
-
-// Where row `row` ends up when row `from` is taken out and put in at `to`.
-int32_t RowAfterMove(int32_t row, int32_t from, int32_t to) {
-    if (row == from) return to;
-    if (from < to && row > from && row <= to) return row - 1;
-    if (from > to && row >= to && row < from) return row + 1;
-    return row;
-}
-
-}  // namespace
 
 // The current row stays on its data.
 void TGridEx::MoureFila(int32_t Origen, int32_t Desti) {

@@ -1,12 +1,11 @@
 #include "tests/calculator/tapescript.h"
 
-#include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
 
 #include "calculator/tapegridcells.h"
+#include "tests/tape/tapeactions.h"
 
 namespace {
 
@@ -20,54 +19,6 @@ std::vector<std::string> Split(const std::string& text, const std::string& separ
         start = end + separator.size();
     }
     return parts;
-}
-
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;)
-        words.push_back(word);
-    return words;
-}
-
-void TypeNumber(TTapeEngine& engine, const std::string& number) {
-    for (const char c : number) {
-        engine.TeclaClick(c == ',' ? TEntryKey::Comma : DigitKey(c - '0'));
-    }
-}
-
-bool PlayCommand(TTapeEngine& engine, const std::string& token) {
-    using Action = void (TTapeEngine::*)();
-    static const std::map<std::string, Action, std::less<>> kActions = {
-        {"+", &TTapeEngine::TeclaMesClick},
-        {"-", &TTapeEngine::TeclaMenysClick},
-        {"x", &TTapeEngine::TeclaMultiplicarClick},
-        {"/", &TTapeEngine::TeclaDividirClick},
-        {"%", &TTapeEngine::TeclaPercentClick},
-        {"=", &TTapeEngine::TeclaIgualClick},
-        {"<<", &TTapeEngine::TeclaIntroClick},
-        {"C", &TTapeEngine::TeclaBorrarClick},
-        {"<", &TTapeEngine::TeclaDarreraClick},
-        {"link", &TTapeEngine::LinkValue},
-        {"open", &TTapeEngine::OpenRow},
-        {"del", &TTapeEngine::DeleteTapeRow},
-        {"clear", &TTapeEngine::ClearTape},
-        {"dbl", &TTapeEngine::PaperDblClick},
-        {"refresh", &TTapeEngine::Refresh},
-    };
-    const auto found = kActions.find(token);
-    if (found != kActions.end()) {
-        (engine.*found->second)();
-        return true;
-    }
-    if (token == "+/-") {
-        engine.TeclaClick(TEntryKey::Sign);
-    } else if (token == "eur" || token == "pts") {
-        engine.ConvertTape(token == "eur" ? TConversion::ToEuros : TConversion::ToPesetas);
-    } else {
-        return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -90,7 +41,7 @@ void LoadTape(TGridEx& paper, const std::string& line) {
     if (line.empty()) return;
     int32_t row = 0;
     for (const std::string& cells : Split(line, "; ")) {
-        const std::vector<std::string> words = Words(cells);
+        const std::vector<std::string> words = ScriptWords(cells);
         if (words.empty()) throw std::invalid_argument("empty tape row in: " + line);
         if (words[0] != "_") paper.EscriureCella(row, kValueColumn, words[0]);
         for (size_t i = 1; i < words.size(); ++i) {
@@ -105,16 +56,5 @@ void LoadTape(TGridEx& paper, const std::string& line) {
 }
 
 void Play(TTapeEngine& engine, const std::string& script) {
-    for (const std::string& token : Words(script)) {
-        const char first = token.front();
-        if (PlayCommand(engine, token)) continue;
-        if ((first >= '0' && first <= '9') || first == ',') {
-            TypeNumber(engine, token);
-        } else if (first == '^' || first == '@') {
-            engine.SelectRow(std::stoi(token.substr(1)));
-            if (first == '@') engine.RecallRow();
-        } else {
-            throw std::invalid_argument("unknown script token: " + token);
-        }
-    }
+    PlayKeys(engine, script);
 }

@@ -8,15 +8,15 @@
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
 
-namespace {
-
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
+std::vector<std::string> ScriptWords(const std::string& script) {
+    std::istringstream in(script);
     std::vector<std::string> words;
     for (std::string word; in >> word;)
         words.push_back(word);
     return words;
 }
+
+namespace {
 
 bool PlayCommand(TTapeEngine& engine, const std::string& token) {
     using Action = void (TTapeEngine::*)();
@@ -27,11 +27,14 @@ bool PlayCommand(TTapeEngine& engine, const std::string& token) {
         {"<<", &TTapeEngine::TeclaIntroClick},   {"link", &TTapeEngine::LinkValue},
         {"open", &TTapeEngine::OpenRow},         {"del", &TTapeEngine::DeleteTapeRow},
         {"clear", &TTapeEngine::ClearTape},      {"dbl", &TTapeEngine::PaperDblClick},
-        {"C", &TTapeEngine::TeclaBorrarClick},
+        {"C", &TTapeEngine::TeclaBorrarClick},  {"<", &TTapeEngine::TeclaDarreraClick},
+        {"refresh", &TTapeEngine::Refresh},
     };
     const auto found = kActions.find(token);
     if (found != kActions.end()) {
         (engine.*found->second)();
+    } else if (token == "+/-") {
+        engine.TeclaClick(TEntryKey::Sign);
     } else if (token == "eur" || token == "pts") {
         engine.ConvertTape(token == "eur" ? TConversion::ToEuros : TConversion::ToPesetas);
     } else {
@@ -43,7 +46,7 @@ bool PlayCommand(TTapeEngine& engine, const std::string& token) {
 }  // namespace
 
 void PlayKeys(TTapeEngine& engine, const std::string& script) {
-    for (const std::string& token : Words(script)) {
+    for (const std::string& token : ScriptWords(script)) {
         const char first = token.front();
         if (PlayCommand(engine, token)) continue;
         if ((first >= '0' && first <= '9') || first == ',') {

@@ -5,16 +5,20 @@
 //
 // A script is a list of tokens separated by blanks:
 //   12 or 3,5   typed with the digit and comma keys
-//   + - x / % = the operator keys          <<   Enter      C  empty the entry
+//   + - x / % = the operator keys          <<   Enter
+//   +/-         the sign key               C    clear the entry    <  backspace
 //   ^3          select row 3               @3   click row 3 (recall it)
-//   link open del clear dbl eur pts         the tape commands
+//   link open del clear dbl eur pts refresh  the tape commands
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "tape/tapeengine.h"
 
 void PlayKeys(TTapeEngine& engine, const std::string& script);
+// The tokens of a script.
+std::vector<std::string> ScriptWords(const std::string& script);
 
 // One user action chosen at random among every kind the tape knows: keys,
 // tape commands, tax and margin keys, pastes, option changes, undo and redo.
