@@ -3,7 +3,6 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -11,11 +10,9 @@ namespace {
 
 // The one request a start sends: the window, please.
 constexpr char kRequest[] = "activate\n";
-// A request is one short line; a peer that sends more is cut off.
-constexpr qint64 kMostRequestBytes = 64;
 // A running program's socket answers a connection at once, even while the
 // program is busy (the system queues it); this is only a bound.
-constexpr int kConnectMs = 250;
+constexpr std::chrono::milliseconds kConnectTime(250);
 constexpr int kRetryPauseMs = 50;
 
 }  // namespace
@@ -30,8 +27,9 @@ TSingleInstance::TSingleInstance(const QString& lockFile, const QString& serverN
     // The lock lasts as long as the program, however long that is: only a
     // holder that no longer runs makes it stale.
     lock_.setStaleLockTime(0);
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &TSingleInstance::Receive);
+    connect(&server_, &TLocalServer::LineReceived, this, [this](const QByteArray& request) {
+        if (request == kRequest) emit ActivationRequested();
+    });
 }
 
 // In the user's runtime folder (or beside the settings file where there is
@@ -69,39 +67,16 @@ TSingleInstance::TStart TSingleInstance::Start(std::chrono::milliseconds patienc
 }
 
 void TSingleInstance::StopListening() {
-    server_.close();
+    server_.Close();
 }
 
 bool TSingleInstance::HandOver() const {
-    QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(kConnectMs)) return false;
-    socket.write(kRequest);
-    const bool sent = socket.waitForBytesWritten(kConnectMs) || socket.bytesToWrite() == 0;
-    socket.disconnectFromServer();
-    return sent;
+    return SendToLocalServer(serverName_, kRequest, kConnectTime);
 }
 
 void TSingleInstance::Listen() {
     // With the lock held, a socket file under the name is a crashed
     // program's: it goes before the new one takes its place.
-    QLocalServer::removeServer(serverName_);
-    server_.listen(serverName_);
-}
-
-void TSingleInstance::Receive() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        const auto answer = [this, socket] {
-            if (!socket->canReadLine()) {
-                if (socket->bytesAvailable() > kMostRequestBytes) socket->abort();
-                return;
-            }
-            const QByteArray request = socket->readLine(kMostRequestBytes);
-            socket->disconnectFromServer();
-            if (request == kRequest) emit ActivationRequested();
-        };
-        connect(socket, &QLocalSocket::readyRead, this, answer);
-        if (socket->bytesAvailable() > 0) answer();
-    }
+    TLocalServer::RemoveSocketFile(serverName_);
+    server_.Listen(serverName_);
 }

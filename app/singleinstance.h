@@ -13,12 +13,13 @@
 // longer runs, and whoever holds the lock removes a socket file left over.
 // Nothing leaves the user's own folders, and no network is used.
 
-#include <QLocalServer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <chrono>
 #include <string>
+
+#include "app/localsocket.h"
 
 class TSingleInstance : public QObject {
     Q_OBJECT
@@ -54,9 +55,8 @@ signals:
 private:
     bool HandOver() const;
     void Listen();
-    void Receive();
 
     QLockFile lock_;
     QString serverName_;
-    QLocalServer server_;
+    TLocalServer server_;
 };

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QSysInfo>
@@ -34,20 +35,36 @@ TEST_F(SingleInstanceTest, ASecondStartHandsOverAndTheFirstBringsItsWindow) {
     TSingleInstance first(LockFile(), Server());
     ASSERT_EQ(first.Start(), TStart::First);
     QSignalSpy asked(&first, &TSingleInstance::ActivationRequested);
+    // Only the user may reach the socket.
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(Server()).permissions() & others, QFile::Permissions());
 
     TSingleInstance second(LockFile(), Server());
     EXPECT_EQ(second.Start(0ms), TStart::HandedOver);
     EXPECT_TRUE(asked.wait(2000));
     EXPECT_EQ(asked.count(), 1);
 
-    // A peer that sends anything else is not obeyed.
-    QLocalSocket stranger;
-    stranger.connectToServer(Server());
-    ASSERT_TRUE(stranger.waitForConnected(1000));
-    stranger.write(QByteArray(100, 'x') + "\nactivate\n");
-    stranger.waitForBytesWritten(1000);
+    // A peer that sends anything else is not obeyed, and one that sends
+    // nothing holds up no later start.
+    QLocalSocket silent;
+    silent.connectToServer(Server());
+    ASSERT_TRUE(silent.waitForConnected(1000));
+    for (const QByteArray& request : {QByteArray(100, 'x') + "\nactivate\n",
+                                      QByteArray("activate now\n"), QByteArray("activate")}) {
+        QLocalSocket stranger;
+        stranger.connectToServer(Server());
+        ASSERT_TRUE(stranger.waitForConnected(1000));
+        stranger.write(request);
+        stranger.waitForBytesWritten(1000);
+        stranger.disconnectFromServer();
+    }
     QTest::qWait(100);
     EXPECT_EQ(asked.count(), 1);
+    TSingleInstance third(LockFile(), Server());
+    EXPECT_EQ(third.Start(0ms), TStart::HandedOver);
+    EXPECT_TRUE(asked.wait(2000));
+    EXPECT_EQ(asked.count(), 2);
 }
 
 // While the program ends (socket closed, lock still held) a start waits for
@@ -56,6 +73,7 @@ TEST_F(SingleInstanceTest, AStartDuringTheEndWaitsForTheLock) {
     TSingleInstance first(LockFile(), Server());
     ASSERT_EQ(first.Start(), TStart::First);
     first.StopListening();
+    EXPECT_FALSE(QFile::exists(Server()));
     TSingleInstance second(LockFile(), Server());
     EXPECT_EQ(second.Start(200ms), TStart::NoAnswer);
 }
