@@ -41,7 +41,8 @@ TCalculadora::~TCalculadora() {
 }
 
 // In order: the window's look, the drop target, the options' start values,
-// the caption, the rate list, then the settings and tape file.
+// the caption, then the settings and tape file. The rate list is filled when
+// it first opens.
 void TCalculadora::FormCreate() {
     // A window of its own on the task bar, with only a close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -64,8 +65,6 @@ void TCalculadora::FormCreate() {
 
     setWindowTitle(QString::fromUtf8(kTitleLine) +
                    QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
-
-    FillVatList();
 
     // A file that cannot be read leaves the first-run values; the window
     // still opens.

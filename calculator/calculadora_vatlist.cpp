@@ -3,6 +3,7 @@
 // selected index is the rate the tax keys use.
 
 #include <QListWidget>
+#include <QSignalBlocker>
 
 #include "calculator/calculadora.h"
 #include "calculator/vatratesdialog.h"
@@ -13,18 +14,27 @@ namespace {
 // The rate list's last entry: not a rate, it opens the rate editor.
 constexpr int kEditEntryRow = TVatRates::kSlotCount;
 
+// The list gets its items the first time it opens: nobody sees them before,
+// and the window shows sooner without measuring them.
+bool Filled(const QListWidget& list) {
+    return list.count() > 0;
+}
+
 }  // namespace
 
 // The list opens over the keys it covers, with the focus.
 void TCalculadora::TeclaQuinIvaClick() {
     vatIndexAtOpen_ = vatIndex_;
+    if (!Filled(*llistaIvas_)) FillVatList();
     llistaIvas_->show();
     llistaIvas_->raise();
     llistaIvas_->setFocus(Qt::OtherFocusReason);
 }
 
-// The nine rates, then the entry that opens the editor; the selection stays.
+// The nine rates, then the entry that opens the editor, with the selected
+// rate selected.
 void TCalculadora::FillVatList() {
+    const QSignalBlocker quiet(llistaIvas_);
     if (llistaIvas_->count() != kEditEntryRow + 1) {
         llistaIvas_->clear();
         for (int row = 0; row <= kEditEntryRow; ++row) llistaIvas_->addItem(QString());
@@ -36,6 +46,7 @@ void TCalculadora::FillVatList() {
     }
     for (int row = 0; row < kEditEntryRow; ++row)
         llistaIvas_->item(row)->setText(QString::fromStdString(*vatRates_.Text(row)));
+    llistaIvas_->setCurrentRow(vatIndex_);
     FitVatList();
 }
 
@@ -97,5 +108,5 @@ void TCalculadora::MenuTipusIvaClick() {
 
 void TCalculadora::ReadVatRates(const TExtensionLines& lines) {
     vatRates_.ReadFrom(lines);
-    FillVatList();
+    if (Filled(*llistaIvas_)) FillVatList();
 }

@@ -46,7 +46,10 @@ TPanelEditor* TPanelEx::EnsureEditor() {
         EditorKeyDown(sender, key, shift);
     };
     editor_->OnKeyUp = [this](int key) { EditorKeyUp(key); };
-    connect(editor_, &QLineEdit::textChanged, this, [this] { StoreEditorText(); });
+    connect(editor_, &QLineEdit::textChanged, this, [this] {
+        StoreEditorText();
+        if (OnEditorTextChanged) OnEditorTextChanged(this);
+    });
     return editor_;
 }
 

@@ -140,6 +140,9 @@ public:
     TNotifyEvent OnEditorExit;
     // The value may have changed: on Tab, Return and when the editor closes.
     TNotifyEvent OnChanged;
+    // The editor's text changed (typed, or loaded when editing starts); the
+    // caption already holds it.
+    TNotifyEvent OnEditorTextChanged;
     // Keys of the panel and, first of all, of its editor (the editor is then
     // the sender). Setting the key to 0 consumes it.
     TKeyEvent OnKeyDown;

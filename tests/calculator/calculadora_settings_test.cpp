@@ -57,6 +57,9 @@ TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
     EXPECT_TRUE(engine.ConvertOnCopy());
     EXPECT_EQ(window->VatIndex(), 6);
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "20% (16%+4%)Iva");
+    Click("TeclaQuinIva");  // the list opens on the restored rate
+    EXPECT_EQ(Find<QListWidget>("LlistaIvas")->currentRow(), 6);
+    Key(Qt::Key_Escape);
     EXPECT_EQ(window->MarginPercent(), 12.5);
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinMarge")->Caption(), "12.5%");
     EXPECT_EQ(window->MarginType(), 2);
