@@ -177,9 +177,6 @@ private:
     void ReadVatRates(const TExtensionLines& lines);
 
     // Settings (calculadora_settings.cpp).
-    void ReadTape(const TArrayCadena& lines);
-    int32_t StoredCurrentRow(const std::string& line) const;
-    void ReadOptions(const TArrayCadena& lines);
     void PlaceWindow(int32_t left, int32_t top);
 
     std::unique_ptr<TTapeEngine> engine_;

@@ -1,82 +1,18 @@
-// TCalculadora: the settings and tape file, Tarvik/Brimsum.Ini in the
-// per-user configuration folder. Numbered 8-bit lines ended by CR LF:
-//
-//   1, 2   left and top edge of the window (a left edge below 1: centred)
-//   3      tax-rate index          4   margin percentage
-//   5      margin-type index       6   decimals
-//   7      round totals (1 or 0)   8   round every number
-//   9      round calculations      10  decimal point in copies
-//   11     current tape row (any other: the first free row)
-//   12 to 20 key=value extensions
-//   21...  tape rows 0, 1, 2 ... as tab-separated value, operator and link
-//
-// Any content loads: a line that is no number leaves its setting at its
-// start value.
+// TCalculadora: the settings and tape file (its lines: settingsfile.h). The
+// file is read when the window is created and written when it goes.
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QListWidget>
 #include <QScreen>
 #include <algorithm>
 #include <climits>
-#include <cmath>
-#include <optional>
 
 #include "basic/environment.h"
-#include "basic/numbertext.h"
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
 #include "calculator/calculadora.h"
+#include "calculator/settingsfile.h"
 #include "controls/combo/comboex.h"
-
-namespace {
-
-enum TSettingsLine : int {
-    kLeftLine = 1,
-    kTopLine,
-    kVatIndexLine,
-    kMarginLine,
-    kMarginTypeLine,
-    kDecimalsLine,
-    kRoundTotalsLine,
-    kRoundAllLine,
-    kRoundCalculationsLine,
-    kConvertOnCopyLine,
-    kCurrentRowLine,
-    kFirstTapeLine = 21,
-};
-
-// The number of an option line; nothing for an empty or unreadable line or a
-// negative number, which leave the option at its start value. A line reading
-// exactly 0 is 0, so an option turned off stays off.
-std::optional<int32_t> OptionNumber(const std::string& line) {
-    const int32_t number = TextToInt(line);
-    if (number < 0 || (number == 0 && line != "0")) return std::nullopt;
-    return number;
-}
-
-// Stored as 1 (true) or 0; any number above 1 reads as false.
-std::optional<bool> OptionFlag(const std::string& line) {
-    const std::optional<int32_t> number = OptionNumber(line);
-    if (!number) return std::nullopt;
-    return *number == 1;
-}
-
-// A number that cannot be read (a lone comma) or is not finite reads as 0.
-double SafeNumber(const std::string& line) {
-    try {
-        const double number = TextToFloat(line);
-        return std::isfinite(number) ? number : 0;
-    } catch (const PlatformError&) {
-        return 0;
-    }
-}
-
-std::string FlagText(bool on) {
-    return on ? "1" : "0";
-}
-
-}  // namespace
 
 std::string TCalculadora::SettingsFileName(bool createFolder) {
     const std::string folder = ShellFolder("AppData") + "/Tarvik/";
@@ -90,54 +26,15 @@ void TCalculadora::ReadSettings() {
     TArrayCadena lines;
     if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
 
-    ReadTape(lines);
-    PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
-    extensionLines_.Read(lines);
+    TStoredSettings stored = ReadStoredSettings(lines);
+    LoadStoredTape(stored, *engine_);
+    PlaceWindow(stored.left, stored.top);
+    extensionLines_ = stored.extensions;
     ReadVatRates(extensionLines_);
-    SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
-    SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
-    cTipusMarge_->setCurrentIndex(TextToInt(lines.ItemAt(kMarginTypeLine)));
-    ReadOptions(lines);
-
-    engine_->SelectRow(StoredCurrentRow(lines.ItemAt(kCurrentRowLine)));
-    // The tape comes back as it was written, computed rows included; the
-    // next key evaluates it again. A number typed next starts a new entry, as
-    // it would have before the restart.
-    engine_->SetNewEntryPending(true);
-}
-
-// The tape comes back in one piece, with room for a free row after it.
-void TCalculadora::ReadTape(const TArrayCadena& lines) {
-    std::vector<TTapeRow> rows;
-    rows.reserve(static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0)));
-    bool linkField = false;
-    for (int line = kFirstTapeLine; line <= lines.Count(); ++line) {
-        bool hasLink = false;
-        rows.push_back(TapeRowFromLine(lines.Strings(line - 1), hasLink));
-        linkField = linkField || hasLink;
-    }
-    engine_->EditTape().ReplaceRows(std::move(rows), linkField);
-}
-
-// A stored row from 0 to the first free row comes back as it was; anything
-// else makes the first free row current, so the next number is added to the
-// tape and never typed over a stored row.
-int32_t TCalculadora::StoredCurrentRow(const std::string& line) const {
-    const std::optional<int32_t> row = OptionNumber(line);
-    const int32_t firstFree = engine_->Tape().UsedRows();
-    return row && *row <= firstFree ? *row : firstFree;
-}
-
-void TCalculadora::ReadOptions(const TArrayCadena& lines) {
-    if (const auto decimals = OptionNumber(lines.ItemAt(kDecimalsLine));
-        decimals && *decimals <= kMaxDecimals)
-        engine_->SetDecimals(*decimals);
-    if (const auto on = OptionFlag(lines.ItemAt(kRoundTotalsLine))) engine_->SetRoundTotals(*on);
-    if (const auto on = OptionFlag(lines.ItemAt(kRoundAllLine))) engine_->SetRoundAll(*on);
-    if (const auto on = OptionFlag(lines.ItemAt(kRoundCalculationsLine)))
-        engine_->SetRoundCalculations(*on);
-    if (const auto on = OptionFlag(lines.ItemAt(kConvertOnCopyLine)))
-        engine_->SetConvertOnCopy(*on);
+    SetVatIndex(stored.vatIndex);
+    SetMargin(stored.marginPercent);
+    // The type alone: the margin keys keep their captions.
+    cTipusMarge_->setCurrentIndex(stored.marginType);
 }
 
 // A stored left edge of 1 or more keeps the window where it was, as long as
@@ -160,25 +57,17 @@ void TCalculadora::PlaceWindow(int32_t left, int32_t top) {
 }
 
 void TCalculadora::WriteSettings() const {
+    TStoredSettings stored;
+    stored.left = pos().x();
+    stored.top = pos().y();
+    stored.vatIndex = VatIndex();
+    stored.marginPercent = marginPercent_;
+    stored.marginType = cTipusMarge_->currentIndex();
+    StoreEngineState(*engine_, stored);
+    stored.extensions = extensionLines_;
+    const bool ratesStored = vatRates_.WriteTo(stored.extensions);
     TArrayCadena lines;
-    lines.SetItemAt(kLeftLine, IntToText(pos().x()));
-    lines.SetItemAt(kTopLine, IntToText(pos().y()));
-    lines.SetItemAt(kVatIndexLine, IntToText(VatIndex()));
-    lines.SetItemAt(kMarginLine, FloatToPlainText(marginPercent_));
-    lines.SetItemAt(kMarginTypeLine, IntToText(cTipusMarge_->currentIndex()));
-    lines.SetItemAt(kDecimalsLine, IntToText(engine_->Decimals()));
-    lines.SetItemAt(kRoundTotalsLine, FlagText(engine_->RoundTotals()));
-    lines.SetItemAt(kRoundAllLine, FlagText(engine_->RoundAll()));
-    lines.SetItemAt(kRoundCalculationsLine, FlagText(engine_->RoundCalculations()));
-    lines.SetItemAt(kConvertOnCopyLine, FlagText(engine_->ConvertOnCopy()));
-    const TTapeDocument& tape = engine_->Tape();
-    lines.SetItemAt(kCurrentRowLine, IntToText(tape.CurrentRow()));
-    TExtensionLines extensions = extensionLines_;
-    const bool ratesStored = vatRates_.WriteTo(extensions);
-    extensions.Write(lines);
-    const int32_t used = tape.UsedRows();
-    for (int32_t row = 0; row < used; ++row)
-        lines.SetItemAt(row + kFirstTapeLine, tape.RowText(row));
+    WriteStoredSettings(stored, engine_->Tape(), lines);
     // The folder is made again if it went away while the program ran.
     lines.SaveToFile(SettingsFileName(true));
     if (!ratesStored)

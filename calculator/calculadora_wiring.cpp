@@ -42,7 +42,9 @@ void TCalculadora::WireEngine() {
         cSubtotal_->SetCaption(text);
     };
     engine_->OnHistoryChanged = [this](TTapeEngine*) { ShowHistory(); };
-    cNumero_->OnEditorTextChanged = [this](TPanelEx*) { engine_->SetEntryText(cNumero_->Caption()); };
+    cNumero_->OnEditorTextChanged = [this](TPanelEx*) {
+        engine_->SetEntryText(cNumero_->Caption());
+    };
 
     paper_->OnClick = Guarded([this] { engine_->RecallRow(); });
     paper_->OnDblClick = Guarded([this] { engine_->PaperDblClick(); });

@@ -108,29 +108,42 @@ TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
     EXPECT_EQ(CurrentRow(), 2);
 }
 
-// A tape longer than the rows the tape starts with, saved with the first
-// free row current (as after "1 +"), goes on there: the next number must not
-// overwrite the first row.
-TEST_F(SettingsTest, ALongTapeGoesOnAtTheFirstFreeRow) {
-    Close();
-    std::string tape;
-    for (int line = 0; line < 1000; ++line) tape += "1\t+\r\n";
-    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "1000"}, tape));
-    Open();
-    EXPECT_EQ(CurrentRow(), 1000);
-    Type("5+");
-    const TTapeDocument& paper = window->Engine().Tape();
-    EXPECT_EQ(paper.RowText(0), "1\t+");
-    EXPECT_EQ(paper.RowText(1000), "5\t+");
-    EXPECT_EQ(paper.UsedRows(), 1001);
-}
-
-// The next number is added after the tape, never typed over a stored row.
-TEST_F(SettingsTest, AStoredRowBeyondTheTapeMakesTheFirstFreeRowCurrent) {
-    Close();
-    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "40"}, "10\t+\r\n"));
-    Open();
-    EXPECT_EQ(CurrentRow(), 1);
+// A tape saved with the first free row current (as after "1 +") goes on
+// there after a restart, whatever its length: around the 300 rows a new tape
+// has room for, and far beyond. A stored row past the tape, or no row number
+// at all, makes the first free row current too. The next number is added at
+// the end, and the first row is never typed over.
+TEST_F(SettingsTest, ATapeGoesOnAtItsFirstFreeRowAfterARestart) {
+    struct TCase {
+        int rows;
+        std::string storedRow;
+    };
+    const TCase cases[] = {
+        {299, "299"}, {300, "300"}, {301, "301"}, {100'000, "100000"},
+        {1, "40"},    {300, "301"}, {301, "x"},   {100'000, "3999999"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.rows) + " rows, line 11 \"" + c.storedRow + "\"");
+        const auto row = static_cast<size_t>(c.rows);
+        std::string tape;
+        for (int line = 0; line < c.rows; ++line) tape += "1\t+\r\n";
+        Close();
+        WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", c.storedRow}, tape));
+        Open();
+        EXPECT_EQ(CurrentRow(), c.rows);
+        Reopen();  // closed with the first free row current
+        EXPECT_EQ(FileLines()[10], std::to_string(c.rows));
+        EXPECT_EQ(CurrentRow(), c.rows);
+        Type("5+");
+        Close();
+        const std::vector<std::string> lines = FileLines();
+        ASSERT_EQ(lines.size(), 20 + row + 1);
+        EXPECT_EQ(lines[20], "1\t+");
+        EXPECT_EQ(lines[20 + row - 1], "1\t+");
+        EXPECT_EQ(lines[20 + row], "5\t+");
+        EXPECT_EQ(lines[10], std::to_string(c.rows + 1));
+        Open();
+    }
 }
 
 TEST_F(SettingsTest, AWindowAtLeftEdgeZeroOpensCentred) {

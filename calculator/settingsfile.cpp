@@ -1,0 +1,140 @@
+#include "calculator/settingsfile.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "basic/numbertext.h"
+#include "basic/platformerror.h"
+#include "basic/stringlists.h"
+#include "tape/tapeengine.h"
+
+namespace {
+
+enum TSettingsLine : int {
+    kLeftLine = 1,
+    kTopLine,
+    kVatIndexLine,
+    kMarginLine,
+    kMarginTypeLine,
+    kDecimalsLine,
+    kRoundTotalsLine,
+    kRoundAllLine,
+    kRoundCalculationsLine,
+    kConvertOnCopyLine,
+    kCurrentRowLine,
+    kFirstTapeLine = 21,
+};
+
+// The number of an option line; nothing for an empty or unreadable line or a
+// negative number, which leave the option at its start value. A line reading
+// exactly 0 is 0, so an option turned off stays off.
+std::optional<int32_t> OptionNumber(const std::string& line) {
+    const int32_t number = TextToInt(line);
+    if (number < 0 || (number == 0 && line != "0")) return std::nullopt;
+    return number;
+}
+
+// Stored as 1 (true) or 0; any number above 1 reads as false.
+std::optional<bool> OptionFlag(const std::string& line) {
+    const std::optional<int32_t> number = OptionNumber(line);
+    if (!number) return std::nullopt;
+    return *number == 1;
+}
+
+std::optional<int32_t> DecimalsNumber(const std::string& line) {
+    const std::optional<int32_t> decimals = OptionNumber(line);
+    if (decimals && *decimals > kMaxDecimals) return std::nullopt;
+    return decimals;
+}
+
+// A number that cannot be read (a lone comma) or is not finite reads as 0.
+double SafeNumber(const std::string& line) {
+    try {
+        const double number = TextToFloat(line);
+        return std::isfinite(number) ? number : 0;
+    } catch (const PlatformError&) {
+        return 0;
+    }
+}
+
+std::string OptionText(std::optional<int32_t> number) {
+    return number ? IntToText(*number) : std::string();
+}
+
+std::string FlagText(std::optional<bool> on) {
+    if (!on) return {};
+    return *on ? "1" : "0";
+}
+
+void ReadTapeLines(const TArrayCadena& lines, TStoredSettings& stored) {
+    stored.rows.reserve(static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0)));
+    for (int line = kFirstTapeLine; line <= lines.Count(); ++line) {
+        bool hasLink = false;
+        stored.rows.push_back(TapeRowFromLine(lines.Strings(line - 1), hasLink));
+        stored.linkField = stored.linkField || hasLink;
+    }
+}
+
+}  // namespace
+
+TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
+    TStoredSettings stored;
+    stored.left = TextToInt(lines.ItemAt(kLeftLine));
+    stored.top = TextToInt(lines.ItemAt(kTopLine));
+    stored.vatIndex = TextToInt(lines.ItemAt(kVatIndexLine));
+    stored.marginPercent = SafeNumber(lines.ItemAt(kMarginLine));
+    stored.marginType = TextToInt(lines.ItemAt(kMarginTypeLine));
+    stored.decimals = DecimalsNumber(lines.ItemAt(kDecimalsLine));
+    stored.roundTotals = OptionFlag(lines.ItemAt(kRoundTotalsLine));
+    stored.roundAll = OptionFlag(lines.ItemAt(kRoundAllLine));
+    stored.roundCalculations = OptionFlag(lines.ItemAt(kRoundCalculationsLine));
+    stored.convertOnCopy = OptionFlag(lines.ItemAt(kConvertOnCopyLine));
+    stored.currentRow = OptionNumber(lines.ItemAt(kCurrentRowLine));
+    stored.extensions.Read(lines);
+    ReadTapeLines(lines, stored);
+    return stored;
+}
+
+// The tape comes back in one piece, with room for a free row after it, and
+// as it was written, computed rows included: the next key evaluates it again.
+void LoadStoredTape(TStoredSettings& stored, TTapeEngine& engine) {
+    engine.EditTape().ReplaceRows(std::move(stored.rows), stored.linkField);
+    stored.rows.clear();
+    if (stored.decimals) engine.SetDecimals(*stored.decimals);
+    if (stored.roundTotals) engine.SetRoundTotals(*stored.roundTotals);
+    if (stored.roundAll) engine.SetRoundAll(*stored.roundAll);
+    if (stored.roundCalculations) engine.SetRoundCalculations(*stored.roundCalculations);
+    if (stored.convertOnCopy) engine.SetConvertOnCopy(*stored.convertOnCopy);
+    const int32_t firstFree = engine.Tape().UsedRows();
+    const std::optional<int32_t> row = stored.currentRow;
+    engine.SelectRow(row && *row <= firstFree ? *row : firstFree);
+    engine.SetNewEntryPending(true);
+}
+
+void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored) {
+    stored.decimals = engine.Decimals();
+    stored.roundTotals = engine.RoundTotals();
+    stored.roundAll = engine.RoundAll();
+    stored.roundCalculations = engine.RoundCalculations();
+    stored.convertOnCopy = engine.ConvertOnCopy();
+    stored.currentRow = engine.Tape().CurrentRow();
+}
+
+void WriteStoredSettings(const TStoredSettings& stored, const TTapeDocument& tape,
+                         TArrayCadena& lines) {
+    lines.SetItemAt(kLeftLine, IntToText(stored.left));
+    lines.SetItemAt(kTopLine, IntToText(stored.top));
+    lines.SetItemAt(kVatIndexLine, IntToText(stored.vatIndex));
+    lines.SetItemAt(kMarginLine, FloatToPlainText(stored.marginPercent));
+    lines.SetItemAt(kMarginTypeLine, IntToText(stored.marginType));
+    lines.SetItemAt(kDecimalsLine, OptionText(stored.decimals));
+    lines.SetItemAt(kRoundTotalsLine, FlagText(stored.roundTotals));
+    lines.SetItemAt(kRoundAllLine, FlagText(stored.roundAll));
+    lines.SetItemAt(kRoundCalculationsLine, FlagText(stored.roundCalculations));
+    lines.SetItemAt(kConvertOnCopyLine, FlagText(stored.convertOnCopy));
+    lines.SetItemAt(kCurrentRowLine, OptionText(stored.currentRow));
+    stored.extensions.Write(lines);
+    const int32_t used = tape.UsedRows();
+    for (int32_t row = 0; row < used; ++row)
+        lines.SetItemAt(row + kFirstTapeLine, tape.RowText(row));
+}

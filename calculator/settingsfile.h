@@ -1,0 +1,69 @@
+#pragma once
+
+// The settings and tape file, Tarvik/Brimsum.Ini in the per-user
+// configuration folder, as data: no window is needed to read it, load its
+// tape or write it back. Numbered 8-bit lines ended by CR LF:
+//
+//   1, 2   left and top edge of the window (a left edge below 1: centred)
+//   3      tax-rate index          4   margin percentage
+//   5      margin-type index       6   decimals
+//   7      round totals (1 or 0)   8   round every number
+//   9      round calculations      10  decimal point in copies
+//   11     current tape row (any other: the first free row)
+//   12 to 20 key=value extensions (TExtensionLines)
+//   21...  tape rows 0, 1, 2 ... as tab-separated value, operator, link and
+//          comment (TTapeDocument::RowText)
+//
+// Any content reads: a line that is no number leaves its setting at its
+// start value (lines 6 to 11) or gives the first-run value (lines 1 to 5).
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "calculator/extensionlines.h"
+#include "tape/taperow.h"
+
+class TArrayCadena;
+class TTapeDocument;
+class TTapeEngine;
+
+struct TStoredSettings {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t vatIndex = 0;
+    double marginPercent = 0;
+    int32_t marginType = 0;
+    // Nothing: the line leaves the option at its start value (and is written
+    // empty).
+    std::optional<int32_t> decimals;
+    std::optional<bool> roundTotals;
+    std::optional<bool> roundAll;
+    std::optional<bool> roundCalculations;
+    std::optional<bool> convertOnCopy;
+    // The current row as stored; nothing when the line holds no row number.
+    std::optional<int32_t> currentRow;
+    TExtensionLines extensions;
+    // The tape lines as rows, as read; a link field on any line makes every
+    // row be written with one.
+    std::vector<TTapeRow> rows;
+    bool linkField = false;
+};
+
+// The settings of a loaded file (an empty list for a file that is missing).
+TStoredSettings ReadStoredSettings(const TArrayCadena& lines);
+
+// The stored tape and options into the engine: the rows (moved out of
+// `stored`), the options the file holds, then the current row, which is the
+// stored one from 0 to the first free row and otherwise the first free row,
+// so that the next number is added to the tape and never typed over a stored
+// row. A number typed next starts a new entry.
+void LoadStoredTape(TStoredSettings& stored, TTapeEngine& engine);
+
+// The engine's options and current row, for writing.
+void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored);
+
+// Lines 1 to 20 from `stored` and the tape lines from the used rows of
+// `tape` (the rows of `stored` are not written).
+void WriteStoredSettings(const TStoredSettings& stored, const TTapeDocument& tape,
+                         TArrayCadena& lines);
