@@ -24,9 +24,6 @@ TSingleInstance::TSingleInstance(const std::string& settingsFile)
 
 TSingleInstance::TSingleInstance(const QString& lockFile, const QString& serverName)
     : lock_(lockFile), serverName_(serverName) {
-    // The lock lasts as long as the program, however long that is: only a
-    // holder that no longer runs makes it stale.
-    lock_.setStaleLockTime(0);
     connect(&server_, &TLocalServer::LineReceived, this, [this](const QByteArray& request) {
         if (request == kRequest) emit ActivationRequested();
     });
@@ -52,14 +49,15 @@ QString TSingleInstance::ServerNameFor(const std::string& settingsFile) {
 TSingleInstance::TStart TSingleInstance::Start(std::chrono::milliseconds patience) {
     const QDeadlineTimer deadline(patience);
     for (;;) {
-        if (lock_.tryLock(0)) {
+        const TInstanceLock::TResult lock = lock_.TryLock();
+        if (lock == TInstanceLock::TResult::Taken) {
             Listen();
             return TStart::First;
         }
         // A lock that cannot be made at all (no settings folder, a folder
         // without write access) guards nothing: the program runs as it would
         // without one, and reports its file errors itself.
-        if (lock_.error() != QLockFile::LockFailedError) return TStart::First;
+        if (lock == TInstanceLock::TResult::Unavailable) return TStart::First;
         if (HandOver()) return TStart::HandedOver;
         if (deadline.hasExpired()) return TStart::NoAnswer;
         QThread::msleep(kRetryPauseMs);

@@ -5,20 +5,20 @@
 // other's rows; so a second start hands over to the running program, which
 // brings its window to the front, and ends without showing a window.
 //
-// The running program holds a lock file next to the settings file for its
-// whole life and listens on a local socket in the user's runtime folder,
-// named after the settings file's path. A start that cannot take the lock
-// connects to that socket and asks for the window. A lock or a socket left by
-// a program that crashed is stale: the lock file names a process that no
-// longer runs, and whoever holds the lock removes a socket file left over.
+// The running program locks a lock file next to the settings file for its
+// whole life (TInstanceLock) and listens on a local socket in the user's
+// runtime folder, named after the settings file's path. A start that cannot
+// take the lock connects to that socket and asks for the window. A program
+// that crashed leaves no lock (the system drops it with the process) and a
+// socket file that whoever holds the lock next removes.
 // Nothing leaves the user's own folders, and no network is used.
 
-#include <QLockFile>
 #include <QObject>
 #include <QString>
 #include <chrono>
 #include <string>
 
+#include "app/instancelock.h"
 #include "app/localsocket.h"
 
 class TSingleInstance : public QObject {
@@ -56,7 +56,7 @@ private:
     bool HandOver() const;
     void Listen();
 
-    QLockFile lock_;
+    TInstanceLock lock_;
     QString serverName_;
     TLocalServer server_;
 };

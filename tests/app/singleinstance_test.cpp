@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -108,6 +109,17 @@ TEST_F(SingleInstanceTest, ACrashedProgramsLockAndSocketAreCleanedUp) {
     ASSERT_EQ(next.Start(0ms), TStart::First);
     TSingleInstance another(LockFile(), Server());
     EXPECT_EQ(another.Start(0ms), TStart::HandedOver) << "the new program listens";
+}
+
+// A copy of an earlier version, which locks with QLockFile, finds the lock
+// held by a live program and does not take it.
+TEST_F(SingleInstanceTest, ALockFileOfAnEarlierVersionSeesTheHolder) {
+    TSingleInstance first(LockFile(), Server());
+    ASSERT_EQ(first.Start(), TStart::First);
+    QLockFile earlier(LockFile());
+    earlier.setStaleLockTime(0);
+    EXPECT_FALSE(earlier.tryLock(0));
+    EXPECT_EQ(earlier.error(), QLockFile::LockFailedError);
 }
 
 // No folder to lock in: nothing to guard, the program runs as it would have.
