@@ -6,6 +6,7 @@
 #include "basic/platformerror.h"
 #include "basic/texttools.h"
 #include "controls/platform/devicepixels.h"
+#include "controls/platform/pngimage.h"
 
 // The bitmaps live in a static library; its resource must be registered once
 // before the first look-up (Q_INIT_RESOURCE only works at global scope).
@@ -25,8 +26,9 @@ QString ResourcePath(const std::string& name, int scale) {
 }
 
 std::optional<QImage> ReadBitmap(const QString& path, int scale) {
-    if (!QFile::exists(path)) return std::nullopt;
-    QImage image(path, "PNG");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QImage image = DecodePng(file.readAll());
     if (image.isNull()) return std::nullopt;
     image.convertTo(QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontInfo>
 #include <QImageWriter>
 #include <QTemporaryDir>
@@ -11,6 +12,7 @@
 #include "controls/platform/greybitmap.h"
 #include "controls/platform/jpegdecoder.h"
 #include "controls/platform/picturefile.h"
+#include "controls/platform/pngimage.h"
 
 namespace {
 
@@ -47,6 +49,28 @@ TEST(BitmapResources, NamesIgnoreLetterCaseAndUnknownNamesFail) {
     EXPECT_FALSE(FindBitmapResource("NOSUCHBITMAP"));
     EXPECT_FALSE(FindBitmapResource(""));
     EXPECT_THROW(LoadBitmapResource("NOSUCHBITMAP"), PlatformError);
+}
+
+// The bitmaps are decoded without Qt's image reader: every pixel of every
+// drawing as that reader gives it, and damaged data gives no picture.
+TEST(BitmapResources, DecodedAsQtsImageReaderDecodesThem) {
+    for (const char* name : kGlyphNames) {
+        for (const qreal ratio : {1.0, 2.0}) {
+            const QString path = QStringLiteral(":/bitmaps/%1%2")
+                                     .arg(QString::fromLatin1(name).toUpper(),
+                                          ratio > 1 ? QStringLiteral("@2x") : QString());
+            const QImage found = *FindBitmapResource(name, ratio);
+            EXPECT_EQ(found, QImage(path, "PNG").convertToFormat(found.format())) << name;
+        }
+    }
+    QFile file(QStringLiteral(":/bitmaps/ABAIX"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray png = file.readAll();
+    for (const qsizetype size : {qsizetype(0), qsizetype(8), png.size() / 2})
+        EXPECT_TRUE(DecodePng(png.left(size)).isNull()) << size << " bytes";
+    QByteArray damaged = png;
+    damaged[png.size() / 2] = char(damaged[png.size() / 2] ^ 0xFF);
+    EXPECT_TRUE(DecodePng(damaged).isNull());
 }
 
 TEST(IconFromBitmapResource, CutsTheFirstGlyphWithWhiteTransparent) {
