@@ -1,0 +1,96 @@
+// Reads random bytes as the settings and tape file, the whole way onto a
+// tape: the lines split as a loaded file is split, the settings read, the
+// rows and options loaded into a tape engine with the current-row rule, the
+// file written back, then a number and "+" typed and the tape evaluated.
+// Besides memory errors and undefined behaviour, it stops when
+//  - the current row is not the stored one while that lies from 0 to the
+//    first free row, or not the first free row otherwise;
+//  - a restart changes the file: what is written, read again and loaded
+//    onto a new tape, is written byte for byte the same (files holding a
+//    double quote aside, see below);
+//  - "5 +" typed at the first free row does not land there, or a row is lost.
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "basic/stringlists.h"
+#include "calculator/settingsfile.h"
+#include "tape/tapeengine.h"
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// The options as a new window sets them before it reads the file.
+void SetStartValues(TTapeEngine& engine) {
+    engine.SetDecimals(2);
+    engine.SetRoundTotals(true);
+    engine.SetRoundCalculations(true);
+    engine.SetRoundAll(false);
+    engine.SetConvertOnCopy(false);
+}
+
+// Reads the text as a file onto a new engine and writes it back as a window
+// closing at once would.
+std::string Restart(std::string_view text, TTapeEngine& engine) {
+    TArrayCadena lines;
+    lines.AddLines(text);
+    TStoredSettings stored = ReadStoredSettings(lines);
+    SetStartValues(engine);
+    LoadStoredTape(stored, engine);
+    StoreEngineState(engine, stored);
+    TArrayCadena written;
+    WriteStoredSettings(stored, engine.Tape(), written);
+    return written.Text();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    TArrayCadena lines;
+    lines.AddLines(text);
+    const TStoredSettings read = ReadStoredSettings(lines);
+
+    TTapeEngine engine;
+    const std::string written = Restart(text, engine);
+    const TTapeDocument& tape = engine.Tape();
+    const int32_t firstFree = tape.UsedRows();
+    const int32_t current = tape.CurrentRow();
+    if (read.currentRow && *read.currentRow <= firstFree) {
+        Check(current == *read.currentRow);
+    } else {
+        Check(current == firstFree);
+    }
+
+    // A double quote in a tape line still makes the line split differently
+    // once written back (a quoted field keeps its tab, an odd quote joins the
+    // fields after it), so those files are left out of this check until tape
+    // lines are read as they are written.
+    if (text.find('"') == std::string_view::npos) {
+        TTapeEngine again;
+        Check(Restart(written, again) == written);
+    }
+
+    // "5 +" at the first free row adds a row there, and no row is lost. (A
+    // file whose last row is "=" or "%" lacks the computed row the program
+    // always writes after it: the evaluation then writes that row where "5"
+    // was typed.)
+    const TTapeOperator last = firstFree > 0 ? tape.Operator(firstFree - 1) : TTapeOperator::None;
+    const bool computedRowMissing = last == TTapeOperator::Total || last == TTapeOperator::Percent;
+    engine.TeclaClick(DigitKey(5));
+    engine.TeclaMesClick();
+    // (Rounding every number may have rewritten "5" as "5.00".)
+    const auto typed = [&tape](int32_t row) {
+        return tape.Number(row) == 5 && tape.Operator(row) == TTapeOperator::Plus;
+    };
+    Check(tape.UsedRows() >= firstFree);
+    if (current == firstFree && !computedRowMissing)
+        Check(tape.UsedRows() == firstFree + 1 && typed(firstFree));
+    (void)engine.RecalcTape(tape.UsedRows());
+    return 0;
+}
