@@ -27,7 +27,6 @@ TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
     BuildLayout();
     engine_ = std::make_unique<TTapeEngine>();
     tapeView_ = std::make_unique<TTapeView>(*paper_, *engine_);
-    FitTapeColumns();
     WireEvents();
     FormCreate();
 }
@@ -43,10 +42,10 @@ TCalculadora::~TCalculadora() {
 // In order: the window's look, the drop target, the options' start values,
 // the caption, the rate list, then the settings and tape file.
 void TCalculadora::FormCreate() {
-    // A window of its own on the task bar, with only a close box.
+    // A window of its own on the task bar, with a maximise and a close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowIcon(IconFromBitmapResource("CalculadoraBis", 2));
 
     dropTarget_ = new TDropTarget(this);

@@ -23,6 +23,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "calculator/extensionlines.h"
@@ -134,7 +135,6 @@ private:
     void BuildToolButtons(TPanelEx* panel);
     void BuildMenu();
     void BuildHistoryItems();
-    void FitTapeColumns();
     TPanelEx* Key(QWidget* parent, const char* name, QRect place, const std::string& caption);
     TBotoPetit* ToolButton(QWidget* parent, const char* name, QPoint place);
 
@@ -181,6 +181,8 @@ private:
     int32_t StoredCurrentRow(const std::string& line) const;
     void ReadOptions(const TArrayCadena& lines);
     void PlaceWindow(int32_t left, int32_t top);
+    void ResizeToStoredSize(const std::optional<std::string>& stored);
+    void StoreWindowSize(TExtensionLines& extensions) const;
 
     std::unique_ptr<TTapeEngine> engine_;
     TGridEx* paper_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapeview.h"
 #include "controls/panel/panelex.h"
 #include "controls/platform/eventguard.h"
 #include "controls/platform/keyboard.h"
@@ -47,7 +48,8 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
 
 void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
                                const std::string& text) {
-    if (teclaQuinMarge_->IsEditing()) return;
+    // While the margin field or a comment is being edited, the keys are theirs.
+    if (teclaQuinMarge_->IsEditing() || tapeView_->EditingComment()) return;
     // Enter chooses the rate of the open rate list (or opens the editor from
     // its last entry) and Escape leaves it; the list closes and the tape takes
     // the focus back.
@@ -95,6 +97,9 @@ bool TCalculadora::EditingKeys(int& key) {
     switch (key) {
         case Qt::Key_F2:
             cNumero_->StartEditing();
+            return true;
+        case Qt::Key_F3:
+            tapeView_->EditComment();
             return true;
         case Qt::Key_F7:
             engine_->LinkValue();

@@ -14,7 +14,6 @@
 #include <QActionGroup>
 #include <QListWidget>
 #include <QMenu>
-#include <QStyle>
 
 #include "calculator/calculadora.h"
 #include "calculator/tapegridcells.h"
@@ -22,6 +21,7 @@
 #include "controls/combo/comboex.h"
 #include "controls/grid/gridex.h"
 #include "controls/panel/panelex.h"
+#include "controls/platform/anchors.h"
 #include "controls/platform/fonts.h"
 
 namespace {
@@ -98,17 +98,35 @@ void SetAccessibleName(QWidget* control, const char* name) {
 
 }  // namespace
 
+// The window is laid out at its smallest size; when it grows, the tape grows
+// with it, while the keys and the tool buttons keep their distances to the
+// right and bottom edges.
 void TCalculadora::BuildLayout() {
     setObjectName(QStringLiteral("Calculadora"));
     setFont(FormFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
 
     TPanelEx* whole = Panel(this, "PanelCalculadora", rect());
     whole->SetBevelOuter(bvNone);
-    BuildPaperSide(Panel(whole, "PanelPaper", QRect(0, 0, kPaperSideWidth, kClientHeight)));
-    BuildKeypadSide(
-        Panel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight)));
+    auto* paperSide = Panel(whole, "PanelPaper", QRect(0, 0, kPaperSideWidth, kClientHeight));
+    BuildPaperSide(paperSide);
+    auto* keypadSide =
+        Panel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight));
+    BuildKeypadSide(keypadSide);
     BuildMenu();
+
+    SetAnchors(whole, kAnchoredAll);
+    SetAnchors(paperSide, kAnchoredAll);
+    SetAnchors(keypadSide, akTop | akRight | akBottom);
+    for (QWidget* part : keypadSide->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        SetAnchors(part, akRight | akBottom);
+    SetAnchors(botoSortir_, akTop | akRight);
+    SetAnchors(paper_, kAnchoredAll);
+    QWidget* tools = paperSide->findChild<QWidget*>(QStringLiteral("PanelBotons"));
+    SetAnchors(tools, akLeft | akRight | akBottom);
+    for (QWidget* button : tools->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        SetAnchors(button, akRight | akBottom);
 }
 
 TPanelEx* TCalculadora::Key(QWidget* parent, const char* name, QRect place,
@@ -254,16 +272,6 @@ void TCalculadora::BuildPaperSide(QWidget* side) {
                                 kToolPanelHeight));
     SetAccessibleName(buttons, "Eines del paper");
     BuildToolButtons(buttons);
-}
-
-// The operator column reaches the scroll bar, so that no white strip is left
-// between them (the value column keeps its width).
-void TCalculadora::FitTapeColumns() {
-    const int scrollBar = paper_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, paper_);
-    const int inside = paper_->width() - 2 * paper_->frameWidth() - scrollBar;
-    const int operatorWidth = inside - paper_->ColWidths(kValueColumn);
-    if (operatorWidth > paper_->ColWidths(kOperatorColumn))
-        paper_->SetColWidths(kOperatorColumn, operatorWidth);
 }
 
 TBotoPetit* TCalculadora::ToolButton(QWidget* parent, const char* name, QPoint place) {

@@ -7,7 +7,7 @@
 //   7      round totals (1 or 0)   8   round every number
 //   9      round calculations      10  decimal point in copies
 //   11     current tape row (any other: the first free row)
-//   12 to 20 key=value extensions
+//   12 to 20 key=value extensions (finestra=WIDTHxHEIGHT, ives=...)
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator and link
 //
 // Any content loads: a line that is no number leaves its setting at its
@@ -27,6 +27,7 @@
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
 #include "calculator/calculadora.h"
+#include "calculator/windowsize.h"
 #include "controls/combo/comboex.h"
 
 namespace {
@@ -91,8 +92,9 @@ void TCalculadora::ReadSettings() {
     if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
 
     ReadTape(lines);
-    PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
     extensionLines_.Read(lines);
+    ResizeToStoredSize(extensionLines_.Value(kWindowSizeKey));
+    PlaceWindow(TextToInt(lines.ItemAt(kLeftLine)), TextToInt(lines.ItemAt(kTopLine)));
     ReadVatRates(extensionLines_);
     SetVatIndex(TextToInt(lines.ItemAt(kVatIndexLine)));
     SetMargin(SafeNumber(lines.ItemAt(kMarginLine)));
@@ -159,6 +161,26 @@ void TCalculadora::PlaceWindow(int32_t left, int32_t top) {
     }
 }
 
+// A window stored larger than its smallest size comes back at that size, as
+// far as the screen has room.
+void TCalculadora::ResizeToStoredSize(const std::optional<std::string>& stored) {
+    const std::optional<QSize> size = stored ? WindowSizeFromText(*stored) : std::nullopt;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!size || screen == nullptr) return;
+    resize(FittedWindowSize(*size, minimumSize(), screen->availableGeometry().size()));
+}
+
+// The smallest window writes no size, so that its file stays as it was; a
+// size with no free line to go to is not kept.
+void TCalculadora::StoreWindowSize(TExtensionLines& extensions) const {
+    const QSize size = isMaximized() ? normalGeometry().size() : this->size();
+    if (size == minimumSize()) {
+        extensions.Remove(kWindowSizeKey);
+    } else {
+        extensions.Set(kWindowSizeKey, WindowSizeText(size));
+    }
+}
+
 void TCalculadora::WriteSettings() const {
     TArrayCadena lines;
     lines.SetItemAt(kLeftLine, IntToText(pos().x()));
@@ -175,6 +197,7 @@ void TCalculadora::WriteSettings() const {
     lines.SetItemAt(kCurrentRowLine, IntToText(tape.CurrentRow()));
     TExtensionLines extensions = extensionLines_;
     const bool ratesStored = vatRates_.WriteTo(extensions);
+    StoreWindowSize(extensions);
     extensions.Write(lines);
     const int32_t used = tape.UsedRows();
     for (int32_t row = 0; row < used; ++row)

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapeview.h"
 #include "controls/button/botopetit.h"
 #include "controls/combo/comboex.h"
 #include "controls/grid/gridex.h"
@@ -46,7 +47,7 @@ void TCalculadora::WireEngine() {
             [this] { engine_->SetEntryText(cNumero_->Caption()); });
 
     paper_->OnClick = Guarded([this] { engine_->RecallRow(); });
-    paper_->OnDblClick = Guarded([this] { engine_->PaperDblClick(); });
+    paper_->OnDblClick = Guarded([this] { tapeView_->PaperDblClick(); });
 }
 
 void TCalculadora::WireKeypad() {

@@ -12,12 +12,13 @@ namespace {
 constexpr TColor kOperatorBrush = RGBColor(240, 240, 240);
 constexpr TColor kCurrentOperatorBrush = RGBColor(224, 224, 80);
 constexpr TColor kLinkedText = RGBColor(144, 144, 144);
+constexpr TColor kCommentText = RGBColor(96, 96, 110);
 
 }  // namespace
 
-// Totals are red and bold, percent amounts bold, linked rows grey; the
-// operator column has a light grey background, light yellow on the current
-// row.
+// Totals are red and bold, percent amounts bold, linked rows grey, comments
+// a quiet grey; the operator column has a light grey background, light
+// yellow on the current row.
 void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&,
                               TGridDrawState State, TGridCanvas& Canvas) const {
     if (ACol == kOperatorColumn) {
@@ -40,4 +41,9 @@ void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&
         }
     }
     if (tape.Row(ARow).HasLink()) Canvas.FontColor = kLinkedText;
+    // A comment is written quietly, whatever its row holds.
+    if (ACol == kCommentColumn) {
+        Canvas.FontColor = kCommentText;
+        Canvas.Font.setBold(false);
+    }
 }

@@ -61,6 +61,8 @@ void TTapeDocument::WriteField(int32_t row, TTapeField field, std::string_view t
     if (row < 0 || row >= kMaxRows) return;
     if (field == TTapeField::Link) SetLinkField(true);
     GrowTo(row + 1);
+    const std::string comment = field == TTapeField::Comment ? TapeComment(text) : std::string();
+    if (field == TTapeField::Comment) text = comment;
     if (Row(row).Field(field) == text) return;
     RecordRow(row);
     EditRow(row).SetField(field, text);
