@@ -5,10 +5,7 @@
 # Usage: comments_and_window_size.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
-ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+begin_test "$1"
 mkdir -p "$(dirname "$ini")"
 printf '\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nfinestra=480x640\r\n' >"$ini"
 

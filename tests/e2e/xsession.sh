@@ -16,6 +16,16 @@ require_tools() {
     done
 }
 
+# begin_test <path of Brimsum>: the usual start of a test script: skips
+# without the tools, starts the session, and sets `program` and `ini` (the
+# settings file the program reads and writes).
+begin_test() {
+    require_tools
+    program=$1
+    start_session
+    ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+}
+
 fail() {
     echo "FAILED: $*" >&2
     exit 1
