@@ -2,9 +2,13 @@
 // program ends when it closes. One program runs per settings file: a second
 // start brings the running program's window to the front and ends.
 
+#include <QLocale>
+
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
+#include "app/translations/translations.h"
 #include "basic/platformerror.h"
+#include "basic/translation.h"
 #include "calculator/calculadora.h"
 #include "controls/platform/eventguard.h"
 #include "controls/platform/focus.h"
@@ -31,6 +35,7 @@ std::string SettingsFile() {
 int main(int argc, char* argv[]) {
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentabo - Tarvik"));
+    InstallTranslations(app, QLocale::system());
     QApplication::setFont(FormFont());
 
     TSingleInstance instance(SettingsFile());
@@ -40,9 +45,9 @@ int main(int argc, char* argv[]) {
         case TSingleInstance::TStart::HandedOver:
             return 0;
         case TSingleInstance::TStart::NoAnswer:
-            ShowMessageBox(nullptr,
-                           "La calculadora ja és oberta, però no respon.#13"
-                           "Torneu-ho a provar d'aquí a una estona.");
+            ShowMessageBox(nullptr, Tr("Brimsum",
+                                       "La calculadora ja és oberta, però no respon.#13"
+                                       "Torneu-ho a provar d'aquí a una estona."));
             return kNoAnswerStatus;
     }
 

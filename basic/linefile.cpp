@@ -13,6 +13,7 @@
 
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
+#include "basic/translation.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ QString FileName(const std::string& path) {
 
 [[noreturn]] void ThrowFileError(const char* what, const std::string& path,
                                  const QFileDevice& file) {
-    throw PlatformError(std::string(what) + " \"" + path + "\". " +
+    throw PlatformError(Filled(Tr("TamBasic", what), {path}) + " " +
                         file.errorString().toStdString());
 }
 
@@ -80,19 +81,22 @@ void TStringList::AddLines(std::string_view text) {
 
 void TStringList::LoadFromFile(const std::string& path) {
     QFile file(FileName(path));
-    if (!file.open(QIODevice::ReadOnly)) ThrowFileError("Cannot open file", path, file);
+    if (!file.open(QIODevice::ReadOnly))
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot open file \"%1\"."), path, file);
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) ThrowFileError("Cannot read file", path, file);
+    if (file.error() != QFileDevice::NoError)
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot read file \"%1\"."), path, file);
     Clear();
     AddLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
     QSaveFile file(FileName(path));
-    if (!file.open(QIODevice::WriteOnly)) ThrowFileError("Cannot create file", path, file);
+    if (!file.open(QIODevice::WriteOnly))
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot create file \"%1\"."), path, file);
     const std::string text = Text();
     const auto size = static_cast<qint64>(text.size());
     // An unwritten temporary file is removed when file goes out of scope.
     if (file.write(text.data(), size) != size || !file.commit())
-        ThrowFileError("Cannot write file", path, file);
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot write file \"%1\"."), path, file);
 }

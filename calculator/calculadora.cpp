@@ -19,7 +19,8 @@
 namespace {
 
 // The caption: this title line, then the year.
-constexpr const char* kTitleLine = "Zentabo - Tarvik - Calculadora ";
+constexpr const char* kTitleLine =
+    QT_TRANSLATE_NOOP("TCalculadora", "Zentabo - Tarvik - Calculadora ");
 
 }  // namespace
 
@@ -51,7 +52,9 @@ void TCalculadora::FormCreate() {
     dropTarget_ = new TDropTarget(this);
     dropTarget_->AddLines = [this](const TArrayCadena& lines) { AddLinesToTape(lines); };
     dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
-                                      uint8_t kind) { return ShowMessageBox(this, text, caption, kind); };
+                                      uint8_t kind) {
+        return ShowMessageBox(this, text, caption, kind);
+    };
     dropTarget_->ReportError = [this](const std::exception& error) { ShowError(this, error); };
     dropTarget_->Register(this);
 
@@ -61,7 +64,7 @@ void TCalculadora::FormCreate() {
     engine_->SetRoundAll(false);
     engine_->SetConvertOnCopy(false);
 
-    setWindowTitle(QString::fromUtf8(kTitleLine) +
+    setWindowTitle(tr(kTitleLine) +
                    QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
 
     FillVatList();

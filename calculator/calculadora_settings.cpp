@@ -26,6 +26,7 @@
 #include "basic/numbertext.h"
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
+#include "basic/translation.h"
 #include "calculator/calculadora.h"
 #include "calculator/windowsize.h"
 #include "controls/combo/comboex.h"
@@ -82,7 +83,7 @@ std::string FlagText(bool on) {
 std::string TCalculadora::SettingsFileName(bool createFolder) {
     const std::string folder = ShellFolder("AppData") + "/Tarvik/";
     if (createFolder && !QDir().mkpath(QString::fromStdString(folder)))
-        throw PlatformError("Unable to create directory " + folder);
+        throw PlatformError(Filled(Tr("TCalculadora", "Unable to create directory %1"), {folder}));
     return folder + "Brimsum.Ini";
 }
 
@@ -205,6 +206,7 @@ void TCalculadora::WriteSettings() const {
     // The folder is made again if it went away while the program ran.
     lines.SaveToFile(SettingsFileName(true));
     if (!ratesStored)
-        throw PlatformError("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
-                            "fitxer de configuració ja són plenes.");
+        throw PlatformError(tr("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
+                               "fitxer de configuració ja són plenes.")
+                                .toStdString());
 }

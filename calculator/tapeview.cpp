@@ -34,7 +34,8 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
         PaperDrawCell(sender, col, row, rect, state, canvas);
     };
     paper_.OnCurrentRowChanged = [this](TGridEx*) {
-        if (paper_.FilaActual() != engine_.Tape().CurrentRow()) engine_.SelectRow(paper_.FilaActual());
+        if (paper_.FilaActual() != engine_.Tape().CurrentRow())
+            engine_.SelectRow(paper_.FilaActual());
     };
     paper_.OnClick = [this](TGridEx*) { engine_.RecallRow(); };
     paper_.OnDblClick = [this](TGridEx*) { PaperDblClick(); };

@@ -13,7 +13,7 @@ void TTapeView::EditComment() {
     paper_.PosarFilaActual(commentRow_);
     auto* editor = new QLineEdit(paper_.viewport());
     editor->setObjectName(QStringLiteral("EditorComentari"));
-    editor->setAccessibleName(QStringLiteral("Comentari"));
+    editor->setAccessibleName(tr("Comentari"));
     editor->setMaxLength(static_cast<int>(kMaxCommentLength));
     editor->setFrame(false);
     editor->setFont(paper_.font());

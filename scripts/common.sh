@@ -4,7 +4,8 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages every build needs.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1-dev
+                libjpeg62-turbo-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 
 # What making the Debian package needs besides: CPack's dependency reading

@@ -154,8 +154,7 @@ void TTapeDocument::AddObserver(TTapeObserver* observer) {
 }
 
 void TTapeDocument::RemoveObserver(TTapeObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
-                     observers_.end());
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
 void TTapeDocument::RowsChanged(int32_t first, int32_t last) {

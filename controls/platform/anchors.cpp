@@ -26,7 +26,8 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Resize) {
             const QSize now = static_cast<QWidget*>(watched)->size();
-            for (const Anchored& anchored : controls_) Place(anchored, now);
+            for (const Anchored& anchored : controls_)
+                Place(anchored, now);
         }
         return false;
     }
@@ -35,8 +36,8 @@ private:
     struct Anchored {
         QPointer<QWidget> control;
         TAnchors anchors;
-        QRect design;       // its place when it was anchored
-        QSize parentSize;   // the parent's size then
+        QRect design;      // its place when it was anchored
+        QSize parentSize;  // the parent's size then
     };
 
     void Place(const Anchored& anchored, QSize now) const {
@@ -44,17 +45,16 @@ private:
         const int dx = now.width() - anchored.parentSize.width();
         const int dy = now.height() - anchored.parentSize.height();
         QRect place = anchored.design;
-        Stretch(anchored.anchors.testFlag(akLeft), anchored.anchors.testFlag(akRight), dx,
-                place, &QRect::moveLeft, &QRect::setWidth, place.left(), place.width());
-        Stretch(anchored.anchors.testFlag(akTop), anchored.anchors.testFlag(akBottom), dy,
-                place, &QRect::moveTop, &QRect::setHeight, place.top(), place.height());
+        Stretch(anchored.anchors.testFlag(akLeft), anchored.anchors.testFlag(akRight), dx, place,
+                &QRect::moveLeft, &QRect::setWidth, place.left(), place.width());
+        Stretch(anchored.anchors.testFlag(akTop), anchored.anchors.testFlag(akBottom), dy, place,
+                &QRect::moveTop, &QRect::setHeight, place.top(), place.height());
         anchored.control->setGeometry(place);
     }
 
     // Along one axis: both edges stretch the size, the far edge alone moves.
     static void Stretch(bool nearEdge, bool farEdge, int delta, QRect& place,
-                        void (QRect::*move)(int), void (QRect::*resize)(int), int start,
-                        int size) {
+                        void (QRect::*move)(int), void (QRect::*resize)(int), int start, int size) {
         if (nearEdge && farEdge) (place.*resize)(std::max(size + delta, 0));
         if (farEdge && !nearEdge) (place.*move)(start + delta);
     }
@@ -67,8 +67,8 @@ private:
 void SetAnchors(QWidget* control, TAnchors anchors) {
     QWidget* parent = control->parentWidget();
     if (parent == nullptr) return;
-    auto* keeper = parent->findChild<TAnchorKeeper*>(TAnchorKeeper::kName,
-                                                      Qt::FindDirectChildrenOnly);
+    auto* keeper =
+        parent->findChild<TAnchorKeeper*>(TAnchorKeeper::kName, Qt::FindDirectChildrenOnly);
     if (keeper == nullptr) keeper = new TAnchorKeeper(parent);
     keeper->Add(control, anchors);
 }

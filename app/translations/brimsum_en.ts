@@ -1,0 +1,499 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ca">
+<context>
+    <name>Brimsum</name>
+    <message>
+        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d&apos;aquí a una estona.</source>
+        <translation>The calculator is already open but does not answer.#13Please try again in a while.</translation>
+    </message>
+</context>
+<context>
+    <name>TCalculadora</name>
+    <message>
+        <source>Zentabo - Tarvik - Calculadora </source>
+        <translation>Zentabo - Tarvik - Calculator </translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Teclat</source>
+        <translation>Keypad</translation>
+    </message>
+    <message>
+        <source>IVA i marge</source>
+        <translation>VAT and margin</translation>
+    </message>
+    <message>
+        <source>Càlcul Interès Bancari</source>
+        <translation>Bank Interest</translation>
+    </message>
+    <message>
+        <source>Comparar dos préstecs bancaris</source>
+        <translation>Compare two bank loans</translation>
+    </message>
+    <message>
+        <source>% Iva</source>
+        <translation>% VAT</translation>
+    </message>
+    <message>
+        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
+        <translation>VAT rate the VAT keys apply</translation>
+    </message>
+    <message>
+        <source>+ Iva</source>
+        <translation>+ VAT</translation>
+    </message>
+    <message>
+        <source>Calcula el Valor més IVA [i]</source>
+        <translation>Adds VAT to the value [i]</translation>
+    </message>
+    <message>
+        <source>Base Imp</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Calcula la Base Imposable [B]</source>
+        <translation>Works out the net amount before VAT [B]</translation>
+    </message>
+    <message>
+        <source>Quota Iva</source>
+        <translation>VAT Amt</translation>
+    </message>
+    <message>
+        <source>Calcula la Quota d&apos;IVA [Q]</source>
+        <translation>Works out the VAT amount [Q]</translation>
+    </message>
+    <message>
+        <source>Marge S/PVP</source>
+        <translation>Margin on price</translation>
+    </message>
+    <message>
+        <source>Marge S/Cost</source>
+        <translation>Markup on cost</translation>
+    </message>
+    <message>
+        <source>Descompte</source>
+        <translation>Discount</translation>
+    </message>
+    <message>
+        <source>Estableix % de Marge</source>
+        <translation>Sets the margin %</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margin</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Final Afegint el Marge [M]</source>
+        <translation>Works out the final price with the margin added [M]</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margin</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Descomptant el Marge (Preu de Cost) [N]</source>
+        <translation>Works out the price without the margin (the cost price) [N]</translation>
+    </message>
+    <message>
+        <source>Percentatge d&apos;IVA</source>
+        <translation>VAT rate</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Sortir Entregant Valor [F10]</source>
+        <translation>Exit handing over the value [F10]</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Tape</translation>
+    </message>
+    <message>
+        <source>Eines del paper</source>
+        <translation>Tape tools</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper [F8]</source>
+        <translation>Clear the tape [F8]</translation>
+    </message>
+    <message>
+        <source>Obrir espai a la posició marcada per insertar un valor [Ins]</source>
+        <translation>Open a row at the marked place to insert a value [Ins]</translation>
+    </message>
+    <message>
+        <source>Esborrar Linia Marcada [Supr]</source>
+        <translation>Delete the marked row [Del]</translation>
+    </message>
+    <message>
+        <source>Copiar i Lligar Valor al Final  [F7]</source>
+        <translation>Copy and link the value at the end  [F7]</translation>
+    </message>
+    <message>
+        <source>Converteix a Pessetes [P]</source>
+        <translation>Convert to pesetas [P]</translation>
+    </message>
+    <message>
+        <source>Converteix a EUROS [E]</source>
+        <translation>Convert to EUROS [E]</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat [Control+R]</source>
+        <translation>Copy the result [Control+R]</translation>
+    </message>
+    <message>
+        <source>Copiar Valors Numèrics [Control+N]</source>
+        <translation>Copy the numbers [Control+N]</translation>
+    </message>
+    <message>
+        <source>Copiar Paper [Control+P]</source>
+        <translation>Copy the tape [Control+P]</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper i Enganxar [Control+E]</source>
+        <translation>Clear the tape and paste [Control+E]</translation>
+    </message>
+    <message>
+        <source>Enganxar al Final [Control+V]</source>
+        <translation>Paste at the end [Control+V]</translation>
+    </message>
+    <message>
+        <source>Propietats</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;0 Decimals</source>
+        <translation>&amp;0 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;1 Decimal</source>
+        <translation>&amp;1 Decimal</translation>
+    </message>
+    <message>
+        <source>&amp;2 Decimals</source>
+        <translation>&amp;2 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;3 Decimals</source>
+        <translation>&amp;3 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;4 Decimals</source>
+        <translation>&amp;4 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;5 Decimals</source>
+        <translation>&amp;5 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;6 Decimals</source>
+        <translation>&amp;6 Decimals</translation>
+    </message>
+    <message>
+        <source>Arrodonir Totals</source>
+        <translation>Round totals</translation>
+    </message>
+    <message>
+        <source>&amp;Arrodonir decimals a càlculs interns</source>
+        <translation>&amp;Round decimals in inner calculations</translation>
+    </message>
+    <message>
+        <source>Arrodonir tots els números</source>
+        <translation>Round every number</translation>
+    </message>
+    <message>
+        <source>Coma Decimal a l&apos;Exportar/Copiar</source>
+        <translation>Decimal point when exporting/copying</translation>
+    </message>
+    <message>
+        <source>&amp;Tipus d&apos;IVA...</source>
+        <translation>&amp;VAT rates...</translation>
+    </message>
+    <message>
+        <source>&amp;Desfés</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Refés</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
+    </message>
+    <message>
+        <source>+ Dte</source>
+        <translation>+ Disc</translation>
+    </message>
+    <message>
+        <source>- Dte</source>
+        <translation>- Disc</translation>
+    </message>
+    <message>
+        <source>Edita els tipus...</source>
+        <translation>Edit the rates...</translation>
+    </message>
+    <message>
+        <source>%1Iva</source>
+        <translation>%1VAT</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1</source>
+        <translation>Unable to create directory %1</translation>
+    </message>
+</context>
+<context>
+    <name>TInteres</name>
+    <message>
+        <source>Quota</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Acum Cap</source>
+        <translation>Cum Princ</translation>
+    </message>
+    <message>
+        <source>Interès</source>
+        <translation>Interest</translation>
+    </message>
+    <message>
+        <source>Acum Int</source>
+        <translation>Cum Int</translation>
+    </message>
+    <message>
+        <source>Saldo</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Zentabo - Comparació de préstecs - </source>
+        <translation>Zentabo - Loan comparison - </translation>
+    </message>
+    <message>
+        <source>Préstec 1</source>
+        <translation>Loan 1</translation>
+    </message>
+    <message>
+        <source>Préstec 2</source>
+        <translation>Loan 2</translation>
+    </message>
+    <message>
+        <source>Diferències</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>Interès (%)</source>
+        <translation>Interest (%)</translation>
+    </message>
+    <message>
+        <source>Anys</source>
+        <translation>Years</translation>
+    </message>
+    <message>
+        <source>Mesos</source>
+        <translation>Months</translation>
+    </message>
+    <message>
+        <source>Interessos</source>
+        <translation>Interest paid</translation>
+    </message>
+    <message>
+        <source>Dif Quota</source>
+        <translation>Diff Payment</translation>
+    </message>
+    <message>
+        <source>Dif Interès</source>
+        <translation>Diff Interest</translation>
+    </message>
+    <message>
+        <source>Copiar Excel</source>
+        <translation>Copy to Excel</translation>
+    </message>
+    <message>
+        <source>Copiar Quadre d&apos;Amortitzacions</source>
+        <translation>Copy the amortization table</translation>
+    </message>
+    <message>
+        <source>Quadre d&apos;amortitzacions</source>
+        <translation>Amortization table</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeView</name>
+    <message>
+        <source>Comentari</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TVatRates</name>
+    <message>
+        <source>el tipus %1 no té la forma text:percentatge</source>
+        <translation>rate %1 is not of the form text:percentage</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge &quot;%2&quot;, que no és un número escrit amb punt decimal (com 5.2)</source>
+        <translation>rate %1 has the percentage &quot;%2&quot;, which is not a number written with a decimal point (like 5.2)</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge %2, amb més de dos decimals</source>
+        <translation>rate %1 has the percentage %2, with more than two decimals</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge %2, fora de 0 a 100</source>
+        <translation>rate %1 has the percentage %2, outside 0 to 100</translation>
+    </message>
+    <message>
+        <source>té %1 tipus en lloc de %2</source>
+        <translation>it has %1 rates instead of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVatRatesDialog</name>
+    <message>
+        <source>La llista de tipus desada al fitxer de configuració no s&apos;ha fet servir: %1. S&apos;aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
+        <translation>The rate list stored in the settings file was not used: %1. The original list applies; the stored line is kept until you change the rates.</translation>
+    </message>
+    <message>
+        <source>Tipus d&apos;IVA</source>
+        <translation>VAT rates</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Tipus &amp;vigents</source>
+        <translation>Rates in &amp;force</translation>
+    </message>
+    <message>
+        <source>Tipus &amp;originals</source>
+        <translation>&amp;Original rates</translation>
+    </message>
+    <message>
+        <source>Accepta</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel·la</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TamBasic</name>
+    <message>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Cannot open file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;.</source>
+        <translation>Cannot read file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Cannot create file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Cannot write file &quot;%1&quot;.</source>
+        <translation>Cannot write file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+</context>
+<context>
+    <name>TamComponents</name>
+    <message>
+        <source>Atenció!!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Error desconegut</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>D&apos;acord</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel·la</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Avorta</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Reintenta</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Ignora</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Sí</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Atencio !!!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Error a l&apos;Assignar ShortCut [%1]</source>
+        <translation>Cannot assign the shortcut [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TamDrop</name>
+    <message>
+        <source> no implementat...</source>
+        <translation> not implemented...</translation>
+    </message>
+    <message>
+        <source>Atenció</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Atencio!!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source> No s&apos;han pogut capturar els elements rebuts. </source>
+        <translation> The dropped items could not be taken. </translation>
+    </message>
+    <message>
+        <source> (Informació Tècnica: Formats:) </source>
+        <translation> (Technical information: formats:) </translation>
+    </message>
+    <message>
+        <source> Informació Tècnica: Formats: </source>
+        <translation> Technical information: formats: </translation>
+    </message>
+</context>
+</TS>
