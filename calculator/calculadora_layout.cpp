@@ -400,11 +400,11 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
 void TCalculadora::BuildMenu() {
     menuPropietats_ = new QMenu(this);
     menuPropietats_->setObjectName(QStringLiteral("MenuPropietats"));
-    static constexpr const char* kDecimalCaptions[] = {
+    static constexpr const char* kDecimalCaptions[kMaxDecimals + 1] = {
         QT_TR_NOOP("&0 Decimals"), QT_TR_NOOP("&1 Decimal"),  QT_TR_NOOP("&2 Decimals"),
         QT_TR_NOOP("&3 Decimals"), QT_TR_NOOP("&4 Decimals"), QT_TR_NOOP("&5 Decimals"),
         QT_TR_NOOP("&6 Decimals")};
-    for (int tag = 0; tag <= 6; ++tag) {
+    for (int tag = 0; tag <= kMaxDecimals; ++tag) {
         QAction* item = menuPropietats_->addAction(Translated(kDecimalCaptions[tag]));
         item->setObjectName(QStringLiteral("Menu%1Decimals").arg(tag));
         item->setData(tag);
