@@ -40,7 +40,8 @@ QStringList Arguments(int argc, char* argv[]) {
 
 bool AsksForAnyOf(const QCommandLineParser& parser, const TOptions& options) {
     for (const QString& name : parser.optionNames()) {
-        for (const QCommandLineOption* option : {&options.help, &options.version, &options.exportFile}) {
+        for (const QCommandLineOption* option :
+             {&options.help, &options.version, &options.exportFile}) {
             if (option->names().contains(name)) return true;
         }
     }
@@ -66,7 +67,8 @@ int ExportStoredTape(int argc, char* argv[], const QString& file) {
         TTapeLines stored = StoredTape(lines);
         TTapeDocument tape;
         tape.ReplaceRows(std::move(stored.rows), stored.linkField);
-        ExportTape(tape, StoredDecimals(lines).value_or(TTapeOptions().decimals), file.toStdString());
+        ExportTape(tape, StoredDecimals(lines).value_or(TTapeOptions().decimals),
+                   file.toStdString());
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "Brimsum: " << error.what() << "\n";
@@ -89,7 +91,8 @@ std::optional<int> RunCommandLine(int argc, char* argv[]) {
     if (!AsksForAnyOf(parser, options)) return std::nullopt;
     if (!parsed) return UsageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return UsageError(QStringLiteral("no s'esperava «%1».").arg(parser.positionalArguments().constFirst()));
+        return UsageError(
+            QStringLiteral("no s'esperava «%1».").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(options.help)) {
         QCoreApplication app(argc, argv);
         std::cout << parser.helpText().toStdString();

@@ -7,8 +7,7 @@ void ThrowFileError(const char* what, const std::string& path, const QFileDevice
                         file.errorString().toStdString());
 }
 
-TSavedFile::TSavedFile(const std::string& path)
-    : path_(path), file_(QString::fromStdString(path)) {
+TSavedFile::TSavedFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {
     if (!file_.open(QIODevice::WriteOnly)) ThrowFileError("Cannot create file", path_, file_);
 }
 

@@ -20,8 +20,14 @@ namespace {
 // Eight rows as a day at the till writes them: amounts typed and computed,
 // a percent amount, a total, a linked row and a comment.
 constexpr const char* kPattern[] = {
-    "1234,56\t+\t\tfactura 2026-117", "78,9\t-\t", "16\t%\t", "12.62400\t+\t",
-    "5\t=\t",                          "1168.28\t\t", "1168.28\t+\t", "99,99\t+\t",
+    "1234,56\t+\t\tfactura 2026-117",
+    "78,9\t-\t",
+    "16\t%\t",
+    "12.62400\t+\t",
+    "5\t=\t",
+    "1168.28\t\t",
+    "1168.28\t+\t",
+    "99,99\t+\t",
 };
 constexpr int32_t kPatternRows = 8;
 

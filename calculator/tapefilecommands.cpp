@@ -98,10 +98,9 @@ void TTapeFileCommands::ArchiveTape() {
     } catch (const std::exception& error) {
         if (archiveFailed_) return;
         archiveFailed_ = true;
-        ShowError(window_, PlatformError(
-                               "La cinta no s'ha pogut guardar a les cintes anteriors (" +
-                               archive_.Folder() + "): " + error.what() +
-                               "#13#13Es continua igualment; Ctrl+Z la pot recuperar."));
+        ShowError(window_, PlatformError("La cinta no s'ha pogut guardar a les cintes anteriors (" +
+                                         archive_.Folder() + "): " + error.what() +
+                                         "#13#13Es continua igualment; Ctrl+Z la pot recuperar."));
     }
 }
 
@@ -114,7 +113,8 @@ void TTapeFileCommands::FillArchiveMenu() {
     archiveMenu_->clear();
     const std::vector<TArchivedTape> tapes = archive_.Newest(kListedTapes);
     if (tapes.empty()) {
-        archiveMenu_->addAction(QStringLiteral("Encara no hi ha cap cinta guardada"))->setEnabled(false);
+        archiveMenu_->addAction(QStringLiteral("Encara no hi ha cap cinta guardada"))
+            ->setEnabled(false);
         return;
     }
     for (const TArchivedTape& tape : tapes) {
@@ -188,8 +188,8 @@ void TTapeFileCommands::PrintTape() {
 
 std::string TTapeFileCommands::ChooseSaveFile(const char* caption, const char* extension,
                                               const char* filter) {
-    const QString name = QStringLiteral("cinta-%1.%2")
-                             .arg(QDate::currentDate().toString(Qt::ISODate), extension);
+    const QString name =
+        QStringLiteral("cinta-%1.%2").arg(QDate::currentDate().toString(Qt::ISODate), extension);
     TFileDialogRequest request;
     request.kind = TFileDialogRequest::TKind::Save;
     request.owner = window_;

@@ -43,7 +43,8 @@ public:
     // oldest files past the limits. Returns the new file's path, or an empty
     // text. Throws PlatformError when the folder cannot be made or the file
     // cannot be written.
-    std::string Keep(const TTapeDocument& tape, const QDateTime& when = QDateTime::currentDateTime());
+    std::string Keep(const TTapeDocument& tape,
+                     const QDateTime& when = QDateTime::currentDateTime());
 
     // The newest `count` tapes of the archive, newest first; a file that
     // cannot be read as a tape is left out.

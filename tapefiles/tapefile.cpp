@@ -48,6 +48,8 @@ bool IsTapeRow(const std::string& line) {
     if (line.size() > kLongestTapeLine) return false;
     const auto tabs = std::count(line.begin(), line.end(), '\t');
     if (tabs < 1 || tabs >= kTapeFieldCount) return false;
+    // A byte order mark belongs only at the start of the file.
+    if (line.find(kByteOrderMark) != std::string::npos) return false;
     return std::none_of(line.begin(), line.end(), IsControl);
 }
 
@@ -75,14 +77,17 @@ void SaveTapeFile(const TTapeDocument& tape, const std::string& path) {
 
 TTapeFileContent ReadTapeFileText(std::string_view text) {
     if (static_cast<int64_t>(text.size()) > kLargestTapeFile) NoTape("ocupa més de 256 MB.");
-    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) text.remove_prefix(kByteOrderMark.size());
-    if (text.find('\0') != std::string_view::npos) NoTape("no és text (conté bytes nuls, com una imatge o un altre fitxer binari).");
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    if (text.find('\0') != std::string_view::npos)
+        NoTape("no és text (conté bytes nuls, com una imatge o un altre fitxer binari).");
     if (!IsUtf8(text)) NoTape("el text no és UTF-8.");
 
     TArrayCadena lines;
     lines.AddLines(text);
     int count = lines.Count();
-    while (count > 0 && lines.Strings(count - 1).empty()) --count;
+    while (count > 0 && lines.Strings(count - 1).empty())
+        --count;
 
     TTapeFileContent content;
     TTapeLineReader reader;
@@ -109,7 +114,8 @@ TTapeFileContent LoadTapeFile(const std::string& path) {
     const QByteArray bytes = file.read(kLargestTapeFile + 1);
     if (file.error() != QFileDevice::NoError) ThrowFileError("Cannot read file", path, file);
     try {
-        return ReadTapeFileText(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+        return ReadTapeFileText(
+            std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
     } catch (const PlatformError& error) {
         throw PlatformError("El fitxer «" + path + "» no és una cinta: " + error.what());
     }

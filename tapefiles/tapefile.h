@@ -8,11 +8,11 @@
 // Reading takes any text that a person or another program may have written,
 // and rejects what is no tape at all: a file that is not text (binary data, a
 // picture, UTF-16), text that is not UTF-8, a file too large for a tape.
-// Within a text, a line is a tape row when it has the tab after the value, at
-// most the four fields, no control character and no more than
-// kLongestTapeLine bytes; the other lines are counted and left out (empty
-// lines at the very end are no line at all). A text in which no line is a
-// tape row is no tape.
+// A byte order mark at the start is read over. Within the text, a line is a
+// tape row when it has the tab after the value, at most the four fields, no
+// control character, no byte order mark and no more than kLongestTapeLine
+// bytes; the other lines are counted and left out (empty lines at the very
+// end are no line at all). A text in which no line is a tape row is no tape.
 //
 // Failures throw PlatformError: a file that cannot be read or written, and a
 // file that is no tape (whose message says why).

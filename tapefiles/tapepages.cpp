@@ -53,9 +53,7 @@ struct TTapePages::TGeometry {
     double rowsTop = 0;
     int32_t rowsPerPage = 1;
 
-    QRectF ValueCell(double top) const {
-        return {0, top, kValueWidth * millimetre, rowHeight};
-    }
+    QRectF ValueCell(double top) const { return {0, top, kValueWidth * millimetre, rowHeight}; }
     QRectF OperatorCell(double top) const {
         return {(kValueWidth + kGap) * millimetre, top, kOperatorWidth * millimetre, rowHeight};
     }
@@ -132,9 +130,9 @@ void TTapePages::PaintRows(QPainter& painter, const TGeometry& page, int32_t fir
                            int32_t last) const {
     if (first >= last) return;
     const QRectF strip = page.OperatorCell(page.rowsTop);
-    painter.fillRect(QRectF(strip.left(), strip.top(), strip.width(),
-                            page.rowHeight * (last - first)),
-                     ColourOf(kOperatorStripInk));
+    painter.fillRect(
+        QRectF(strip.left(), strip.top(), strip.width(), page.rowHeight * (last - first)),
+        ColourOf(kOperatorStripInk));
     double top = page.rowsTop;
     for (int32_t row = first; row < last; ++row, top += page.rowHeight) {
         const TTapeRow& r = tape_.Row(row);
@@ -142,7 +140,8 @@ void TTapePages::PaintRows(QPainter& painter, const TGeometry& page, int32_t fir
         painter.setPen(ColourOf(look.ink));
         painter.setFont(look.bold ? boldFont_ : font_);
         const QString value = QString::fromStdString(FormatNumber(r.Number(), decimals_));
-        if (!value.isEmpty()) painter.drawText(page.ValueCell(top), Qt::AlignRight | Qt::AlignVCenter, value);
+        if (!value.isEmpty())
+            painter.drawText(page.ValueCell(top), Qt::AlignRight | Qt::AlignVCenter, value);
         if (!r.OperatorField().empty()) {
             painter.drawText(page.OperatorCell(top), Qt::AlignHCenter | Qt::AlignVCenter,
                              QString::fromUtf8(r.OperatorField().data(),
@@ -151,8 +150,8 @@ void TTapePages::PaintRows(QPainter& painter, const TGeometry& page, int32_t fir
         if (!r.Comment().empty()) {
             painter.setFont(font_);
             const QRectF cell = page.CommentCell(top);
-            const QString comment = QString::fromUtf8(r.Comment().data(),
-                                                      static_cast<qsizetype>(r.Comment().size()));
+            const QString comment =
+                QString::fromUtf8(r.Comment().data(), static_cast<qsizetype>(r.Comment().size()));
             painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
                              painter.fontMetrics().elidedText(comment, Qt::ElideRight,
                                                               static_cast<int>(cell.width())));

@@ -233,18 +233,19 @@ TEST_P(ExportKeys, WriteTheirKindOfFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, ExportKeys,
-    testing::Values(
-        ExportCase{"SaveCtrlS", Qt::Key_S, Qt::ControlModifier, "cinta.txt", "1250,5\t+\r\n"},
-        ExportCase{"PdfCtrlD", Qt::Key_D, Qt::ControlModifier, "cinta.pdf", "%PDF"},
-        ExportCase{"CsvCtrlT", Qt::Key_T, Qt::ControlModifier, "cinta.csv",
-                   "\xEF\xBB\xBFValor;Operació;Comentari\r\n1250,5;+;\r\n"},
-        ExportCase{"PrintCtrlShiftP", Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier,
-                   "impresa.pdf", "%PDF"}),
+    testing::Values(ExportCase{"SaveCtrlS", Qt::Key_S, Qt::ControlModifier, "cinta.txt",
+                               "1250,5\t+\r\n"},
+                    ExportCase{"PdfCtrlD", Qt::Key_D, Qt::ControlModifier, "cinta.pdf", "%PDF"},
+                    ExportCase{"CsvCtrlT", Qt::Key_T, Qt::ControlModifier, "cinta.csv",
+                               "\xEF\xBB\xBFValor;Operació;Comentari\r\n1250,5;+;\r\n"},
+                    ExportCase{"PrintCtrlShiftP", Qt::Key_P,
+                               Qt::ControlModifier | Qt::ShiftModifier, "impresa.pdf", "%PDF"}),
     CaseName<ExportCase>);
 
 // Pages 2 and 3 of a tape of three pages, as chosen in the print dialog.
 TEST_F(FilesTest, PrintingKeepsToThePagesChosen) {
-    for (int i = 0; i < 120; ++i) Type("1+");
+    for (int i = 0; i < 120; ++i)
+        Type("1+");
     Choose("pagines.pdf");
     SetPrintDialogHandler([this](QWidget*, QPrinter& printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -262,7 +263,8 @@ TEST_F(FilesTest, PrintingKeepsToThePagesChosen) {
 TEST_F(FilesTest, ACancelledDialogDoesNothing) {
     Type("12+");
     chosen.clear();
-    for (Qt::Key key : {Qt::Key_S, Qt::Key_O, Qt::Key_D, Qt::Key_T}) Key(key, Qt::ControlModifier);
+    for (Qt::Key key : {Qt::Key_S, Qt::Key_O, Qt::Key_D, Qt::Key_T})
+        Key(key, Qt::ControlModifier);
     EXPECT_EQ(requests.size(), 4u);
     EXPECT_EQ(Tape(), "12 +");
     EXPECT_TRUE(boxes.requests.empty());

@@ -20,18 +20,21 @@ const QDateTime kNoon(QDate(2026, 12, 9), QTime(12, 0));
 class TapeArchiveTest : public testing::Test {
 protected:
     TapeArchiveTest() {
-        for (const char* line : {"12\t+", "5\t=", "17\t"}) tape.WriteRowText(tape.UsedRows(), line);
+        for (const char* line : {"12\t+", "5\t=", "17\t"})
+            tape.WriteRowText(tape.UsedRows(), line);
     }
 
     QStringList Names() const {
         QStringList names;
-        for (const QFileInfo& file : archive.Files()) names.append(file.fileName());
+        for (const QFileInfo& file : archive.Files())
+            names.append(file.fileName());
         return names;
     }
 
     // A file of the archive's own naming and of `bytes` bytes (sparse).
     void PutOldFile(const QDateTime& when, qint64 bytes) const {
-        QFile file(folder.filePath(QStringLiteral("cinta-%1.txt").arg(when.toString("yyyy-MM-dd-HHmmss-zzz"))));
+        QFile file(folder.filePath(
+            QStringLiteral("cinta-%1.txt").arg(when.toString("yyyy-MM-dd-HHmmss-zzz"))));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("1\t+\r\n");
         ASSERT_TRUE(file.resize(bytes));
@@ -60,13 +63,16 @@ TEST_F(TapeArchiveTest, AnEmptyTapeIsNotKept) {
 }
 
 TEST_F(TapeArchiveTest, TapesKeptInTheSameMillisecondAreAllKeptInOrder) {
-    for (int i = 0; i < 3; ++i) archive.Keep(tape, kNoon);
-    EXPECT_EQ(Names(), (QStringList{"cinta-2026-12-09-120000-002.txt", "cinta-2026-12-09-120000-001.txt",
-                                    "cinta-2026-12-09-120000-000.txt"}));
+    for (int i = 0; i < 3; ++i)
+        archive.Keep(tape, kNoon);
+    EXPECT_EQ(Names(),
+              (QStringList{"cinta-2026-12-09-120000-002.txt", "cinta-2026-12-09-120000-001.txt",
+                           "cinta-2026-12-09-120000-000.txt"}));
 }
 
 TEST_F(TapeArchiveTest, KeepsTheNewestTwoHundredFiles) {
-    for (int i = 0; i < TTapeArchive::kMostFiles; ++i) PutOldFile(kNoon.addSecs(-i - 1), 10);
+    for (int i = 0; i < TTapeArchive::kMostFiles; ++i)
+        PutOldFile(kNoon.addSecs(-i - 1), 10);
     archive.Keep(tape, kNoon);
     const QStringList names = Names();
     ASSERT_EQ(names.size(), TTapeArchive::kMostFiles);
@@ -77,12 +83,14 @@ TEST_F(TapeArchiveTest, KeepsTheNewestTwoHundredFiles) {
 
 TEST_F(TapeArchiveTest, KeepsAtMostFiftyMegabytesButAlwaysTheNewestFile) {
     constexpr qint64 kTwentyMegabytes = 20 << 20;
-    for (int i = 1; i <= 3; ++i) PutOldFile(kNoon.addSecs(-i), kTwentyMegabytes);
+    for (int i = 1; i <= 3; ++i)
+        PutOldFile(kNoon.addSecs(-i), kTwentyMegabytes);
     archive.Keep(tape, kNoon);
-    EXPECT_EQ(Names(), (QStringList{"cinta-2026-12-09-120000-000.txt", "cinta-2026-12-09-115959-000.txt",
-                                    "cinta-2026-12-09-115958-000.txt"}));
+    EXPECT_EQ(Names(),
+              (QStringList{"cinta-2026-12-09-120000-000.txt", "cinta-2026-12-09-115959-000.txt",
+                           "cinta-2026-12-09-115958-000.txt"}));
 
-    PutOldFile(kNoon.addSecs(60), 60 << 20);  // newer and larger than the limit
+    PutOldFile(kNoon.addSecs(60), 60 << 20);   // newer and larger than the limit
     archive.Keep(tape, kNoon.addSecs(-3600));  // older than all: the next trim
     EXPECT_EQ(Names(), QStringList{"cinta-2026-12-09-120100-000.txt"});
 }
@@ -92,7 +100,8 @@ TEST_F(TapeArchiveTest, LeavesOtherFilesOfTheFolderAlone) {
         QFile file(folder.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
-    for (int i = 0; i <= TTapeArchive::kMostFiles; ++i) archive.Keep(tape, kNoon.addSecs(i));
+    for (int i = 0; i <= TTapeArchive::kMostFiles; ++i)
+        archive.Keep(tape, kNoon.addSecs(i));
     EXPECT_EQ(Names().size(), TTapeArchive::kMostFiles);
     for (const char* name : {"notes.txt", "cinta-2026-12-09.txt", "cinta-del-client.txt"})
         EXPECT_TRUE(QFile::exists(folder.filePath(name))) << name;

@@ -20,7 +20,9 @@ namespace {
 struct RoundTripCase {
     const char* name;
     std::function<void(TTapeEngine&)> build;
-    friend std::ostream& operator<<(std::ostream& os, const RoundTripCase& c) { return os << c.name; }
+    friend std::ostream& operator<<(std::ostream& os, const RoundTripCase& c) {
+        return os << c.name;
+    }
 };
 
 void Keys(TTapeEngine& engine, const char* script) {
@@ -118,15 +120,15 @@ const std::string kPngStart("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
 
 INSTANTIATE_TEST_SUITE_P(
     Files, NoTapeFile,
-    testing::Values(
-        BadFileCase{"Picture", kPngStart + "\t+\r\n", "no és text"},
-        BadFileCase{"Utf16", std::string("1\0\t\0+\0\r\0\n\0", 10), "no és text"},
-        BadFileCase{"Latin1", "caf\xE9\t+\r\n", "no és UTF-8"},
-        BadFileCase{"CharacterCutAtTheEnd", "12\t+\r\n\xC3", "no és UTF-8"},
-        BadFileCase{"MegabytesOnOneLine", std::string(3 << 20, '7'), "cap línia"},
-        BadFileCase{"MegabytesOnATabbedLine", "12\t" + std::string(3 << 20, 'a'), "cap línia"},
-        BadFileCase{"Prose", "Benvolguda,\r\nus envio la factura.\r\n", "cap línia"},
-        BadFileCase{"SemicolonCsv", "Valor;Operació\r\n12;+\r\n", "cap línia"}),
+    testing::Values(BadFileCase{"Picture", kPngStart + "\t+\r\n", "no és text"},
+                    BadFileCase{"Utf16", std::string("1\0\t\0+\0\r\0\n\0", 10), "no és text"},
+                    BadFileCase{"Latin1", "caf\xE9\t+\r\n", "no és UTF-8"},
+                    BadFileCase{"CharacterCutAtTheEnd", "12\t+\r\n\xC3", "no és UTF-8"},
+                    BadFileCase{"MegabytesOnOneLine", std::string(3 << 20, '7'), "cap línia"},
+                    BadFileCase{"MegabytesOnATabbedLine", "12\t" + std::string(3 << 20, 'a'),
+                                "cap línia"},
+                    BadFileCase{"Prose", "Benvolguda,\r\nus envio la factura.\r\n", "cap línia"},
+                    BadFileCase{"SemicolonCsv", "Valor;Operació\r\n12;+\r\n", "cap línia"}),
     CaseName<BadFileCase>);
 
 TEST(TapeFileLines, LinesThatAreNoRowsAreCountedAndLeftOut) {
@@ -134,12 +136,14 @@ TEST(TapeFileLines, LinesThatAreNoRowsAreCountedAndLeftOut) {
         "12\t+\r\n"
         "nota sense tabulador\r\n"  // line 2: no field separator
         "5\t=\r\n"
-        "\r\n"                       // an empty line within the tape
+        "\r\n"                           // an empty line within the tape
         "1\t+\t\tcomentari\tde més\r\n"  // five fields
-        "3\x07\t+\r\n"               // a control character
+        "3\x07\t+\r\n"                   // a control character
+        "\xEF\xBB\xBF"
+        "4\t+\r\n"  // a byte order mark past the start
         "17\t\r\n"
-        "\r\n\r\n");                 // empty lines at the end are no lines
-    EXPECT_EQ(content.badLines, 4);
+        "\r\n\r\n");  // empty lines at the end are no lines
+    EXPECT_EQ(content.badLines, 5);
     EXPECT_EQ(content.firstBadLine, 2);
     ASSERT_EQ(content.tape.rows.size(), 3u);
     EXPECT_EQ(content.tape.rows[0].Value(), "12");
@@ -148,7 +152,9 @@ TEST(TapeFileLines, LinesThatAreNoRowsAreCountedAndLeftOut) {
 }
 
 TEST(TapeFileLines, AByteOrderMarkAndLoneLineEndsAreRead) {
-    const TTapeFileContent content = ReadTapeFileText("\xEF\xBB\xBF" "12\t+\n5\t=\r17\t");
+    const TTapeFileContent content = ReadTapeFileText(
+        "\xEF\xBB\xBF"
+        "12\t+\n5\t=\r17\t");
     EXPECT_EQ(content.badLines, 0);
     ASSERT_EQ(content.tape.rows.size(), 3u);
     EXPECT_EQ(content.tape.rows[0].Value(), "12");
