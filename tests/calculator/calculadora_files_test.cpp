@@ -119,11 +119,6 @@ INSTANTIATE_TEST_SUITE_P(Clears, ArchiveOnClear,
                                          ClearCase{"CtrlE", TClear::PasteReplace, "3 +"}),
                          CaseName<ClearCase>);
 
-TEST_F(FilesTest, AnEmptyTapeIsNotArchived) {
-    Key(Qt::Key_F8);
-    EXPECT_TRUE(ArchiveFiles().isEmpty());
-}
-
 // The archive cannot be written (its folder is a file): one message, and
 // every clear still happens and can be undone.
 TEST_F(FilesTest, AFailedArchiveIsShownOnceAndTheClearStillHappens) {
@@ -269,14 +264,6 @@ TEST_F(FilesTest, ACancelledDialogDoesNothing) {
     EXPECT_EQ(Tape(), "12 +");
     EXPECT_TRUE(boxes.requests.empty());
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
-}
-
-TEST_F(FilesTest, AFailedSaveIsReported) {
-    Type("12+");
-    chosen = folder.filePath("no-such-folder/cinta.txt");
-    Key(Qt::Key_S, Qt::ControlModifier);
-    ASSERT_EQ(boxes.requests.size(), 1u);
-    EXPECT_NE(boxes.requests[0].text.find("Cannot create file"), std::string::npos);
 }
 
 // The menu lists the archived tapes, newest first, with their rows and

@@ -170,9 +170,4 @@ TEST(TapeFileErrors, AFileThatCannotBeWrittenIsReportedAndNotMade) {
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
-TEST(TapeFileErrors, AMissingFileIsReported) {
-    QTemporaryDir dir;
-    EXPECT_THROW(LoadTapeFile(dir.filePath("cap.txt").toStdString()), PlatformError);
-}
-
 }  // namespace
