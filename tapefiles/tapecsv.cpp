@@ -7,11 +7,10 @@
 #include "basic/regionalseparators.h"
 #include "basic/savedfile.h"
 #include "tape/tapedocument.h"
+#include "tapefiles/textfile.h"
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kLineEnd = "\r\n";
 constexpr const char* kHeader[] = {"Valor", "Operació", "Comentari"};
 
 bool IsDigit(char c) {

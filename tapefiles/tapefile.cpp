@@ -7,11 +7,9 @@
 #include "basic/savedfile.h"
 #include "basic/stringlists.h"
 #include "tape/tapedocument.h"
+#include "tapefiles/textfile.h"
 
 namespace {
-
-constexpr char kLineEnd[] = "\r\n";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // Well-formed UTF-8: no stray continuation byte, no character cut short, no
 // longer form than a character needs, no surrogate, nothing past U+10FFFF.
