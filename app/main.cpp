@@ -1,9 +1,12 @@
 // Brimsum: the program entry. One main window, the tape calculator; the
 // program ends when it closes. One program runs per settings file: a second
-// start brings the running program's window to the front and ends.
+// start brings the running program's window to the front and ends. The
+// command line's requests (--export, --help, --version) are answered first,
+// without a window.
 
 #include <QLocale>
 
+#include "app/commandline.h"
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "app/translations/translations.h"
@@ -33,6 +36,7 @@ std::string SettingsFile() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentabo - Tarvik"));
     InstallTranslations(app, QLocale::system());

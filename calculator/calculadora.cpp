@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "basic/dates.h"
+#include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
@@ -28,6 +29,8 @@ TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
     BuildLayout();
     engine_ = std::make_unique<TTapeEngine>();
     tapeView_ = std::make_unique<TTapeView>(*paper_, *engine_);
+    files_ = std::make_unique<TTapeFileCommands>(this, paper_, *engine_);
+    files_->AddMenuItems(*menuPropietats_);
     WireEvents();
     FormCreate();
 }

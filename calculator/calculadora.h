@@ -17,7 +17,8 @@
 // keys), calculadora_vatlist.cpp (the tax-rate list and its editor),
 // calculadora_options.cpp (options menu, conversion, exit),
 // calculadora_clipboard.cpp (copy, paste, drop) and calculadora_settings.cpp
-// (the settings and tape file).
+// (the settings and tape file). The tape's own files (save, open, export,
+// print, the archive of cleared tapes) are TTapeFileCommands'.
 
 #include <QWidget>
 #include <array>
@@ -39,6 +40,7 @@ class TDropTarget;
 class TGridEx;
 class TInteres;
 class TPanelEx;
+class TTapeFileCommands;
 class TTapeView;
 class TArrayCadena;
 class TStringList;
@@ -52,6 +54,7 @@ public:
     ~TCalculadora() override;
 
     TTapeEngine& Engine() { return *engine_; }
+    TTapeFileCommands& Files() { return *files_; }
     TGridEx& Paper() const { return *paper_; }
 
     // ---- Tax and margin keys -------------------------------------------------
@@ -187,6 +190,7 @@ private:
     std::unique_ptr<TTapeEngine> engine_;
     TGridEx* paper_ = nullptr;
     std::unique_ptr<TTapeView> tapeView_;
+    std::unique_ptr<TTapeFileCommands> files_;
     TPanelEx* cNumero_ = nullptr;
     TPanelEx* cSubtotal_ = nullptr;
 

@@ -7,6 +7,7 @@
 #include <QMetaObject>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "controls/panel/panelex.h"
 #include "controls/platform/eventguard.h"
@@ -72,6 +73,7 @@ void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
     const bool plain = shift == Qt::NoModifier;
     if (plain && !EntryEditing() && EditingKeys(key)) return;
     if (!EntryEditing() && UndoKeys(key, shift)) return;
+    if (files_->Keys(key, shift)) return;
     if (shift == Qt::ControlModifier && ControlKeys(key)) return;
     if (text.size() != 1) return;
     const char c = text[0];
@@ -105,7 +107,7 @@ bool TCalculadora::EditingKeys(int& key) {
             engine_->LinkValue();
             return true;
         case Qt::Key_F8:
-            engine_->ClearTape();
+            files_->ClearTape();
             return true;
         case Qt::Key_F10:
             key = 0;

@@ -30,36 +30,27 @@
 #include "calculator/calculadora.h"
 #include "calculator/windowsize.h"
 #include "controls/combo/comboex.h"
+#include "tapefiles/storedtape.h"
 
 namespace {
 
+// The decimals (line 6) and the first tape line (21): see storedtape.h.
 enum TSettingsLine : int {
     kLeftLine = 1,
     kTopLine,
     kVatIndexLine,
     kMarginLine,
     kMarginTypeLine,
-    kDecimalsLine,
-    kRoundTotalsLine,
+    kRoundTotalsLine = kDecimalsLine + 1,
     kRoundAllLine,
     kRoundCalculationsLine,
     kConvertOnCopyLine,
     kCurrentRowLine,
-    kFirstTapeLine = 21,
 };
-
-// The number of an option line; nothing for an empty or unreadable line or a
-// negative number, which leave the option at its start value. A line reading
-// exactly 0 is 0, so an option turned off stays off.
-std::optional<int32_t> OptionNumber(const std::string& line) {
-    const int32_t number = TextToInt(line);
-    if (number < 0 || (number == 0 && line != "0")) return std::nullopt;
-    return number;
-}
 
 // Stored as 1 (true) or 0; any number above 1 reads as false.
 std::optional<bool> OptionFlag(const std::string& line) {
-    const std::optional<int32_t> number = OptionNumber(line);
+    const std::optional<int32_t> number = SettingsNumber(line);
     if (!number) return std::nullopt;
     return *number == 1;
 }
@@ -111,30 +102,21 @@ void TCalculadora::ReadSettings() {
 
 // The tape comes back in one piece, with room for a free row after it.
 void TCalculadora::ReadTape(const TArrayCadena& lines) {
-    std::vector<TTapeRow> rows;
-    rows.reserve(static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0)));
-    bool linkField = false;
-    for (int line = kFirstTapeLine; line <= lines.Count(); ++line) {
-        bool hasLink = false;
-        rows.push_back(TapeRowFromLine(lines.Strings(line - 1), hasLink));
-        linkField = linkField || hasLink;
-    }
-    engine_->EditTape().ReplaceRows(std::move(rows), linkField);
+    TTapeLines tape = StoredTape(lines);
+    engine_->EditTape().ReplaceRows(std::move(tape.rows), tape.linkField);
 }
 
 // A stored row from 0 to the first free row comes back as it was; anything
 // else makes the first free row current, so the next number is added to the
 // tape and never typed over a stored row.
 int32_t TCalculadora::StoredCurrentRow(const std::string& line) const {
-    const std::optional<int32_t> row = OptionNumber(line);
+    const std::optional<int32_t> row = SettingsNumber(line);
     const int32_t firstFree = engine_->Tape().UsedRows();
     return row && *row <= firstFree ? *row : firstFree;
 }
 
 void TCalculadora::ReadOptions(const TArrayCadena& lines) {
-    if (const auto decimals = OptionNumber(lines.ItemAt(kDecimalsLine));
-        decimals && *decimals <= kMaxDecimals)
-        engine_->SetDecimals(*decimals);
+    if (const auto decimals = StoredDecimals(lines)) engine_->SetDecimals(*decimals);
     if (const auto on = OptionFlag(lines.ItemAt(kRoundTotalsLine))) engine_->SetRoundTotals(*on);
     if (const auto on = OptionFlag(lines.ItemAt(kRoundAllLine))) engine_->SetRoundAll(*on);
     if (const auto on = OptionFlag(lines.ItemAt(kRoundCalculationsLine)))

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "controls/button/botopetit.h"
 #include "controls/combo/comboex.h"
@@ -115,7 +116,7 @@ void TCalculadora::WireToolButtons() {
             FocusTape();
         });
     };
-    onClick(botoNetejar_, [engine] { engine->ClearTape(); });
+    onClick(botoNetejar_, [this] { files_->ClearTape(); });
     onClick(botoInsertar_, [engine] { engine->OpenRow(); });
     onClick(botoEsborrarLinia_, [engine] { engine->DeleteTapeRow(); });
     onClick(botoLLigar_, [engine] { engine->LinkValue(); });

@@ -8,6 +8,11 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1
                 libjpeg62-turbo-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
 
+# What the end-to-end tests need besides: the real window on a virtual X
+# display driven with xdotool, the clipboard read with xclip, and the text of
+# the PDF files the program writes read with pdftotext (poppler-utils).
+TEST_PACKAGES=(xvfb xauth xdotool xclip poppler-utils)
+
 # What making the Debian package needs besides: CPack's dependency reading
 # (file, dpkg-shlibdeps) and the metainfo check (appstreamcli).
 PACKAGE_PACKAGES=(file dpkg-dev appstream)

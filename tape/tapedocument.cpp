@@ -76,8 +76,13 @@ void TTapeDocument::WriteField(int32_t row, TTapeField field, std::string_view t
 void TTapeDocument::WriteRowText(int32_t row, const std::string& line) {
     if (row < 0) return;
     const std::vector<std::string> fields = TapeLineFields(line);
-    for (size_t i = 0; i < fields.size(); ++i)
-        WriteField(row, static_cast<TTapeField>(i), fields[i]);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const auto field = static_cast<TTapeField>(i);
+        // The empty link field before a comment is the comment's, not a link's.
+        if (field == TTapeField::Link && fields[i].empty() && fields.size() == kTapeFieldCount)
+            continue;
+        WriteField(row, field, fields[i]);
+    }
 }
 
 // ---- Rows and room --------------------------------------------------------

@@ -4,8 +4,36 @@
 <context>
     <name>Brimsum</name>
     <message>
-        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d&apos;aquí a una estona.</source>
+        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d'aquí a una estona.</source>
         <translation>The calculator is already open but does not answer.#13Please try again in a while.</translation>
+    </message>
+    <message>
+        <source>Mostra aquesta ajuda.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Mostra la versió.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l'extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
+        <translation>Writes the stored tape (the one in Brimsum.Ini) to &lt;file&gt;, as PDF, CSV or a tape file by its extension (.pdf, .csv or .txt), and ends without opening a window.</translation>
+    </message>
+    <message>
+        <source>fitxer</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Vegeu «Brimsum --help».</source>
+        <translation>See 'Brimsum --help'.</translation>
+    </message>
+    <message>
+        <source>Calculadora de cinta per a l'aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
+        <translation>A tape calculator for small-business arithmetic. Without options it opens the calculator's window.</translation>
+    </message>
+    <message>
+        <source>no s'esperava «%1».</source>
+        <translation>'%1' was not expected.</translation>
     </message>
 </context>
 <context>
@@ -39,7 +67,7 @@
         <translation>% VAT</translation>
     </message>
     <message>
-        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
+        <source>Percentatge d'IVA a aplicar amb els Botons IVA</source>
         <translation>VAT rate the VAT keys apply</translation>
     </message>
     <message>
@@ -63,7 +91,7 @@
         <translation>VAT Amt</translation>
     </message>
     <message>
-        <source>Calcula la Quota d&apos;IVA [Q]</source>
+        <source>Calcula la Quota d'IVA [Q]</source>
         <translation>Works out the VAT amount [Q]</translation>
     </message>
     <message>
@@ -99,7 +127,7 @@
         <translation>Works out the price without the margin (the cost price) [N]</translation>
     </message>
     <message>
-        <source>Percentatge d&apos;IVA</source>
+        <source>Percentatge d'IVA</source>
         <translation>VAT rate</translation>
     </message>
     <message>
@@ -207,11 +235,11 @@
         <translation>Round every number</translation>
     </message>
     <message>
-        <source>Coma Decimal a l&apos;Exportar/Copiar</source>
+        <source>Coma Decimal a l'Exportar/Copiar</source>
         <translation>Decimal point when exporting/copying</translation>
     </message>
     <message>
-        <source>&amp;Tipus d&apos;IVA...</source>
+        <source>&amp;Tipus d'IVA...</source>
         <translation>&amp;VAT rates...</translation>
     </message>
     <message>
@@ -223,7 +251,7 @@
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <source>Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
         <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
     </message>
     <message>
@@ -326,12 +354,175 @@
         <translation>Copy to Excel</translation>
     </message>
     <message>
-        <source>Copiar Quadre d&apos;Amortitzacions</source>
+        <source>Copiar Quadre d'Amortitzacions</source>
         <translation>Copy the amortization table</translation>
     </message>
     <message>
-        <source>Quadre d&apos;amortitzacions</source>
+        <source>Quadre d'amortitzacions</source>
         <translation>Amortization table</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeCsv</name>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Operació</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Comentari</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeExport</name>
+    <message>
+        <source>No es coneix l'extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
+        <translation>The extension of '%1' is unknown: it must be .pdf, .csv or .txt.</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeFile</name>
+    <message>
+        <source>ocupa més de 256 MB.</source>
+        <translation>it is larger than 256 MB.</translation>
+    </message>
+    <message>
+        <source>no és text (conté bytes nuls, com una imatge o un altre fitxer binari).</source>
+        <translation>it is not text (it holds null bytes, like a picture or another binary file).</translation>
+    </message>
+    <message>
+        <source>el text no és UTF-8.</source>
+        <translation>the text is not UTF-8.</translation>
+    </message>
+    <message>
+        <source>cap línia no és una fila de cinta.</source>
+        <translation>no line is a tape row.</translation>
+    </message>
+    <message>
+        <source>té més files de les que pot tenir una cinta.</source>
+        <translation>it has more rows than a tape can hold.</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» no és una cinta: %2</source>
+        <translation>The file '%1' is not a tape: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeFileCommands</name>
+    <message>
+        <source>Cintes (*.txt);;Tots els fitxers (*)</source>
+        <translation>Tapes (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>1 fila</source>
+        <translation>1 row</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source> · total %1</source>
+        <translation> · total %1</translation>
+    </message>
+    <message>
+        <source>De&amp;sa la cinta...</source>
+        <translation>&amp;Save the tape...</translation>
+    </message>
+    <message>
+        <source>&amp;Obre una cinta...</source>
+        <translation>&amp;Open a tape...</translation>
+    </message>
+    <message>
+        <source>&amp;Cintes anteriors</source>
+        <translation>&amp;Earlier tapes</translation>
+    </message>
+    <message>
+        <source>Exporta a &amp;PDF...</source>
+        <translation>Export to &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Exporta a CS&amp;V...</source>
+        <translation>Export to CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimeix...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>La cinta no s'ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
+        <translation>The tape could not be kept with the earlier tapes (%1): %2#13#13The action goes on; Ctrl+Z can bring the tape back.</translation>
+    </message>
+    <message>
+        <source>Encara no hi ha cap cinta guardada</source>
+        <translation>No tape has been kept yet</translation>
+    </message>
+    <message>
+        <source>Desa la cinta</source>
+        <translation>Save the tape</translation>
+    </message>
+    <message>
+        <source>Obre una cinta</source>
+        <translation>Open a tape</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» té %2 línia que no és una fila de cinta (la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
+        <translation>The file '%1' has %2 line that is not a tape row (line %3).#13Open its %4 and leave the rest aside?</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» té %2 línies que no són una fila de cinta (la primera és la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
+        <translation>The file '%1' has %2 lines that are not tape rows (the first is line %3).#13Open its %4 and leave the rest aside?</translation>
+    </message>
+    <message>
+        <source>Exporta a PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporta a CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TTapePages</name>
+    <message>
+        <source>Cinta de càlcul</source>
+        <translation>Calculation tape</translation>
+    </message>
+    <message>
+        <source>1 fila</source>
+        <translation>1 row</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>No s'ha pogut començar a dibuixar la cinta.</source>
+        <translation>The tape could not be drawn.</translation>
+    </message>
+    <message>
+        <source>No s'ha pogut començar la pàgina %1.</source>
+        <translation>Page %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>Cinta de càlcul, %1</source>
+        <translation>Calculation tape, %1</translation>
+    </message>
+    <message>
+        <source>Pàgina %1 de %2</source>
+        <translation>Page %1 of %2</translation>
     </message>
 </context>
 <context>
@@ -348,8 +539,8 @@
         <translation>rate %1 is not of the form text:percentage</translation>
     </message>
     <message>
-        <source>el tipus %1 té el percentatge &quot;%2&quot;, que no és un número escrit amb punt decimal (com 5.2)</source>
-        <translation>rate %1 has the percentage &quot;%2&quot;, which is not a number written with a decimal point (like 5.2)</translation>
+        <source>el tipus %1 té el percentatge "%2", que no és un número escrit amb punt decimal (com 5.2)</source>
+        <translation>rate %1 has the percentage "%2", which is not a number written with a decimal point (like 5.2)</translation>
     </message>
     <message>
         <source>el tipus %1 té el percentatge %2, amb més de dos decimals</source>
@@ -367,11 +558,11 @@
 <context>
     <name>TVatRatesDialog</name>
     <message>
-        <source>La llista de tipus desada al fitxer de configuració no s&apos;ha fet servir: %1. S&apos;aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
+        <source>La llista de tipus desada al fitxer de configuració no s'ha fet servir: %1. S'aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
         <translation>The rate list stored in the settings file was not used: %1. The original list applies; the stored line is kept until you change the rates.</translation>
     </message>
     <message>
-        <source>Tipus d&apos;IVA</source>
+        <source>Tipus d'IVA</source>
         <translation>VAT rates</translation>
     </message>
     <message>
@@ -398,28 +589,28 @@
 <context>
     <name>TamBasic</name>
     <message>
-        <source>Cannot open file &quot;%1&quot;.</source>
-        <translation>Cannot open file &quot;%1&quot;.</translation>
+        <source>Cannot open file "%1".</source>
+        <translation>Cannot open file "%1".</translation>
     </message>
     <message>
-        <source>Cannot read file &quot;%1&quot;.</source>
-        <translation>Cannot read file &quot;%1&quot;.</translation>
+        <source>Cannot read file "%1".</source>
+        <translation>Cannot read file "%1".</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;.</source>
-        <translation>Cannot create file &quot;%1&quot;.</translation>
+        <source>Cannot create file "%1".</source>
+        <translation>Cannot create file "%1".</translation>
     </message>
     <message>
-        <source>Cannot write file &quot;%1&quot;.</source>
-        <translation>Cannot write file &quot;%1&quot;.</translation>
+        <source>Cannot write file "%1".</source>
+        <translation>Cannot write file "%1".</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid date</source>
-        <translation>&apos;%1&apos; is not a valid date</translation>
+        <source>'%1' is not a valid date</source>
+        <translation>'%1' is not a valid date</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' is not a valid floating point value</translation>
     </message>
 </context>
 <context>
@@ -433,7 +624,7 @@
         <translation>Unknown error</translation>
     </message>
     <message>
-        <source>D&apos;acord</source>
+        <source>D'acord</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -465,7 +656,7 @@
         <translation>Warning!</translation>
     </message>
     <message>
-        <source>Error a l&apos;Assignar ShortCut [%1]</source>
+        <source>Error a l'Assignar ShortCut [%1]</source>
         <translation>Cannot assign the shortcut [%1]</translation>
     </message>
 </context>
@@ -484,7 +675,7 @@
         <translation>Warning!</translation>
     </message>
     <message>
-        <source> No s&apos;han pogut capturar els elements rebuts. </source>
+        <source> No s'han pogut capturar els elements rebuts. </source>
         <translation> The dropped items could not be taken. </translation>
     </message>
     <message>

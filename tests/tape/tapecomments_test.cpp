@@ -73,6 +73,9 @@ TEST(TapeCommentTest, CopyAndPasteKeepTheCommentAsWritten) {
     EXPECT_EQ(other.Tape().Row(0).Comment(), "Factura 12.3, abril");
     EXPECT_EQ(other.Tape().Row(1).Comment(), "1.234,5 kg");
     EXPECT_EQ(other.Tape().Value(1), "35.5");
+    // The empty link field before a comment brings no link field to the tape.
+    EXPECT_FALSE(other.Tape().WritesLinkField());
+    EXPECT_EQ(other.Tape().RowText(2), "1235.5\t");
 }
 
 // A comment belongs to its row: it moves with it, a linked row does not take

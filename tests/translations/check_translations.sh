@@ -20,7 +20,7 @@ for ts in "$@"; do
     copy="$work/$(basename "$ts")"
     cp "$ts" "$copy"
     # lupdate's warnings on the C++ it parses go to a log, shown on failure.
-    (cd "$root" && "$lupdate" -silent "${options[@]}" basic tape controls calculator interest \
+    (cd "$root" && "$lupdate" -silent "${options[@]}" basic tape tapefiles controls calculator interest \
         exchange app -ts "$copy") 2>>"$work/lupdate.log"
     unfinished=$(grep -c 'type="unfinished"' "$copy" || true)
     empty=$(grep -c '<translation></translation>\|<translation/>' "$copy" || true)
