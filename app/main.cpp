@@ -1,10 +1,17 @@
 // Brimsum: the program entry. One main window, the tape calculator; the
 // program ends when it closes. One program runs per settings file: a second
-// start brings the running program's window to the front and ends.
+// start brings the running program's window to the front and ends. The
+// command line's requests (--export, --help, --version) are answered first,
+// without a window.
 
+#include <QLocale>
+
+#include "app/commandline.h"
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
+#include "app/translations/translations.h"
 #include "basic/platformerror.h"
+#include "basic/translation.h"
 #include "calculator/calculadora.h"
 #include "controls/platform/eventguard.h"
 #include "controls/platform/focus.h"
@@ -29,8 +36,10 @@ std::string SettingsFile() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentabo - Tarvik"));
+    InstallTranslations(app, QLocale::system());
     QApplication::setFont(FormFont());
 
     TSingleInstance instance(SettingsFile());
@@ -40,9 +49,9 @@ int main(int argc, char* argv[]) {
         case TSingleInstance::TStart::HandedOver:
             return 0;
         case TSingleInstance::TStart::NoAnswer:
-            ShowMessageBox(nullptr,
-                           "La calculadora ja és oberta, però no respon.#13"
-                           "Torneu-ho a provar d'aquí a una estona.");
+            ShowMessageBox(nullptr, Tr("Brimsum",
+                                       "La calculadora ja és oberta, però no respon.#13"
+                                       "Torneu-ho a provar d'aquí a una estona."));
             return kNoAnswerStatus;
     }
 

@@ -1,4 +1,5 @@
 #include "basic/dates.h"
+#include "basic/translation.h"
 
 #include <QDate>
 #include <algorithm>
@@ -106,7 +107,7 @@ std::string NormalizeDate(const std::string& text) {
 TDateTime TextToDate(const std::string& text) {
     if (TextToInt(text) == 0) return 0;
     const std::optional<QDate> date = DateOfText(NormalizeDate(text));
-    if (!date) throw PlatformError("'" + text + "' is not a valid date");
+    if (!date) throw PlatformError(Filled(Tr("TamBasic", "'%1' is not a valid date"), {text}));
     return static_cast<TDateTime>(DateValueOrigin().daysTo(*date));
 }
 

@@ -1,30 +1,20 @@
 // The line file: 8-bit lines, each ended by CR LF when written; CR LF, a lone
-// CR or a lone LF when read. Saving goes through QSaveFile, which writes a
+// CR or a lone LF when read. Saving goes through TSavedFile, which writes a
 // temporary file in the target's folder and renames it over the target only
 // once every byte is written: a crash, a full disk or a second copy of the
 // program saving at the same moment leaves either the old file or the new one,
 // never a truncated or mixed one.
 
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <algorithm>
 #include <cstring>
 
 #include "basic/platformerror.h"
+#include "basic/savedfile.h"
 #include "basic/stringlists.h"
 
 namespace {
-
-QString FileName(const std::string& path) {
-    return QString::fromStdString(path);
-}
-
-[[noreturn]] void ThrowFileError(const char* what, const std::string& path,
-                                 const QFileDevice& file) {
-    throw PlatformError(std::string(what) + " \"" + path + "\". " +
-                        file.errorString().toStdString());
-}
 
 // Finds the line ends of a text left to right. memchr looks for the next CR
 // and the next LF only once each has been passed, so a line of megabytes is
@@ -79,20 +69,18 @@ void TStringList::AddLines(std::string_view text) {
 }
 
 void TStringList::LoadFromFile(const std::string& path) {
-    QFile file(FileName(path));
-    if (!file.open(QIODevice::ReadOnly)) ThrowFileError("Cannot open file", path, file);
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot open file \"%1\"."), path, file);
     const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) ThrowFileError("Cannot read file", path, file);
+    if (file.error() != QFileDevice::NoError)
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot read file \"%1\"."), path, file);
     Clear();
     AddLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
-    QSaveFile file(FileName(path));
-    if (!file.open(QIODevice::WriteOnly)) ThrowFileError("Cannot create file", path, file);
-    const std::string text = Text();
-    const auto size = static_cast<qint64>(text.size());
-    // An unwritten temporary file is removed when file goes out of scope.
-    if (file.write(text.data(), size) != size || !file.commit())
-        ThrowFileError("Cannot write file", path, file);
+    TSavedFile file(path);
+    file.Write(Text());
+    file.Commit();
 }

@@ -1,4 +1,5 @@
 #include "basic/numbertext.h"
+#include "basic/translation.h"
 
 #include <algorithm>
 #include <charconv>
@@ -122,7 +123,8 @@ double TextToFloat(const std::string& text) {
     const std::string buffer = CollectNumber(text, Separator::Collect);
     if (buffer.empty() || buffer == "-") return 0.0;
     if (HoldsNoDigit(buffer)) {
-        throw PlatformError("'" + buffer + "' is not a valid floating point value");
+        throw PlatformError(
+            Filled(Tr("TamBasic", "'%1' is not a valid floating point value"), {buffer}));
     }
     double value = 0.0;
     const std::from_chars_result read =

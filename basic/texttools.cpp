@@ -76,7 +76,8 @@ bool MatchesMask(const std::string& text, const std::string& mask) {
         m = starMask;
         t = ++starText;
     }
-    while (m < mask.size() && mask[m] == '*') ++m;
+    while (m < mask.size() && mask[m] == '*')
+        ++m;
     return m == mask.size();
 }
 
@@ -102,7 +103,9 @@ std::string TrimRightBlanks(const std::string& text) {
     return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
-std::string TrimBlanks(const std::string& text) { return TrimLeftBlanks(TrimRightBlanks(text)); }
+std::string TrimBlanks(const std::string& text) {
+    return TrimLeftBlanks(TrimRightBlanks(text));
+}
 
 std::string PadLeft(const std::string& text, uint8_t width) {
     if (text.size() >= width) return text.substr(text.size() - width);
@@ -147,15 +150,25 @@ bool SameTextTrimmed(const std::string& a, const std::string& b) {
 
 bool CompareTexts(const std::string& a, uint8_t code, const std::string& b) {
     switch (code) {
-        case 1: return a == b;
-        case 2: return a != b;
-        case 3: return a > b;
-        case 4: return a < b;
-        case 5: return a >= b;
-        case 6: return a <= b;
-        case 7: return SameTextTrimmed(a, b);
-        case 8: return MatchesMask(TrimBlanks(UpperCaseAscii(a)), TrimBlanks(UpperCaseAscii(b)));
-        case 9: return TrimBlanks(a) == TrimBlanks(b);
-        default: return false;
+        case 1:
+            return a == b;
+        case 2:
+            return a != b;
+        case 3:
+            return a > b;
+        case 4:
+            return a < b;
+        case 5:
+            return a >= b;
+        case 6:
+            return a <= b;
+        case 7:
+            return SameTextTrimmed(a, b);
+        case 8:
+            return MatchesMask(TrimBlanks(UpperCaseAscii(a)), TrimBlanks(UpperCaseAscii(b)));
+        case 9:
+            return TrimBlanks(a) == TrimBlanks(b);
+        default:
+            return false;
     }
 }

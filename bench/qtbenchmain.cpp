@@ -23,7 +23,9 @@ void AtBenchmarkEnd(std::function<void()> cleanup) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir config;
+    QTemporaryDir data;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Catalan, QLocale::Spain));
     benchmark::Initialize(&argc, argv);

@@ -2,8 +2,8 @@
 
 // The main() of the benchmarks that need a QApplication (bench/qtbenchmain.cpp):
 // the offscreen platform unless another is asked for, a Catalan default
-// locale, and a settings folder of their own, so that no user's tape is
-// touched.
+// locale, and settings and data folders of their own, so that no user's
+// tape or archive is touched.
 
 #include <functional>
 

@@ -7,6 +7,7 @@
 #include <QListWidget>
 
 #include "basic/dates.h"
+#include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
@@ -19,7 +20,8 @@
 namespace {
 
 // The caption: this title line, then the year.
-constexpr const char* kTitleLine = "Zentabo - Tarvik - Calculadora ";
+constexpr const char* kTitleLine =
+    QT_TRANSLATE_NOOP("TCalculadora", "Zentabo - Tarvik - Calculadora ");
 
 }  // namespace
 
@@ -27,7 +29,8 @@ TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
     BuildLayout();
     engine_ = std::make_unique<TTapeEngine>();
     tapeView_ = std::make_unique<TTapeView>(*paper_, *engine_);
-    FitTapeColumns();
+    files_ = std::make_unique<TTapeFileCommands>(this, paper_, *engine_);
+    files_->AddMenuItems(*menuPropietats_);
     WireEvents();
     FormCreate();
 }
@@ -44,16 +47,18 @@ TCalculadora::~TCalculadora() {
 // the caption, then the settings and tape file. The rate list is filled when
 // it first opens.
 void TCalculadora::FormCreate() {
-    // A window of its own on the task bar, with only a close box.
+    // A window of its own on the task bar, with a maximise and a close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     setWindowIcon(IconFromBitmapResource("CalculadoraBis", 2));
 
     dropTarget_ = new TDropTarget(this);
     dropTarget_->AddLines = [this](const TArrayCadena& lines) { AddLinesToTape(lines); };
     dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
-                                      uint8_t kind) { return ShowMessageBox(this, text, caption, kind); };
+                                      uint8_t kind) {
+        return ShowMessageBox(this, text, caption, kind);
+    };
     dropTarget_->ReportError = [this](const std::exception& error) { ShowError(this, error); };
     dropTarget_->Register(this);
 
@@ -63,7 +68,7 @@ void TCalculadora::FormCreate() {
     engine_->SetRoundAll(false);
     engine_->SetConvertOnCopy(false);
 
-    setWindowTitle(QString::fromUtf8(kTitleLine) +
+    setWindowTitle(tr(kTitleLine) +
                    QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
 
     // A file that cannot be read leaves the first-run values; the window

@@ -17,12 +17,14 @@
 // keys), calculadora_vatlist.cpp (the tax-rate list and its editor),
 // calculadora_options.cpp (options menu, conversion, exit),
 // calculadora_clipboard.cpp (copy, paste, drop) and calculadora_settings.cpp
-// (the settings and tape file).
+// (the settings and tape file). The tape's own files (save, open, export,
+// print, the archive of cleared tapes) are TTapeFileCommands'.
 
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "calculator/extensionlines.h"
@@ -38,6 +40,7 @@ class TDropTarget;
 class TGridEx;
 class TInteres;
 class TPanelEx;
+class TTapeFileCommands;
 class TTapeView;
 class TArrayCadena;
 class TStringList;
@@ -51,6 +54,7 @@ public:
     ~TCalculadora() override;
 
     TTapeEngine& Engine() { return *engine_; }
+    TTapeFileCommands& Files() { return *files_; }
     TGridEx& Paper() const { return *paper_; }
 
     // ---- Tax and margin keys -------------------------------------------------
@@ -134,7 +138,6 @@ private:
     void BuildToolButtons(TPanelEx* panel);
     void BuildMenu();
     void BuildHistoryItems();
-    void FitTapeColumns();
     TPanelEx* Key(QWidget* parent, const char* name, QRect place, const std::string& caption);
     TBotoPetit* ToolButton(QWidget* parent, const char* name, QPoint place);
 
@@ -178,10 +181,13 @@ private:
 
     // Settings (calculadora_settings.cpp).
     void PlaceWindow(int32_t left, int32_t top);
+    void ResizeToStoredSize(const std::optional<std::string>& stored);
+    void StoreWindowSize(TExtensionLines& extensions) const;
 
     std::unique_ptr<TTapeEngine> engine_;
     TGridEx* paper_ = nullptr;
     std::unique_ptr<TTapeView> tapeView_;
+    std::unique_ptr<TTapeFileCommands> files_;
     TPanelEx* cNumero_ = nullptr;
     TPanelEx* cSubtotal_ = nullptr;
 

@@ -2,6 +2,7 @@
 
 #include "basic/stringlists.h"
 #include "calculator/calculadora.h"
+#include "calculator/tapefilecommands.h"
 #include "controls/platform/clipboard.h"
 
 void TCalculadora::CopyResult() {
@@ -16,11 +17,13 @@ void TCalculadora::CopyTape() {
     SetClipboardText(engine_->CopyTapeText());
 }
 
-// The clipboard is read before the tape is cleared, so that a failing read
-// leaves the tape as it was. Clearing and pasting are one step to undo.
+// The clipboard is read before the tape is archived and cleared, so that a
+// failing read leaves the tape as it was. Clearing and pasting are one step
+// to undo.
 void TCalculadora::PasteReplace() {
     TArrayCadena lines;
     AddClipboardLines(lines);
+    files_->ArchiveTape();
     TTapeEngine::Action action(*engine_);
     engine_->ClearTape();
     AddLinesToTape(lines);

@@ -7,6 +7,8 @@
 #include <QMetaObject>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapefilecommands.h"
+#include "calculator/tapeview.h"
 #include "controls/panel/panelex.h"
 #include "controls/platform/eventguard.h"
 #include "controls/platform/keyboard.h"
@@ -47,7 +49,8 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
 
 void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
                                const std::string& text) {
-    if (teclaQuinMarge_->IsEditing()) return;
+    // While the margin field or a comment is being edited, the keys are theirs.
+    if (teclaQuinMarge_->IsEditing() || tapeView_->EditingComment()) return;
     // Enter chooses the rate of the open rate list (or opens the editor from
     // its last entry) and Escape leaves it; the list closes and the tape takes
     // the focus back.
@@ -70,6 +73,7 @@ void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
     const bool plain = shift == Qt::NoModifier;
     if (plain && !EntryEditing() && EditingKeys(key)) return;
     if (!EntryEditing() && UndoKeys(key, shift)) return;
+    if (files_->Keys(key, shift)) return;
     if (shift == Qt::ControlModifier && ControlKeys(key)) return;
     if (text.size() != 1) return;
     const char c = text[0];
@@ -96,11 +100,14 @@ bool TCalculadora::EditingKeys(int& key) {
         case Qt::Key_F2:
             cNumero_->StartEditing();
             return true;
+        case Qt::Key_F3:
+            tapeView_->EditComment();
+            return true;
         case Qt::Key_F7:
             engine_->LinkValue();
             return true;
         case Qt::Key_F8:
-            engine_->ClearTape();
+            files_->ClearTape();
             return true;
         case Qt::Key_F10:
             key = 0;

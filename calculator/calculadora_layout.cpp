@@ -12,9 +12,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QMenu>
-#include <QStyle>
 
 #include "calculator/calculadora.h"
 #include "calculator/tapegridcells.h"
@@ -22,6 +22,7 @@
 #include "controls/combo/comboex.h"
 #include "controls/grid/gridex.h"
 #include "controls/panel/panelex.h"
+#include "controls/platform/anchors.h"
 #include "controls/platform/fonts.h"
 
 namespace {
@@ -85,30 +86,54 @@ void MakeOperatorKey(TPanelEx* key, int points = 10) {
     MakeKey(key, clWhite, kOperatorGradient, points);
 }
 
+// The window's texts, in the user's language (marked with QT_TR_NOOP where
+// they are written).
+QString Translated(const char* text) {
+    return QCoreApplication::translate("TCalculadora", text);
+}
+
 // The hint of a control, shown as its tooltip.
 void SetHint(QWidget* control, const char* hint) {
-    control->setToolTip(QString::fromUtf8(hint));
+    control->setToolTip(Translated(hint));
 }
 
 // The name assistive technology gives a control that has no caption or hint
 // to take one from.
 void SetAccessibleName(QWidget* control, const char* name) {
-    control->setAccessibleName(QString::fromUtf8(name));
+    control->setAccessibleName(Translated(name));
 }
 
 }  // namespace
 
+// The window is laid out at its smallest size; when it grows, the tape grows
+// with it, while the keys and the tool buttons keep their distances to the
+// right and bottom edges.
 void TCalculadora::BuildLayout() {
     setObjectName(QStringLiteral("Calculadora"));
     setFont(FormFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    setMinimumSize(kClientWidth, kClientHeight);
+    resize(kClientWidth, kClientHeight);
 
     TPanelEx* whole = Panel(this, "PanelCalculadora", rect());
     whole->SetBevelOuter(bvNone);
-    BuildPaperSide(Panel(whole, "PanelPaper", QRect(0, 0, kPaperSideWidth, kClientHeight)));
-    BuildKeypadSide(
-        Panel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight)));
+    auto* paperSide = Panel(whole, "PanelPaper", QRect(0, 0, kPaperSideWidth, kClientHeight));
+    BuildPaperSide(paperSide);
+    auto* keypadSide =
+        Panel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight));
+    BuildKeypadSide(keypadSide);
     BuildMenu();
+
+    SetAnchors(whole, kAnchoredAll);
+    SetAnchors(paperSide, kAnchoredAll);
+    SetAnchors(keypadSide, akTop | akRight | akBottom);
+    for (QWidget* part : keypadSide->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        SetAnchors(part, akRight | akBottom);
+    SetAnchors(botoSortir_, akTop | akRight);
+    SetAnchors(paper_, kAnchoredAll);
+    QWidget* tools = paperSide->findChild<QWidget*>(QStringLiteral("PanelBotons"));
+    SetAnchors(tools, akLeft | akRight | akBottom);
+    for (QWidget* button : tools->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        SetAnchors(button, akRight | akBottom);
 }
 
 TPanelEx* TCalculadora::Key(QWidget* parent, const char* name, QRect place,
@@ -124,24 +149,24 @@ void TCalculadora::BuildKeypadSide(QWidget* side) {
     cNumero_ = Panel(side, "CNumero", QRect(5, 5, 136, 26));
     MakeNumberDisplay(cNumero_, clWhite, 11);
     cNumero_->SetEditable(true);
-    SetAccessibleName(cNumero_, "Número");
+    SetAccessibleName(cNumero_, QT_TR_NOOP("Número"));
 
     auto* keypad = Panel(side, "PanelNumeros", QRect(5, 35, 136, 136));
     keypad->SetColor(kKeypadColour);
-    SetAccessibleName(keypad, "Teclat");
+    SetAccessibleName(keypad, QT_TR_NOOP("Teclat"));
     BuildKeypad(keypad);
 
     auto* special = Panel(side, "PanelEspecial", QRect(5, 175, 136, 141));
     special->SetColor(kSpecialColour);
-    SetAccessibleName(special, "IVA i marge");
+    SetAccessibleName(special, QT_TR_NOOP("IVA i marge"));
     BuildSpecialKeys(special);
 
     auto* interestPanel = Panel(side, "PanelEx1", QRect(5, 318, 136, 27));
     botoInteres_ = new TBotoPetit(interestPanel);
     botoInteres_->setObjectName(QStringLiteral("BotoInteres"));
     botoInteres_->setGeometry(5, 3, 126, 20);
-    botoInteres_->SetCaption("Càlcul Interès Bancari");
-    botoInteres_->SetHint("Comparar dos préstecs bancaris");
+    botoInteres_->SetCaption(tr("Càlcul Interès Bancari").toStdString());
+    botoInteres_->SetHint(tr("Comparar dos préstecs bancaris").toStdString());
     botoInteres_->SetFontColor(clNavy);
     botoInteres_->setFocusPolicy(Qt::NoFocus);
 }
@@ -149,8 +174,7 @@ void TCalculadora::BuildKeypadSide(QWidget* side) {
 // Keys 26 by 26 on a 25-pixel pitch.
 void TCalculadora::BuildKeypad(TPanelEx* keypad) {
     const auto at = [](int column, int row, int columns = 1, int rows = 1) {
-        return QRect(5 + 25 * column, 5 + 25 * row, 26 + 25 * (columns - 1),
-                     26 + 25 * (rows - 1));
+        return QRect(5 + 25 * column, 5 + 25 * row, 26 + 25 * (columns - 1), 26 + 25 * (rows - 1));
     };
     teclaBorrar_ = Key(keypad, "TeclaBorrar", at(0, 0, 2), "C");
     MakeKey(teclaBorrar_, clYellow, RGBColor(255, 255, 200));
@@ -164,8 +188,7 @@ void TCalculadora::BuildKeypad(TPanelEx* keypad) {
     for (int digit = 0; digit < 10; ++digit) {
         const QPoint place = kDigitPlaces[static_cast<size_t>(digit)];
         const std::string name = "Tecla" + std::to_string(digit);
-        TPanelEx* key = Key(keypad, name.c_str(), at(place.x(), place.y()),
-                            std::to_string(digit));
+        TPanelEx* key = Key(keypad, name.c_str(), at(place.x(), place.y()), std::to_string(digit));
         MakeEntryKey(key);
         digitKeys_[static_cast<size_t>(digit)] = key;
     }
@@ -181,8 +204,8 @@ void TCalculadora::BuildKeypad(TPanelEx* keypad) {
     teclaIgual_ = Key(keypad, "TeclaIgual", at(4, 3), "=");
     teclaMes_ = Key(keypad, "TeclaMes", at(3, 4), "+");
     teclaIntro_ = Key(keypad, "TeclaIntro", at(4, 4), "<<");
-    for (TPanelEx* key : {teclaDividir_, teclaPercent_, teclaMultiplicar_, teclaMenys_,
-                          teclaIgual_, teclaMes_, teclaIntro_})
+    for (TPanelEx* key : {teclaDividir_, teclaPercent_, teclaMultiplicar_, teclaMenys_, teclaIgual_,
+                          teclaMes_, teclaIntro_})
         MakeOperatorKey(key);
 }
 
@@ -191,22 +214,21 @@ void TCalculadora::BuildKeypad(TPanelEx* keypad) {
 void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     const auto left = [](int top, int height = 22) { return QRect(5, top, 62, height); };
     const auto right = [](int top) { return QRect(69, top, 62, 22); };
-    teclaQuinIva_ = Key(panel, "TeclaQuinIva", left(5), "% Iva");
+    teclaQuinIva_ = Key(panel, "TeclaQuinIva", left(5), tr("% Iva").toStdString());
     teclaQuinIva_->SetColor(clWhite);
     teclaQuinIva_->SetBevelOuter(bvLowered);
-    SetHint(teclaQuinIva_, "Percentatge d'IVA a aplicar amb els Botons IVA");
-    teclaMesIva_ = Key(panel, "TeclaMesIva", right(5), "+ Iva");
-    SetHint(teclaMesIva_, "Calcula el Valor més IVA [i]");
-    teclaMenysIva_ = Key(panel, "TeclaMenysIva", left(30), "Base Imp");
-    SetHint(teclaMenysIva_, "Calcula la Base Imposable [B]");
-    teclaPerIva_ = Key(panel, "TeclaPerIva", right(30), "Quota Iva");
-    SetHint(teclaPerIva_, "Calcula la Quota d'IVA [Q]");
+    SetHint(teclaQuinIva_, QT_TR_NOOP("Percentatge d'IVA a aplicar amb els Botons IVA"));
+    teclaMesIva_ = Key(panel, "TeclaMesIva", right(5), tr("+ Iva").toStdString());
+    SetHint(teclaMesIva_, QT_TR_NOOP("Calcula el Valor més IVA [i]"));
+    teclaMenysIva_ = Key(panel, "TeclaMenysIva", left(30), tr("Base Imp").toStdString());
+    SetHint(teclaMenysIva_, QT_TR_NOOP("Calcula la Base Imposable [B]"));
+    teclaPerIva_ = Key(panel, "TeclaPerIva", right(30), tr("Quota Iva").toStdString());
+    SetHint(teclaPerIva_, QT_TR_NOOP("Calcula la Quota d'IVA [Q]"));
 
     cTipusMarge_ = new TComboEx(panel);
     cTipusMarge_->setObjectName(QStringLiteral("CTipusMarge"));
     cTipusMarge_->setGeometry(5, 59, 126, 22);
-    cTipusMarge_->addItems({QStringLiteral("Marge S/PVP"), QStringLiteral("Marge S/Cost"),
-                            QStringLiteral("Descompte")});
+    cTipusMarge_->addItems({tr("Marge S/PVP"), tr("Marge S/Cost"), tr("Descompte")});
     cTipusMarge_->setCurrentIndex(0);
     cTipusMarge_->setFocusPolicy(Qt::ClickFocus);
 
@@ -217,14 +239,15 @@ void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     teclaQuinMarge_->SetFontColor(clNavy);
     teclaQuinMarge_->setFont(FormFont("MS Sans Serif", 10, true));
     teclaQuinMarge_->SetEditable(true);
-    SetHint(teclaQuinMarge_, "Estableix % de Marge");
-    teclaMesMarge_ = Key(panel, "TeclaMesMarge", right(87), "+ Marge");
-    SetHint(teclaMesMarge_, "Calcula el Preu Final Afegint el Marge [M]");
-    teclaMenysMarge_ = Key(panel, "TeclaMenysMarge", right(112), "- Marge");
-    SetHint(teclaMenysMarge_, "Calcula el Preu Descomptant el Marge (Preu de Cost) [N]");
+    SetHint(teclaQuinMarge_, QT_TR_NOOP("Estableix % de Marge"));
+    teclaMesMarge_ = Key(panel, "TeclaMesMarge", right(87), tr("+ Marge").toStdString());
+    SetHint(teclaMesMarge_, QT_TR_NOOP("Calcula el Preu Final Afegint el Marge [M]"));
+    teclaMenysMarge_ = Key(panel, "TeclaMenysMarge", right(112), tr("- Marge").toStdString());
+    SetHint(teclaMenysMarge_,
+            QT_TR_NOOP("Calcula el Preu Descomptant el Marge (Preu de Cost) [N]"));
 
-    for (TPanelEx* key : {teclaMesIva_, teclaMenysIva_, teclaPerIva_, teclaMesMarge_,
-                          teclaMenysMarge_})
+    for (TPanelEx* key :
+         {teclaMesIva_, teclaMenysIva_, teclaPerIva_, teclaMesMarge_, teclaMenysMarge_})
         MakeOperatorKey(key, 8);
 
     llistaIvas_ = new QListWidget(panel);
@@ -232,38 +255,28 @@ void TCalculadora::BuildSpecialKeys(TPanelEx* panel) {
     llistaIvas_->setGeometry(0, 0, 80, 97);
     llistaIvas_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     llistaIvas_->hide();
-    SetAccessibleName(llistaIvas_, "Percentatge d'IVA");
+    SetAccessibleName(llistaIvas_, QT_TR_NOOP("Percentatge d'IVA"));
 }
 
 void TCalculadora::BuildPaperSide(QWidget* side) {
     cSubtotal_ = Panel(side, "cSubtotal", QRect(5, 6, 116, 25));
     MakeNumberDisplay(cSubtotal_, kSubtotalColour, 10);
-    SetAccessibleName(cSubtotal_, "Subtotal");
+    SetAccessibleName(cSubtotal_, QT_TR_NOOP("Subtotal"));
 
     botoSortir_ = ToolButton(side, "BotoSortir", QPoint(140, 7));
     botoSortir_->SetResBitmap("SORTIR");
-    botoSortir_->SetHint("Sortir Entregant Valor [F10]");
+    botoSortir_->SetHint(tr("Sortir Entregant Valor [F10]").toStdString());
 
     paper_ = new TGridEx(side);
     paper_->setObjectName(QStringLiteral("Paper"));
     paper_->setGeometry(0, kPaperTop, kPaperSideWidth, kPaperHeight);
-    SetAccessibleName(paper_, "Paper");
+    SetAccessibleName(paper_, QT_TR_NOOP("Paper"));
 
-    auto* buttons = Panel(side, "PanelBotons",
-                          QRect(0, kClientHeight - kToolPanelHeight, kPaperSideWidth,
-                                kToolPanelHeight));
-    SetAccessibleName(buttons, "Eines del paper");
+    auto* buttons =
+        Panel(side, "PanelBotons",
+              QRect(0, kClientHeight - kToolPanelHeight, kPaperSideWidth, kToolPanelHeight));
+    SetAccessibleName(buttons, QT_TR_NOOP("Eines del paper"));
     BuildToolButtons(buttons);
-}
-
-// The operator column reaches the scroll bar, so that no white strip is left
-// between them (the value column keeps its width).
-void TCalculadora::FitTapeColumns() {
-    const int scrollBar = paper_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, paper_);
-    const int inside = paper_->width() - 2 * paper_->frameWidth() - scrollBar;
-    const int operatorWidth = inside - paper_->ColWidths(kValueColumn);
-    if (operatorWidth > paper_->ColWidths(kOperatorColumn))
-        paper_->SetColWidths(kOperatorColumn, operatorWidth);
 }
 
 TBotoPetit* TCalculadora::ToolButton(QWidget* parent, const char* name, QPoint place) {
@@ -287,31 +300,83 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
         QPoint letterAt = {};  // on the glyph
     };
     static const TTool kTools[] = {
-        {&TCalculadora::botoNetejar_, "BotoNetejar", {5, 2}, "NETEJAR", "",
-         "Esborrar Paper [F8]"},
-        {&TCalculadora::botoInsertar_, "BotoInsertar", {30, 2}, "INSERIRLINIA", "",
-         "Obrir espai a la posició marcada per insertar un valor [Ins]"},
-        {&TCalculadora::botoEsborrarLinia_, "BotoEsborrarLinia", {55, 2}, "ESBORRARLINIA", "",
-         "Esborrar Linia Marcada [Supr]"},
-        {&TCalculadora::botoLLigar_, "BotoLLigar", {80, 2}, "ABAIX", "",
-         "Copiar i Lligar Valor al Final  [F7]"},
-        {&TCalculadora::botoPts_, "BotoPts", {116, 1}, nullptr, "Pt",
-         "Converteix a Pessetes [P]"},
-        {&TCalculadora::botoEuros_, "BotoEuros", {141, 1}, nullptr, "€",
-         "Converteix a EUROS [E]"},
+        {&TCalculadora::botoNetejar_,
+         "BotoNetejar",
+         {5, 2},
+         "NETEJAR",
+         "",
+         QT_TR_NOOP("Esborrar Paper [F8]")},
+        {&TCalculadora::botoInsertar_,
+         "BotoInsertar",
+         {30, 2},
+         "INSERIRLINIA",
+         "",
+         QT_TR_NOOP("Obrir espai a la posició marcada per insertar un valor [Ins]")},
+        {&TCalculadora::botoEsborrarLinia_,
+         "BotoEsborrarLinia",
+         {55, 2},
+         "ESBORRARLINIA",
+         "",
+         QT_TR_NOOP("Esborrar Linia Marcada [Supr]")},
+        {&TCalculadora::botoLLigar_,
+         "BotoLLigar",
+         {80, 2},
+         "ABAIX",
+         "",
+         QT_TR_NOOP("Copiar i Lligar Valor al Final  [F7]")},
+        {&TCalculadora::botoPts_,
+         "BotoPts",
+         {116, 1},
+         nullptr,
+         "Pt",
+         QT_TR_NOOP("Converteix a Pessetes [P]")},
+        {&TCalculadora::botoEuros_,
+         "BotoEuros",
+         {141, 1},
+         nullptr,
+         "€",
+         QT_TR_NOOP("Converteix a EUROS [E]")},
         // The copy glyph leaves its top left corner free for the letter.
-        {&TCalculadora::botoCopiarResultat_, "BotoCopiarResultat", {5, 27}, "COPIAR", "R",
-         "Copiar Resultat [Control+R]", {1, 0}},
-        {&TCalculadora::botoCopiarValors_, "BotoCopiarValors", {30, 27}, "COPIAR", "N",
-         "Copiar Valors Numèrics [Control+N]", {1, 0}},
-        {&TCalculadora::botoCopiarPaper_, "BotoCopiarPaper", {55, 27}, "COPIAR", "P",
-         "Copiar Paper [Control+P]", {1, 0}},
-        {&TCalculadora::botoEnganxar_, "BotoEnganxar", {80, 27}, "ENGANXAR", "",
-         "Esborrar Paper i Enganxar [Control+E]"},
-        {&TCalculadora::botoEnganxarMes_, "BotoEnganxarMes", {105, 27}, "ENGANXAR", "+",
-         "Enganxar al Final [Control+V]", {10, 6}},
-        {&TCalculadora::botoPropietats_, "BotoPropietats", {140, 27}, "UTILITATS", "",
-         "Propietats"},
+        {&TCalculadora::botoCopiarResultat_,
+         "BotoCopiarResultat",
+         {5, 27},
+         "COPIAR",
+         "R",
+         QT_TR_NOOP("Copiar Resultat [Control+R]"),
+         {1, 0}},
+        {&TCalculadora::botoCopiarValors_,
+         "BotoCopiarValors",
+         {30, 27},
+         "COPIAR",
+         "N",
+         QT_TR_NOOP("Copiar Valors Numèrics [Control+N]"),
+         {1, 0}},
+        {&TCalculadora::botoCopiarPaper_,
+         "BotoCopiarPaper",
+         {55, 27},
+         "COPIAR",
+         "P",
+         QT_TR_NOOP("Copiar Paper [Control+P]"),
+         {1, 0}},
+        {&TCalculadora::botoEnganxar_,
+         "BotoEnganxar",
+         {80, 27},
+         "ENGANXAR",
+         "",
+         QT_TR_NOOP("Esborrar Paper i Enganxar [Control+E]")},
+        {&TCalculadora::botoEnganxarMes_,
+         "BotoEnganxarMes",
+         {105, 27},
+         "ENGANXAR",
+         "+",
+         QT_TR_NOOP("Enganxar al Final [Control+V]"),
+         {10, 6}},
+        {&TCalculadora::botoPropietats_,
+         "BotoPropietats",
+         {140, 27},
+         "UTILITATS",
+         "",
+         QT_TR_NOOP("Propietats")},
     };
     for (const TTool& tool : kTools) {
         TBotoPetit* button = ToolButton(panel, tool.name, tool.place);
@@ -327,7 +392,7 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
             button->setFont(FormFont("MS Sans Serif", 10, true));
             button->SetFontColor(clNavy);
         }
-        button->SetHint(tool.hint);
+        button->SetHint(Translated(tool.hint).toStdString());
         this->*tool.field = button;
     }
 }
@@ -335,28 +400,30 @@ void TCalculadora::BuildToolButtons(TPanelEx* panel) {
 void TCalculadora::BuildMenu() {
     menuPropietats_ = new QMenu(this);
     menuPropietats_->setObjectName(QStringLiteral("MenuPropietats"));
-    static constexpr const char* kDecimalCaptions[] = {
-        "&0 Decimals", "&1 Decimal",  "&2 Decimals", "&3 Decimals",
-        "&4 Decimals", "&5 Decimals", "&6 Decimals"};
-    for (int tag = 0; tag <= 6; ++tag) {
-        QAction* item = menuPropietats_->addAction(QString::fromUtf8(kDecimalCaptions[tag]));
+    static constexpr const char* kDecimalCaptions[kMaxDecimals + 1] = {
+        QT_TR_NOOP("&0 Decimals"), QT_TR_NOOP("&1 Decimal"),  QT_TR_NOOP("&2 Decimals"),
+        QT_TR_NOOP("&3 Decimals"), QT_TR_NOOP("&4 Decimals"), QT_TR_NOOP("&5 Decimals"),
+        QT_TR_NOOP("&6 Decimals")};
+    for (int tag = 0; tag <= kMaxDecimals; ++tag) {
+        QAction* item = menuPropietats_->addAction(Translated(kDecimalCaptions[tag]));
         item->setObjectName(QStringLiteral("Menu%1Decimals").arg(tag));
         item->setData(tag);
     }
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia1"));
     const auto toggle = [this](const char* name, const char* caption) {
-        QAction* item = menuPropietats_->addAction(QString::fromUtf8(caption));
+        QAction* item = menuPropietats_->addAction(Translated(caption));
         item->setObjectName(QString::fromLatin1(name));
         item->setCheckable(true);
         return item;
     };
-    menuArrodonirTotals_ = toggle("MenuArrodonirTotals", "Arrodonir Totals");
-    menuArrodonirCalculs_ = toggle("MenuArrodonirCalculs", "&Arrodonir decimals a càlculs interns");
-    menuArrodonirTot_ = toggle("MenuArrodonirTot", "Arrodonir tots els números");
+    menuArrodonirTotals_ = toggle("MenuArrodonirTotals", QT_TR_NOOP("Arrodonir Totals"));
+    menuArrodonirCalculs_ =
+        toggle("MenuArrodonirCalculs", QT_TR_NOOP("&Arrodonir decimals a càlculs interns"));
+    menuArrodonirTot_ = toggle("MenuArrodonirTot", QT_TR_NOOP("Arrodonir tots els números"));
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia2"));
-    menuConvertir_ = toggle("MenuConvertir", "Coma Decimal a l'Exportar/Copiar");
+    menuConvertir_ = toggle("MenuConvertir", QT_TR_NOOP("Coma Decimal a l'Exportar/Copiar"));
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia3"));
-    menuTipusIva_ = menuPropietats_->addAction(QStringLiteral("&Tipus d'IVA..."));
+    menuTipusIva_ = menuPropietats_->addAction(tr("&Tipus d'IVA..."));
     menuTipusIva_->setObjectName(QStringLiteral("MenuTipusIva"));
     BuildHistoryItems();
 }
@@ -366,15 +433,15 @@ void TCalculadora::BuildMenu() {
 void TCalculadora::BuildHistoryItems() {
     menuPropietats_->addSeparator()->setObjectName(QStringLiteral("MenuLinia4"));
     const auto item = [this](const char* name, const char* caption, QList<QKeySequence> keys) {
-        QAction* action = menuPropietats_->addAction(QString::fromUtf8(caption));
+        QAction* action = menuPropietats_->addAction(Translated(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcuts(keys);
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setEnabled(false);
         return action;
     };
-    menuDesfer_ = item("MenuDesfer", "&Desfés", {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    menuRefer_ = item("MenuRefer", "&Refés",
-                      {QKeySequence(Qt::CTRL | Qt::Key_Y),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    menuDesfer_ = item("MenuDesfer", QT_TR_NOOP("&Desfés"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    menuRefer_ =
+        item("MenuRefer", QT_TR_NOOP("&Refés"),
+             {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 }

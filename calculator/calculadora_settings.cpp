@@ -10,14 +10,16 @@
 #include "basic/environment.h"
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
+#include "basic/translation.h"
 #include "calculator/calculadora.h"
 #include "calculator/settingsfile.h"
+#include "calculator/windowsize.h"
 #include "controls/combo/comboex.h"
 
 std::string TCalculadora::SettingsFileName(bool createFolder) {
     const std::string folder = ShellFolder("AppData") + "/Tarvik/";
     if (createFolder && !QDir().mkpath(QString::fromStdString(folder)))
-        throw PlatformError("Unable to create directory " + folder);
+        throw PlatformError(Filled(Tr("TCalculadora", "Unable to create directory %1"), {folder}));
     return folder + "Brimsum.Ini";
 }
 
@@ -28,8 +30,9 @@ void TCalculadora::ReadSettings() {
 
     TStoredSettings stored = ReadStoredSettings(lines);
     LoadStoredTape(stored, *engine_);
-    PlaceWindow(stored.left, stored.top);
     extensionLines_ = stored.extensions;
+    ResizeToStoredSize(extensionLines_.Value(kWindowSizeKey));
+    PlaceWindow(stored.left, stored.top);
     ReadVatRates(extensionLines_);
     SetVatIndex(stored.vatIndex);
     SetMargin(stored.marginPercent);
@@ -56,6 +59,26 @@ void TCalculadora::PlaceWindow(int32_t left, int32_t top) {
     }
 }
 
+// A window stored larger than its smallest size comes back at that size, as
+// far as the screen has room.
+void TCalculadora::ResizeToStoredSize(const std::optional<std::string>& stored) {
+    const std::optional<QSize> size = stored ? WindowSizeFromText(*stored) : std::nullopt;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!size || screen == nullptr) return;
+    resize(FittedWindowSize(*size, minimumSize(), screen->availableGeometry().size()));
+}
+
+// The smallest window writes no size, so that its file stays as it was; a
+// size with no free line to go to is not kept.
+void TCalculadora::StoreWindowSize(TExtensionLines& extensions) const {
+    const QSize size = isMaximized() ? normalGeometry().size() : this->size();
+    if (size == minimumSize()) {
+        extensions.Remove(kWindowSizeKey);
+    } else {
+        extensions.Set(kWindowSizeKey, WindowSizeText(size));
+    }
+}
+
 void TCalculadora::WriteSettings() const {
     TStoredSettings stored;
     stored.left = pos().x();
@@ -66,11 +89,13 @@ void TCalculadora::WriteSettings() const {
     StoreEngineState(*engine_, stored);
     stored.extensions = extensionLines_;
     const bool ratesStored = vatRates_.WriteTo(stored.extensions);
+    StoreWindowSize(stored.extensions);
     TArrayCadena lines;
     WriteStoredSettings(stored, engine_->Tape(), lines);
     // The folder is made again if it went away while the program ran.
     lines.SaveToFile(SettingsFileName(true));
     if (!ratesStored)
-        throw PlatformError("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
-                            "fitxer de configuració ja són plenes.");
+        throw PlatformError(tr("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
+                               "fitxer de configuració ja són plenes.")
+                                .toStdString());
 }

@@ -23,8 +23,8 @@ TMarginType TCalculadora::CurrentMarginType() const {
 void TCalculadora::SetMarginType(int type) {
     cTipusMarge_->setCurrentIndex(type);
     const bool discount = MarginTypeFromIndex(type) == TMarginType::Discount;
-    teclaMesMarge_->SetCaption(discount ? "+ Dte" : "+ Marge");
-    teclaMenysMarge_->SetCaption(discount ? "- Dte" : "- Marge");
+    teclaMesMarge_->SetCaption((discount ? tr("+ Dte") : tr("+ Marge")).toStdString());
+    teclaMenysMarge_->SetCaption((discount ? tr("- Dte") : tr("- Marge")).toStdString());
 }
 
 void TCalculadora::TeclaMesIvaClick() {

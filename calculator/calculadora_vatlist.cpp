@@ -37,9 +37,10 @@ void TCalculadora::FillVatList() {
     const QSignalBlocker quiet(llistaIvas_);
     if (llistaIvas_->count() != kEditEntryRow + 1) {
         llistaIvas_->clear();
-        for (int row = 0; row <= kEditEntryRow; ++row) llistaIvas_->addItem(QString());
+        for (int row = 0; row <= kEditEntryRow; ++row)
+            llistaIvas_->addItem(QString());
         QListWidgetItem* edit = llistaIvas_->item(kEditEntryRow);
-        edit->setText(QStringLiteral("Edita els tipus..."));
+        edit->setText(tr("Edita els tipus..."));
         QFont italic = llistaIvas_->font();
         italic.setItalic(true);
         edit->setFont(italic);
@@ -63,7 +64,10 @@ void TCalculadora::FitVatList() {
 // The rate key shows the selected item and "Iva" ("16%Iva"); with no item
 // selected (a stored index outside the list) it shows the rate then used, 0.
 void TCalculadora::RefreshVatCaption() {
-    teclaQuinIva_->SetCaption(vatRates_.Text(vatIndex_).value_or("0%") + "Iva");
+    teclaQuinIva_->SetCaption(
+        tr("%1Iva")
+            .arg(QString::fromStdString(vatRates_.Text(vatIndex_).value_or("0%")))
+            .toStdString());
 }
 
 void TCalculadora::SetVatIndex(int index) {

@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapefilecommands.h"
+#include "calculator/tapeview.h"
 #include "controls/button/botopetit.h"
 #include "controls/combo/comboex.h"
 #include "controls/grid/gridex.h"
@@ -47,7 +49,7 @@ void TCalculadora::WireEngine() {
     };
 
     paper_->OnClick = Guarded([this] { engine_->RecallRow(); });
-    paper_->OnDblClick = Guarded([this] { engine_->PaperDblClick(); });
+    paper_->OnDblClick = Guarded([this] { tapeView_->PaperDblClick(); });
 }
 
 void TCalculadora::WireKeypad() {
@@ -115,7 +117,7 @@ void TCalculadora::WireToolButtons() {
             FocusTape();
         });
     };
-    onClick(botoNetejar_, [engine] { engine->ClearTape(); });
+    onClick(botoNetejar_, [this] { files_->ClearTape(); });
     onClick(botoInsertar_, [engine] { engine->OpenRow(); });
     onClick(botoEsborrarLinia_, [engine] { engine->DeleteTapeRow(); });
     onClick(botoLLigar_, [engine] { engine->LinkValue(); });

@@ -7,44 +7,29 @@
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
 #include "tape/tapeengine.h"
+#include "tapefiles/storedtape.h"
 
 namespace {
 
+// The decimals (line 6) and the first tape line (21): see storedtape.h.
 enum TSettingsLine : int {
     kLeftLine = 1,
     kTopLine,
     kVatIndexLine,
     kMarginLine,
     kMarginTypeLine,
-    kDecimalsLine,
-    kRoundTotalsLine,
+    kRoundTotalsLine = kDecimalsLine + 1,
     kRoundAllLine,
     kRoundCalculationsLine,
     kConvertOnCopyLine,
     kCurrentRowLine,
-    kFirstTapeLine = 21,
 };
-
-// The number of an option line; nothing for an empty or unreadable line or a
-// negative number, which leave the option at its start value. A line reading
-// exactly 0 is 0, so an option turned off stays off.
-std::optional<int32_t> OptionNumber(const std::string& line) {
-    const int32_t number = TextToInt(line);
-    if (number < 0 || (number == 0 && line != "0")) return std::nullopt;
-    return number;
-}
 
 // Stored as 1 (true) or 0; any number above 1 reads as false.
 std::optional<bool> OptionFlag(const std::string& line) {
-    const std::optional<int32_t> number = OptionNumber(line);
+    const std::optional<int32_t> number = SettingsNumber(line);
     if (!number) return std::nullopt;
     return *number == 1;
-}
-
-std::optional<int32_t> DecimalsNumber(const std::string& line) {
-    const std::optional<int32_t> decimals = OptionNumber(line);
-    if (decimals && *decimals > kMaxDecimals) return std::nullopt;
-    return decimals;
 }
 
 // A number that cannot be read (a lone comma) or is not finite reads as 0.
@@ -66,15 +51,6 @@ std::string FlagText(std::optional<bool> on) {
     return *on ? "1" : "0";
 }
 
-void ReadTapeLines(const TArrayCadena& lines, TStoredSettings& stored) {
-    stored.rows.reserve(static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0)));
-    for (int line = kFirstTapeLine; line <= lines.Count(); ++line) {
-        bool hasLink = false;
-        stored.rows.push_back(TapeRowFromLine(lines.Strings(line - 1), hasLink));
-        stored.linkField = stored.linkField || hasLink;
-    }
-}
-
 }  // namespace
 
 TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
@@ -84,22 +60,22 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     stored.vatIndex = TextToInt(lines.ItemAt(kVatIndexLine));
     stored.marginPercent = SafeNumber(lines.ItemAt(kMarginLine));
     stored.marginType = TextToInt(lines.ItemAt(kMarginTypeLine));
-    stored.decimals = DecimalsNumber(lines.ItemAt(kDecimalsLine));
+    stored.decimals = StoredDecimals(lines);
     stored.roundTotals = OptionFlag(lines.ItemAt(kRoundTotalsLine));
     stored.roundAll = OptionFlag(lines.ItemAt(kRoundAllLine));
     stored.roundCalculations = OptionFlag(lines.ItemAt(kRoundCalculationsLine));
     stored.convertOnCopy = OptionFlag(lines.ItemAt(kConvertOnCopyLine));
-    stored.currentRow = OptionNumber(lines.ItemAt(kCurrentRowLine));
+    stored.currentRow = SettingsNumber(lines.ItemAt(kCurrentRowLine));
     stored.extensions.Read(lines);
-    ReadTapeLines(lines, stored);
+    stored.tape = StoredTape(lines);
     return stored;
 }
 
 // The tape comes back in one piece, with room for a free row after it, and
 // as it was written, computed rows included: the next key evaluates it again.
 void LoadStoredTape(TStoredSettings& stored, TTapeEngine& engine) {
-    engine.EditTape().ReplaceRows(std::move(stored.rows), stored.linkField);
-    stored.rows.clear();
+    engine.EditTape().ReplaceRows(std::move(stored.tape.rows), stored.tape.linkField);
+    stored.tape.rows.clear();
     if (stored.decimals) engine.SetDecimals(*stored.decimals);
     if (stored.roundTotals) engine.SetRoundTotals(*stored.roundTotals);
     if (stored.roundAll) engine.SetRoundAll(*stored.roundAll);

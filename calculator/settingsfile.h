@@ -10,19 +10,19 @@
 //   7      round totals (1 or 0)   8   round every number
 //   9      round calculations      10  decimal point in copies
 //   11     current tape row (any other: the first free row)
-//   12 to 20 key=value extensions (TExtensionLines)
+//   12 to 20 key=value extensions (TExtensionLines: finestra=WIDTHxHEIGHT,
+//          ives=...)
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator, link and
-//          comment (TTapeDocument::RowText)
+//          comment (TTapeDocument::RowText; read by StoredTape)
 //
 // Any content reads: a line that is no number leaves its setting at its
 // start value (lines 6 to 11) or gives the first-run value (lines 1 to 5).
 
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "calculator/extensionlines.h"
-#include "tape/taperow.h"
+#include "tapefiles/tapelines.h"
 
 class TArrayCadena;
 class TTapeDocument;
@@ -44,10 +44,8 @@ struct TStoredSettings {
     // The current row as stored; nothing when the line holds no row number.
     std::optional<int32_t> currentRow;
     TExtensionLines extensions;
-    // The tape lines as rows, as read; a link field on any line makes every
-    // row be written with one.
-    std::vector<TTapeRow> rows;
-    bool linkField = false;
+    // The tape lines as rows, as read.
+    TTapeLines tape;
 };
 
 // The settings of a loaded file (an empty list for a file that is missing).

@@ -1,5 +1,9 @@
 #include "calculator/tapeview.h"
 
+#include <QKeyEvent>
+#include <QStyle>
+#include <algorithm>
+
 #include "controls/grid/gridex.h"
 #include "tape/tapeengine.h"
 
@@ -9,8 +13,12 @@ namespace {
 constexpr int32_t kValueWidth = 118;
 constexpr int32_t kOperatorWidth = 25;
 constexpr int32_t kTapeRowHeight = 16;
+// The narrowest comment column worth showing; a narrower tape gives the room
+// to the operator column.
+constexpr int32_t kMinCommentWidth = 40;
 // Kind 5: numbers in the display form with the column's decimals.
 constexpr int32_t kNumberColumnKind = 5;
+constexpr uint8_t kLeftAligned = 1;
 
 static_assert(TTapeDocument::kMaxRows <= kMaxGridRows, "the grid must hold the whole tape");
 
@@ -20,24 +28,28 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
     : paper_(paper), paperAlive_(&paper), engine_(engine), cells_(engine) {
     ConfigurePaper();
     engine_.EditTape().AddObserver(this);
+    paper_.installEventFilter(this);
     paper_.OnDrawCell = [this](TGridEx* sender, int32_t col, int32_t row, const QRect& rect,
                                TGridDrawState state, TGridCanvas& canvas) {
         PaperDrawCell(sender, col, row, rect, state, canvas);
     };
     paper_.OnCurrentRowChanged = [this](TGridEx*) {
-        if (paper_.FilaActual() != engine_.Tape().CurrentRow()) engine_.SelectRow(paper_.FilaActual());
+        if (paper_.FilaActual() != engine_.Tape().CurrentRow())
+            engine_.SelectRow(paper_.FilaActual());
     };
     paper_.OnClick = [this](TGridEx*) { engine_.RecallRow(); };
-    paper_.OnDblClick = [this](TGridEx*) { engine_.PaperDblClick(); };
+    paper_.OnDblClick = [this](TGridEx*) { PaperDblClick(); };
     engine_.OnDecimalsChanged = [this](TTapeEngine*) { ShowDecimals(); };
     engine_.OnFocusTape = [this](TTapeEngine*) { FocusPaper(); };
 }
 
 TTapeView::~TTapeView() {
+    delete commentEditor_;
     engine_.EditTape().RemoveObserver(this);
     engine_.OnDecimalsChanged = nullptr;
     engine_.OnFocusTape = nullptr;
     if (paperAlive_.isNull()) return;
+    paper_.removeEventFilter(this);
     paper_.OnDrawCell = nullptr;
     paper_.OnCurrentRowChanged = nullptr;
     paper_.OnClick = nullptr;
@@ -45,8 +57,9 @@ TTapeView::~TTapeView() {
     paper_.SetCells(nullptr);
 }
 
-// The value and operator columns; the link column is there, zero wide, and
-// the comment column hidden. Column 0 is hidden and unused.
+// The value and operator columns, the link column there but zero wide, and
+// the comment column with the rest of the width. Column 0 is hidden and
+// unused.
 void TTapeView::ConfigurePaper() {
     if (paper_.objectName().isEmpty()) paper_.setObjectName("Paper");
     paper_.SetSn_ColumnaZero(false);
@@ -58,14 +71,31 @@ void TTapeView::ConfigurePaper() {
     paper_.SetDefaultRowHeight(kTapeRowHeight);
     paper_.SetColWidths(0, -1);
     paper_.SetColWidths(kValueColumn, kValueWidth);
-    paper_.SetColWidths(kOperatorColumn, kOperatorWidth);
     paper_.SetColWidths(kLinkColumn, 0);
-    paper_.SetColWidths(kCommentColumn, -1);
     paper_.SetScrollBars(TScrollStyle::ssVertical);
     paper_.SetSeparadorCamps('\t');
     paper_.SetOpcionsSeleccio(osPerNumeroFila);
+    paper_.Columnes[kCommentColumn].Alineacio = kLeftAligned;
+    paper_.Columnes[kCommentColumn].ElideLongText = true;
+    FitColumns();
     ShowDecimals();
     FollowCurrentRow();
+}
+
+// The comment column takes what the value and operator columns leave up to
+// the scroll bar; when that is too narrow for a comment, the operator column
+// takes it, so that no white strip is left.
+void TTapeView::FitColumns() {
+    const int scrollBar = paper_.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &paper_);
+    const int inside = paper_.width() - 2 * paper_.frameWidth() - scrollBar;
+    const int comment = inside - kValueWidth - kOperatorWidth;
+    if (comment >= kMinCommentWidth) {
+        paper_.SetColWidths(kOperatorColumn, kOperatorWidth);
+        paper_.SetColWidths(kCommentColumn, comment);
+    } else {
+        paper_.SetColWidths(kOperatorColumn, std::max(kOperatorWidth, inside - kValueWidth));
+        paper_.SetColWidths(kCommentColumn, -1);
+    }
 }
 
 void TTapeView::ShowDecimals() {
@@ -83,6 +113,32 @@ void TTapeView::FollowCurrentRow() {
 
 void TTapeView::FocusPaper() {
     if (!paperAlive_.isNull() && paper_.isVisible()) paper_.setFocus(Qt::OtherFocusReason);
+}
+
+void TTapeView::PaperDblClick() {
+    if (paper_.ClickedCell().Columna == kCommentColumn) {
+        engine_.SelectRow(paper_.ClickedCell().Fila);
+        EditComment();
+    } else {
+        engine_.PaperDblClick();
+    }
+}
+
+// The columns follow the tape's width; the comment editor takes Enter and
+// Escape, and keeps its text when the focus leaves it.
+bool TTapeView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &paper_ && event->type() == QEvent::Resize) FitColumns();
+    if (watched != commentEditor_) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusOut) {
+        EndCommentEdit(true);
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            EndCommentEdit(key != Qt::Key_Escape);
+            return true;
+        }
+    }
+    return false;
 }
 
 void TTapeView::TapeRowsChanged(int32_t first, int32_t last) {

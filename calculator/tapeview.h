@@ -3,14 +3,21 @@
 // TTapeView: the tape grid `Paper` as a view of a tape engine's tape.
 //
 // The view sets the grid up as the tape (the value and operator columns, a
-// hidden link column, rows 16 pixels high, whole-row selection, the value
-// column drawn as numbers with the engine's decimals), shows the tape's rows
-// through TTapeGridCells, draws totals, percent amounts and linked rows
-// (PaperDrawCell), follows the tape's current row, and hands the user's moves
-// of the current row on the grid back to the tape. A click recalls a row and a
-// double click ends the last row (TTapeEngine::RecallRow, PaperDblClick); a
-// hosting window may put its own handlers, guarded against failures, there.
+// hidden link column, the comment column taking the rest of the width, rows
+// 16 pixels high, whole-row selection, the value column drawn as numbers
+// with the engine's decimals), shows the tape's rows through TTapeGridCells,
+// draws totals, percent amounts, linked rows and comments (PaperDrawCell),
+// follows the tape's current row, and hands the user's moves of the current
+// row on the grid back to the tape. A click recalls a row, a double click
+// ends the last row or, on a comment, edits it (TTapeEngine::RecallRow,
+// PaperDblClick); a hosting window may put its own handlers, guarded against
+// failures, there.
+//
+// A comment is edited in place (EditComment): Enter or leaving the editor
+// keeps it, as one step of the undo history; Escape drops it.
 
+#include <QLineEdit>
+#include <QObject>
 #include <QPointer>
 #include <cstdint>
 
@@ -22,7 +29,9 @@ class TGridEx;
 class TGridCanvas;
 class TTapeEngine;
 
-class TTapeView : private TTapeObserver {
+class TTapeView : public QObject, private TTapeObserver {
+    Q_OBJECT
+
 public:
     // The grid and the engine must outlive the view's use of them; the view
     // takes its handlers back when it goes first.
@@ -36,12 +45,29 @@ public:
     // The tape's drawing handler: colours and font of a cell.
     void PaperDrawCell(TGridEx* Sender, int32_t ACol, int32_t ARow, const QRect& Rect,
                        TGridDrawState State, TGridCanvas& Canvas) const;
+    // A double click: on a comment it edits the comment, elsewhere it ends
+    // the last row with Enter.
+    void PaperDblClick();
+
+    // ---- Comments ----
+    // Opens the editor on the current row's comment.
+    void EditComment();
+    bool EditingComment() const { return !commentEditor_.isNull(); }
+    // The editor, while a comment is being edited.
+    QLineEdit* CommentEditor() const { return commentEditor_; }
+    // Closes the editor, keeping what it holds or not.
+    void EndCommentEdit(bool keep);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConfigurePaper();
+    void FitColumns();
     void ShowDecimals();
     void FollowCurrentRow();
     void FocusPaper();
+    QRect CommentPlace(int32_t row) const;
 
     void TapeRowsChanged(int32_t first, int32_t last) override;
     void TapeRowCountChanged() override;
@@ -51,4 +77,6 @@ private:
     QPointer<TGridEx> paperAlive_;
     TTapeEngine& engine_;
     TTapeGridCells cells_;
+    QPointer<QLineEdit> commentEditor_;
+    int32_t commentRow_ = 0;
 };

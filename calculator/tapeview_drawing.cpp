@@ -6,16 +6,18 @@
 #include "controls/grid/gridcanvas.h"
 #include "controls/grid/gridex.h"
 #include "tape/tapeengine.h"
+#include "tape/tapelook.h"
 
 namespace {
 
-constexpr TColor kOperatorBrush = RGBColor(240, 240, 240);
+constexpr TColor kOperatorBrush =
+    RGBColor(kOperatorStripInk.red, kOperatorStripInk.green, kOperatorStripInk.blue);
 constexpr TColor kCurrentOperatorBrush = RGBColor(224, 224, 80);
-constexpr TColor kLinkedText = RGBColor(144, 144, 144);
 
 }  // namespace
 
-// Totals are red and bold, percent amounts bold, linked rows grey; the
+// Each row's colour and weight come from the tape's look (totals red and
+// bold, percent amounts bold, linked rows grey, comments a quiet grey); the
 // operator column has a light grey background, light yellow on the current
 // row.
 void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&,
@@ -27,17 +29,13 @@ void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&
             Canvas.BrushColor = kCurrentOperatorBrush;
         }
     }
-    const TTapeDocument& tape = engine_.Tape();
-    Canvas.FontColor = clBlack;
+    const TTapeRowLook look = TapeRowLook(engine_.Tape(), ARow);
+    Canvas.FontColor = RGBColor(look.ink.red, look.ink.green, look.ink.blue);
     Canvas.Font = paper_.font();
-    if (ARow > 0) {
-        const TTapeOperator above = tape.Operator(ARow - 1);
-        if (above == TTapeOperator::Total) {
-            Canvas.FontColor = clRed;
-            Canvas.Font.setBold(true);
-        } else if (above == TTapeOperator::Percent) {
-            Canvas.Font.setBold(true);
-        }
+    Canvas.Font.setBold(look.bold);
+    // A comment is written quietly, whatever its row holds.
+    if (ACol == kCommentColumn) {
+        Canvas.FontColor = RGBColor(kCommentInk.red, kCommentInk.green, kCommentInk.blue);
+        Canvas.Font.setBold(false);
     }
-    if (tape.Row(ARow).HasLink()) Canvas.FontColor = kLinkedText;
 }

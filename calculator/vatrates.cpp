@@ -5,6 +5,7 @@
 
 #include "basic/numbertext.h"
 #include "basic/stringlists.h"
+#include "basic/translation.h"
 #include "calculator/extensionlines.h"
 
 namespace {
@@ -50,23 +51,30 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 // Why one "text:rate" slot (numbered from 1) cannot be read; empty when it
 // can, with the slot in `slot`.
 std::string ReadSlot(const std::string& field, int number, TVatSlot& slot) {
-    const std::string which = "el tipus " + std::to_string(number);
+    const std::string which = std::to_string(number);
     const std::vector<std::string> parts = Split(field, kRateSeparator);
-    if (parts.size() != 2) return which + " no té la forma text:percentatge";
+    if (parts.size() != 2)
+        return Filled(Tr("TVatRates", "el tipus %1 no té la forma text:percentatge"), {which});
     const std::string& rate = parts[1];
     switch (ReadHundredths(rate, slot.hundredths)) {
-    case TRateReading::Read:
-        slot.text = parts[0];
-        return {};
-    case TRateReading::NoNumber:
-        return which + " té el percentatge \"" + rate +
-               "\", que no és un número escrit amb punt decimal (com 5.2)";
-    case TRateReading::TooManyDecimals:
-        return which + " té el percentatge " + rate + ", amb més de dos decimals";
-    case TRateReading::OutOfRange:
-        break;
+        case TRateReading::Read:
+            slot.text = parts[0];
+            return {};
+        case TRateReading::NoNumber:
+            return Filled(
+                Tr("TVatRates",
+                   "el tipus %1 té el percentatge \"%2\", que no és un número escrit amb punt "
+                   "decimal (com 5.2)"),
+                {which, rate});
+        case TRateReading::TooManyDecimals:
+            return Filled(
+                Tr("TVatRates", "el tipus %1 té el percentatge %2, amb més de dos decimals"),
+                {which, rate});
+        case TRateReading::OutOfRange:
+            break;
     }
-    return which + " té el percentatge " + rate + ", fora de 0 a 100";
+    return Filled(Tr("TVatRates", "el tipus %1 té el percentatge %2, fora de 0 a 100"),
+                  {which, rate});
 }
 
 }  // namespace
@@ -150,8 +158,8 @@ std::optional<std::string> TVatRates::StoredValue() const {
 std::optional<TVatRates::TSlots> TVatRates::Parse(const std::string& value, std::string& why) {
     const std::vector<std::string> fields = Split(value, kSlotSeparator);
     if (fields.size() != kSlotCount) {
-        why = "té " + std::to_string(fields.size()) + " tipus en lloc de " +
-              std::to_string(kSlotCount);
+        why = Filled(Tr("TVatRates", "té %1 tipus en lloc de %2"),
+                     {std::to_string(fields.size()), std::to_string(kSlotCount)});
         return std::nullopt;
     }
     TSlots slots;

@@ -1,5 +1,6 @@
 #include "calculator/vatratesdialog.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -29,9 +30,10 @@ protected:
 };
 
 QString RefusalText(const std::string& why) {
-    return QStringLiteral("La llista de tipus desada al fitxer de configuració no s'ha fet "
-                          "servir: %1. S'aplica la llista original; la línia desada es "
-                          "conserva fins que canvieu els tipus.")
+    return QCoreApplication::translate("TVatRatesDialog",
+                                       "La llista de tipus desada al fitxer de configuració no "
+                                       "s'ha fet servir: %1. S'aplica la llista original; la "
+                                       "línia desada es conserva fins que canvieu els tipus.")
         .arg(QString::fromStdString(why));
 }
 
@@ -40,7 +42,7 @@ QString RefusalText(const std::string& why) {
 TVatRatesDialog::TVatRatesDialog(const TVatRates& rates, QWidget* parent)
     : QDialog(parent), rates_(rates) {
     setObjectName(QStringLiteral("TipusIva"));
-    setWindowTitle(QStringLiteral("Tipus d'IVA"));
+    setWindowTitle(tr("Tipus d'IVA"));
     auto* layout = new QVBoxLayout(this);
     if (!rates_.Refusal().empty()) {
         auto* refusal = new QLabel(RefusalText(rates_.Refusal()), this);
@@ -59,7 +61,7 @@ TVatRatesDialog::TVatRatesDialog(const TVatRates& rates, QWidget* parent)
 
 // One row a slot, its text then its rate, in the order Tab follows.
 void TVatRatesDialog::BuildSlots(QGridLayout* grid) {
-    grid->addWidget(new QLabel(QStringLiteral("Text"), this), 0, 1);
+    grid->addWidget(new QLabel(tr("Text"), this), 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("%"), this), 0, 2);
     const QRegularExpression noSeparators(QStringLiteral("[^;:]*"));
     for (int index = 0; index < TVatRates::kSlotCount; ++index) {
@@ -87,10 +89,10 @@ void TVatRatesDialog::BuildSlots(QGridLayout* grid) {
 
 void TVatRatesDialog::BuildButtons(QVBoxLayout* layout) {
     auto* presets = new QHBoxLayout;
-    auto* inForce = new QPushButton(QStringLiteral("Tipus &vigents"), this);
+    auto* inForce = new QPushButton(tr("Tipus &vigents"), this);
     inForce->setObjectName(QStringLiteral("TipusVigents"));
     connect(inForce, &QPushButton::clicked, this, [this] { FillWith(kVatItemsInForce); });
-    auto* original = new QPushButton(QStringLiteral("Tipus &originals"), this);
+    auto* original = new QPushButton(tr("Tipus &originals"), this);
     original->setObjectName(QStringLiteral("TipusOriginals"));
     connect(original, &QPushButton::clicked, this, [this] { FillWith(kOriginalVatItems); });
     // Enter accepts the dialog even from a preset button.
@@ -102,9 +104,9 @@ void TVatRatesDialog::BuildButtons(QVBoxLayout* layout) {
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton* accept = buttons->button(QDialogButtonBox::Ok);
-    accept->setText(QStringLiteral("Accepta"));
+    accept->setText(tr("Accepta"));
     accept->setDefault(true);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel·la"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel·la"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);

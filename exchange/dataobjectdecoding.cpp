@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "basic/texttools.h"
+#include "basic/translation.h"
 #include "exchange/blocks.h"
 #include "exchange/dataobject.h"
 #include "exchange/dib.h"
@@ -215,8 +216,9 @@ void TDataObject::ReadMedium(StgMedium& medium, const std::string& prefix) {
             return;
         default:
             if (ShowMessage) {
-                ShowMessage(prefix + NomTymed(medium.tymed) + kMessageBreak + " no implementat...",
-                            "Atenció", 0);
+                ShowMessage(prefix + NomTymed(medium.tymed) + kMessageBreak +
+                                Tr("TamDrop", " no implementat..."),
+                            Tr("TamDrop", "Atenció"), 0);
             }
     }
 }

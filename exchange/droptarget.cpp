@@ -3,12 +3,15 @@
 #include <QDropEvent>
 #include <QWidget>
 
+#include "basic/translation.h"
 #include "exchange/dataobject.h"
 #include "exchange/mimesource.h"
 
 namespace {
 
-const char* const kCaption = "Atencio!!";
+std::string Caption() {
+    return Tr("TamDrop", "Atencio!!");
+}
 
 std::string FormatLines(const TCadenes& names) {
     std::string lines;
@@ -19,13 +22,13 @@ std::string FormatLines(const TCadenes& names) {
 }
 
 std::string NothingCapturedText(const TCadenes& formats) {
-    return std::string(" No s'han pogut capturar els elements rebuts. ") + kMessageBreak +
-           kMessageBreak + " (Informació Tècnica: Formats:) " + kMessageBreak + kMessageBreak +
-           FormatLines(formats);
+    return Tr("TamDrop", " No s'han pogut capturar els elements rebuts. ") + kMessageBreak +
+           kMessageBreak + Tr("TamDrop", " (Informació Tècnica: Formats:) ") + kMessageBreak +
+           kMessageBreak + FormatLines(formats);
 }
 
 std::string NumberedFormatsText(const TCadenes& numbered) {
-    return std::string(" Informació Tècnica: Formats: ") + kMessageBreak + kMessageBreak +
+    return Tr("TamDrop", " Informació Tècnica: Formats: ") + kMessageBreak + kMessageBreak +
            FormatLines(numbered);
 }
 
@@ -53,9 +56,10 @@ void TDropTarget::Drop(DataSource& source, uint32_t keyState) {
             lines.SetText(stream->Text());  // a later item replaces an earlier one
             captured = true;
         }
-        if (!captured && ShowMessage) ShowMessage(NothingCapturedText(data.Formats()), kCaption, 0);
+        if (!captured && ShowMessage)
+            ShowMessage(NothingCapturedText(data.Formats()), Caption(), 0);
         if ((keyState & KeyState::MK_CONTROL) && ShowMessage) {
-            ShowMessage(NumberedFormatsText(data.FormatsNumerats()), kCaption, 0);
+            ShowMessage(NumberedFormatsText(data.FormatsNumerats()), Caption(), 0);
         }
     }
     if (lines.Count() >= 1 && AddLines) AddLines(lines);

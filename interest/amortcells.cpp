@@ -1,11 +1,22 @@
 #include "interest/amortcells.h"
 
+#include <QtGlobal>
+
 #include "basic/dates.h"
 #include "basic/numbertext.h"
 #include "basic/texttools.h"
 
+// Translated where the window shows them.
 const std::array<const char*, kAmortColumns> kAmortTitles = {
-    "", "Quota", "Any", "Data", "Capital", "Acum Cap", "Interès", "Acum Int", "Saldo"};
+    "",
+    QT_TRANSLATE_NOOP("TInteres", "Quota"),
+    QT_TRANSLATE_NOOP("TInteres", "Any"),
+    QT_TRANSLATE_NOOP("TInteres", "Data"),
+    QT_TRANSLATE_NOOP("TInteres", "Capital"),
+    QT_TRANSLATE_NOOP("TInteres", "Acum Cap"),
+    QT_TRANSLATE_NOOP("TInteres", "Interès"),
+    QT_TRANSLATE_NOOP("TInteres", "Acum Int"),
+    QT_TRANSLATE_NOOP("TInteres", "Saldo")};
 const std::array<int32_t, kAmortColumns> kAmortWidths = {-1, 49, 44, 75, 75, 75, 75, 75, 94};
 
 TAmortKind AmortColumnKind(int32_t col) {

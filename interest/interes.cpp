@@ -15,7 +15,7 @@
 namespace {
 
 // The year of the start date completes it.
-constexpr const char* kTitle = "Zentabo - Comparació de préstecs - ";
+constexpr const char* kTitle = QT_TRANSLATE_NOOP("TInteres", "Zentabo - Comparació de préstecs - ");
 
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -42,8 +42,7 @@ void TInteres::FormCreate() {
     const TDateTime today = TodayDateValue();
     data_->SetDateText(DateToText(today));
     data_->SetDate(today);
-    setWindowTitle(QString::fromUtf8(kTitle) +
-                   QString::fromStdString(data_->GetDateText().substr(0, 4)));
+    setWindowTitle(tr(kTitle) + QString::fromStdString(data_->GetDateText().substr(0, 4)));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

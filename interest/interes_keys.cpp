@@ -7,8 +7,8 @@
 #include "controls/button/botopetit.h"
 #include "controls/datefield/datacalendari.h"
 #include "controls/grid/gridex.h"
-#include "controls/platform/keyboard.h"
 #include "controls/platform/eventguard.h"
+#include "controls/platform/keyboard.h"
 #include "interest/interes.h"
 
 namespace {

@@ -10,6 +10,7 @@
 //   +----------------------------------------------------------+
 //                              592
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "controls/button/botopetit.h"
@@ -79,9 +80,9 @@ void TInteres::BuildLayout() {
         Panel(this, "PanelDiferencia",
               QRect(2 * kColumnWidth, 0, kClientWidth - 2 * kColumnWidth, kBandHeight));
     // Assistive technology tells the two loans' fields apart by their group.
-    column1->setAccessibleName(QStringLiteral("Préstec 1"));
-    column2->setAccessibleName(QStringLiteral("Préstec 2"));
-    difference->setAccessibleName(QStringLiteral("Diferències"));
+    column1->setAccessibleName(tr("Préstec 1"));
+    column2->setAccessibleName(tr("Préstec 2"));
+    difference->setAccessibleName(tr("Diferències"));
     loans_[0] = BuildLoanColumn(column1, 1);
     loans_[1] = BuildLoanColumn(column2, 2);
     BuildDifferenceColumn(difference);
@@ -103,19 +104,19 @@ TInteres::TLoanFields TInteres::BuildLoanColumn(QWidget* column, int loan) {
         TColor boldColour;  // clNone: the plain font
     };
     static constexpr TRow kRows[] = {
-        {"Capital", "Capital", 6, true, clNone},
-        {"Interes", "Interès (%)", 5, true, clNone},
-        {"Anys", "Anys", 5, true, clNone},
-        {"Mesos", "Mesos", 5, true, clNone},
-        {"Quota", "Quota", 6, false, clFuchsia},
-        {"Interessos", "Interessos", 6, false, kInteressosColor},
+        {"Capital", QT_TR_NOOP("Capital"), 6, true, clNone},
+        {"Interes", QT_TR_NOOP("Interès (%)"), 5, true, clNone},
+        {"Anys", QT_TR_NOOP("Anys"), 5, true, clNone},
+        {"Mesos", QT_TR_NOOP("Mesos"), 5, true, clNone},
+        {"Quota", QT_TR_NOOP("Quota"), 6, false, clFuchsia},
+        {"Interessos", QT_TR_NOOP("Interessos"), 6, false, kInteressosColor},
     };
     std::array<TPanelEx*, std::size(kRows)> fields{};
     for (size_t i = 0; i < fields.size(); ++i) {
         const TRow& row = kRows[i];
         const std::string name = row.name + std::to_string(loan);
-        TPanelEx* box =
-            CaptionBox(column, name, QRect(5, 6 + 20 * static_cast<int>(i), 191, 20), row.caption);
+        TPanelEx* box = CaptionBox(column, name, QRect(5, 6 + 20 * static_cast<int>(i), 191, 20),
+                                   tr(row.caption).toStdString());
         TPanelEx* field = ValueField(box, name, QRect(88, 1, 98, 18), row.format);
         if (row.input) {
             field->SetEditable(true);
@@ -131,7 +132,7 @@ TInteres::TLoanFields TInteres::BuildLoanColumn(QWidget* column, int loan) {
 }
 
 void TInteres::BuildDifferenceColumn(QWidget* column) {
-    TPanelEx* dateBox = CaptionBox(column, "Data", QRect(5, 5, 171, 31), "Data");
+    TPanelEx* dateBox = CaptionBox(column, "Data", QRect(5, 5, 171, 31), tr("Data").toStdString());
     data_ = new TDataCalendari(dateBox);
     data_->setObjectName(QStringLiteral("Data"));
     data_->setGeometry(75, 5, 91, 21);
@@ -145,14 +146,14 @@ void TInteres::BuildDifferenceColumn(QWidget* column) {
         field->setFont(FormFont("MS Sans Serif", 8, true));
         return field;
     };
-    difQuota_ = differenceBox("DifQuota", 45, "Dif Quota");
-    difInteres_ = differenceBox("DifInteres", 71, "Dif Interès");
+    difQuota_ = differenceBox("DifQuota", 45, tr("Dif Quota").toStdString());
+    difInteres_ = differenceBox("DifInteres", 71, tr("Dif Interès").toStdString());
 
     botoCopiar_ = new TBotoPetit(column);
     botoCopiar_->setObjectName(QStringLiteral("BotoCopiar"));
     botoCopiar_->setGeometry(5, 107, 171, 24);
-    botoCopiar_->SetCaption("Copiar Excel");
-    botoCopiar_->SetHint("Copiar Quadre d'Amortitzacions");
+    botoCopiar_->SetCaption(tr("Copiar Excel").toStdString());
+    botoCopiar_->SetHint(tr("Copiar Quadre d'Amortitzacions").toStdString());
     botoCopiar_->SetResBitmap("EXCEL");
     botoCopiar_->SetNumGlyphs(2);
     botoCopiar_->setFont(FormFont("Arial", 8));
@@ -163,7 +164,7 @@ void TInteres::BuildAmortGrid(QWidget* panel) {
     amort_ = new TGridEx(panel);
     amort_->setObjectName(QStringLiteral("Amort"));
     amort_->setGeometry(panel->rect());
-    amort_->setAccessibleName(QStringLiteral("Quadre d'amortitzacions"));
+    amort_->setAccessibleName(tr("Quadre d'amortitzacions"));
     amort_->SetColCount(kAmortColumns);
     amort_->SetRowCount(100);
     amort_->SetFixedRows(2);
@@ -182,7 +183,10 @@ void TInteres::BuildAmortGrid(QWidget* panel) {
         // the selected instalments their colours.
         amort_->Columnes[static_cast<size_t>(col)].Tipus = -1;
     }
-    amort_->SetTitols({kAmortTitles.begin(), kAmortTitles.end()});
+    std::vector<std::string> titles;
+    for (const char* title : kAmortTitles)
+        titles.push_back(QCoreApplication::translate("TInteres", title).toStdString());
+    amort_->SetTitols(std::move(titles));
     amort_->SetRow(kAmortFirstInstalmentRow);
 }
 

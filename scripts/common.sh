@@ -4,8 +4,14 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # Packages every build needs.
-BUILD_PACKAGES=(g++ cmake make qt6-base-dev libxcb1-dev libjpeg62-turbo-dev libpng-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1-dev
+                libjpeg62-turbo-dev libpng-dev libgtest-dev libgmock-dev
                 libbenchmark-dev fonts-liberation fonts-dejavu-core)
+
+# What the end-to-end tests need besides: the real window on a virtual X
+# display driven with xdotool, the clipboard read with xclip, and the text of
+# the PDF files the program writes read with pdftotext (poppler-utils).
+TEST_PACKAGES=(xvfb xauth xdotool xclip poppler-utils)
 
 # What making the Debian package needs besides: CPack's dependency reading
 # (file, dpkg-shlibdeps) and the metainfo check (appstreamcli).

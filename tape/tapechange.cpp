@@ -45,9 +45,9 @@ void TTapeChangeLog::Add(TTapeChange change) {
 // one since rows last moved (the latest few).
 bool TTapeChangeLog::Covers(int32_t row) const {
     if (row >= coveredFrom_) return true;
-    const size_t first = std::max(recentFrom_, changes_.size() > kRecentChanges
-                                                    ? changes_.size() - kRecentChanges
-                                                    : size_t{0});
+    const size_t first =
+        std::max(recentFrom_,
+                 changes_.size() > kRecentChanges ? changes_.size() - kRecentChanges : size_t{0});
     for (size_t i = changes_.size(); i-- > first;) {
         const auto* swap = std::get_if<TRowSwap>(&changes_[i]);
         if (swap != nullptr && swap->row == row) return true;
@@ -66,7 +66,8 @@ bool HoldsWhatIsThere(const TTapeChange& change, const TTapeDocument& now) {
     if (const auto* swap = std::get_if<TRowSwap>(&change)) return swap->other == now.Row(swap->row);
     if (const auto* tail = std::get_if<TRowsTail>(&change))
         return tail->other.empty() && now.UsedRows() <= tail->first;
-    if (const auto* count = std::get_if<TRowCountSwap>(&change)) return count->other == now.RowCount();
+    if (const auto* count = std::get_if<TRowCountSwap>(&change))
+        return count->other == now.RowCount();
     if (const auto* link = std::get_if<TLinkFieldSwap>(&change))
         return link->other == now.WritesLinkField();
     return false;

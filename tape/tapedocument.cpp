@@ -61,6 +61,8 @@ void TTapeDocument::WriteField(int32_t row, TTapeField field, std::string_view t
     if (row < 0 || row >= kMaxRows) return;
     if (field == TTapeField::Link) SetLinkField(true);
     GrowTo(row + 1);
+    const std::string comment = field == TTapeField::Comment ? TapeComment(text) : std::string();
+    if (field == TTapeField::Comment) text = comment;
     if (Row(row).Field(field) == text) return;
     RecordRow(row);
     EditRow(row).SetField(field, text);
@@ -74,8 +76,13 @@ void TTapeDocument::WriteField(int32_t row, TTapeField field, std::string_view t
 void TTapeDocument::WriteRowText(int32_t row, const std::string& line) {
     if (row < 0) return;
     const std::vector<std::string> fields = TapeLineFields(line);
-    for (size_t i = 0; i < fields.size(); ++i)
-        WriteField(row, static_cast<TTapeField>(i), fields[i]);
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const auto field = static_cast<TTapeField>(i);
+        // The empty link field before a comment is the comment's, not a link's.
+        if (field == TTapeField::Link && fields[i].empty() && fields.size() == kTapeFieldCount)
+            continue;
+        WriteField(row, field, fields[i]);
+    }
 }
 
 // ---- Rows and room --------------------------------------------------------
@@ -152,8 +159,7 @@ void TTapeDocument::AddObserver(TTapeObserver* observer) {
 }
 
 void TTapeDocument::RemoveObserver(TTapeObserver* observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer),
-                     observers_.end());
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
 void TTapeDocument::RowsChanged(int32_t first, int32_t last) {

@@ -185,6 +185,12 @@ public:
     void LinkValue();
     // Empties every cell, keeping the tape's size, and selects row 0.
     void ClearTape();
+    // Puts a whole tape (read from a file) in place of this one, as one step
+    // of the history. The rows come back exactly as they were written,
+    // computed rows included (the next key evaluates them again); the first
+    // free row becomes current, the subtotal is emptied and the next digit
+    // starts a new entry.
+    void ReplaceTape(std::vector<TTapeRow> rows, bool linkField);
     // Opens an empty row at the current row.
     void OpenRow();
     // Deletes the current row.

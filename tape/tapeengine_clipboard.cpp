@@ -77,14 +77,16 @@ std::string TTapeEngine::CopyValuesText() const {
     return text;
 }
 
-// Whole rows (value, operator, link) separated by tabs, always with decimal
-// commas, as a spreadsheet in this region reads them.
+// Whole rows (value, operator, link, comment) separated by tabs, the numbers
+// always with decimal commas, as a spreadsheet in this region reads them; a
+// comment stays as written.
 std::string TTapeEngine::CopyTapeText() const {
     std::string text;
     const int32_t used = UsedRows();
     for (int32_t row = 0; row < used; ++row) {
         std::string line = tape_.RowText(row);
-        ReplaceChar(line, '.', ',');
+        const size_t comment = std::min(CommentStart(line), line.size());
+        std::replace(line.begin(), line.begin() + static_cast<ptrdiff_t>(comment), '.', ',');
         text += line;
         text += kLineEnd;
     }
@@ -113,10 +115,16 @@ void TTapeEngine::AddLinesToTape(const TStringList& lines) {
     }
 }
 
+// The separators are those of the numbers; a comment keeps its own.
 void TTapeEngine::AppendTapeLine(std::string line) {
     if (!line.empty() && line.front() == '\t') line = line.substr(1, kLongestTabbedLine);
+    const size_t commentStart = CommentStart(line);
+    std::string comment =
+        commentStart == std::string::npos ? std::string() : line.substr(commentStart);
+    line.resize(std::min(commentStart, line.size()));
     NormaliseSeparators(line);
     if (TapeNumber(line) == 0) return;
+    line += comment;
     tape_.WriteRowText(UsedRows(), line);
     const int32_t last = UsedRows() - 1;
     if (Operator(last) == TTapeOperator::None) WriteOperator(last, TTapeOperator::Plus);

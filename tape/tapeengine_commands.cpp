@@ -56,6 +56,14 @@ void TTapeEngine::ClearTape() {
     SelectRow(0);
 }
 
+void TTapeEngine::ReplaceTape(std::vector<TTapeRow> rows, bool linkField) {
+    Action action(*this);
+    tape_.ReplaceRows(std::move(rows), linkField);
+    SelectRow(UsedRows());
+    ShowSubtotal(0);
+    newEntryPending_ = true;
+}
+
 // The rows from the current one down move one row lower and the opened row
 // takes the operator of the row above (unless that is "="). Links follow the
 // rows they point at. Past the first free row nothing opens, no link changes,

@@ -83,7 +83,7 @@ void TTapeRow::SetField(TTapeField field, std::string_view text) {
             break;
         case TTapeField::Comment:
             if (text.empty() && !notes_) return;
-            EditNotes().comment.assign(text);
+            EditNotes().comment = TapeComment(text);
             break;
     }
     DropEmptyNotes();
@@ -122,9 +122,34 @@ bool operator==(const TTapeRow& a, const TTapeRow& b) {
     return *a.notes_ == *b.notes_;
 }
 
+std::string TapeComment(std::string_view text) {
+    std::string comment;
+    size_t characters = 0;
+    for (const char c : text) {
+        // A byte that starts a character (not a UTF-8 continuation byte).
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && characters++ == kMaxCommentLength)
+            break;
+        comment += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    }
+    return comment;
+}
+
+size_t CommentStart(std::string_view line) {
+    size_t at = 0;
+    for (int tab = 0; tab < 3; ++tab) {
+        at = line.find('\t', at);
+        if (at == std::string_view::npos) return at;
+        ++at;
+    }
+    return at;
+}
+
 std::vector<std::string> TapeLineFields(const std::string& line) {
-    std::vector<std::string> fields = SplitFieldList(line, "\t", 0);
-    if (fields.size() > kTapeFieldCount) fields.resize(kTapeFieldCount);
+    const size_t comment = CommentStart(line);
+    if (comment == std::string::npos) return SplitFieldList(line, "\t", 0);
+    std::vector<std::string> fields = SplitFieldList(line.substr(0, comment), "\t", 0);
+    fields.resize(static_cast<size_t>(TTapeField::Comment));
+    fields.push_back(line.substr(comment));
     return fields;
 }
 

@@ -57,8 +57,19 @@ private:
     std::unique_ptr<Notes> notes_;
 };
 
+// The most characters a comment holds.
+inline constexpr size_t kMaxCommentLength = 250;
+// A comment as a row keeps it: one line (tabs, CR and LF become blanks) of at
+// most kMaxCommentLength characters.
+std::string TapeComment(std::string_view text);
+
+// Where the comment of a tape line starts: after its third tab; npos for a
+// line without a comment field. The fields before it are the numbers.
+size_t CommentStart(std::string_view line);
 // The fields of a tape line as the settings file and a copied tape hold them
 // (tab-separated value, operator, link and comment), at most kTapeFieldCount.
+// The first three lose their surrounding blanks and quotes; the comment is
+// kept as written.
 std::vector<std::string> TapeLineFields(const std::string& line);
 // A row from such a line; `linkField` tells whether the line has a link field.
 TTapeRow TapeRowFromLine(const std::string& line, bool& linkField);

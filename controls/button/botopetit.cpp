@@ -1,6 +1,7 @@
 #include "controls/button/botopetit.h"
 
 #include "basic/texttools.h"
+#include "basic/translation.h"
 #include "controls/accessibility/accessibility.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/messagebox.h"
@@ -86,7 +87,8 @@ void TBotoPetit::SetTeclaFuncioText(const std::string& text) {
         shortCut_ = *parsed;
         return;
     }
-    ShowMessageBox(nullptr, "Error a l'Assignar ShortCut [" + text + "]", "Atenció!!", 0);
+    ShowMessageBox(nullptr, Filled(Tr("TamComponents", "Error a l'Assignar ShortCut [%1]"), {text}),
+                   Tr("TamComponents", "Atenció!!"), 0);
 }
 
 void TBotoPetit::SetDown(bool down) {

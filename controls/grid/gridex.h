@@ -131,6 +131,8 @@ public:
     TNotifyEvent OnDblClick;
     // The current row moved (a key, a click, PosarFilaActual, Row).
     TNotifyEvent OnCurrentRowChanged;
+    // The cell the last click or double click reached.
+    TCellaGrid ClickedCell() const { return cellaSeguida_; }
 
     // ---- Cells and rows ----
     std::string LlegirCella(int32_t Fila, int32_t Columna) const;
@@ -181,6 +183,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void updateGeometries() override;

@@ -1,6 +1,9 @@
 // TGridEx: painting and the drawing of one cell.
 
+#include <QFontMetrics>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 #include "controls/grid/celltext.h"
@@ -106,7 +109,12 @@ void TGridEx::DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const
         DrawCellBaseWay(canvas, col, row, rect, state);
         return;
     }
-    const std::string text = ShownCellText(row, col);
+    std::string text = ShownCellText(row, col);
+    if (column.ElideLongText) {
+        const QFontMetrics metrics(canvas.Font);
+        const int room = rect.width() - 6;  // 3 pixels of margin at either side
+        text = metrics.elidedText(QString::fromStdString(text), Qt::ElideRight, room).toStdString();
+    }
     const int right = rect.left() + rect.width();
     const int x = AlignedTextX(CellAlignment(column), rect.left(), right, canvas.TextWidth(text));
     const int y = CenteredTextY(rect.top(), rect.top() + rect.height(), canvas.TextHeight());
@@ -124,4 +132,20 @@ std::string TGridEx::ShownCellText(int32_t row, int32_t col) const {
 // Drawing never creates the selection list.
 bool TGridEx::RowShownSelected(int32_t row) const {
     return seleccio_ != nullptr && KeySelected(*seleccio_, row);
+}
+
+// The whole text of a cell that its column cuts short.
+bool TGridEx::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const TCellaGrid cell = CellAt(help->pos());
+    const bool shown = cell.Fila >= 0 && cell.Columna >= 0 && Columna(cell.Columna).ElideLongText;
+    const std::string text = shown ? LlegirCella(cell.Fila, cell.Columna) : std::string();
+    if (text.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), QString::fromStdString(text), viewport());
+    }
+    return true;
 }

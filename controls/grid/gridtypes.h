@@ -25,6 +25,9 @@ struct TColumnaGrid {
     uint8_t Alineacio = 0;
     // Moving from column to column passes over this column.
     bool Saltar = false;
+    // A text wider than the cell ends in an ellipsis, and the whole text is
+    // the cell's tooltip.
+    bool ElideLongText = false;
 };
 
 // Text alignment inside a cell.

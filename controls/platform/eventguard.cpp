@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "basic/platformerror.h"
+#include "basic/translation.h"
 #include "controls/platform/messagebox.h"
 
 bool RunGuarded(QWidget* owner, const std::function<void()>& action) {
@@ -14,7 +15,7 @@ bool RunGuarded(QWidget* owner, const std::function<void()>& action) {
     } catch (const std::exception& error) {
         ShowError(owner, error);
     } catch (...) {
-        ShowError(owner, std::runtime_error("Error desconegut"));
+        ShowError(owner, std::runtime_error(Tr("TamComponents", "Error desconegut")));
     }
     return false;
 }

@@ -1,11 +1,13 @@
 #include "controls/platform/messagebox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <algorithm>
 #include <utility>
 
 #include "basic/texttools.h"
+#include "basic/translation.h"
 
 namespace {
 
@@ -28,21 +30,21 @@ struct ButtonLook {
 ButtonLook LookOf(TMessageBoxButton button) {
     switch (button) {
         case idOk:
-            return {"D'acord", QMessageBox::AcceptRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "D'acord"), QMessageBox::AcceptRole};
         case idCancel:
-            return {"Cancel·la", QMessageBox::RejectRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "Cancel·la"), QMessageBox::RejectRole};
         case idAbort:
-            return {"Avorta", QMessageBox::RejectRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "Avorta"), QMessageBox::RejectRole};
         case idRetry:
-            return {"Reintenta", QMessageBox::AcceptRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "Reintenta"), QMessageBox::AcceptRole};
         case idIgnore:
-            return {"Ignora", QMessageBox::AcceptRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "Ignora"), QMessageBox::AcceptRole};
         case idYes:
-            return {"Sí", QMessageBox::YesRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "Sí"), QMessageBox::YesRole};
         case idNo:
-            return {"No", QMessageBox::NoRole};
+            return {QT_TRANSLATE_NOOP("TamComponents", "No"), QMessageBox::NoRole};
     }
-    return {"D'acord", QMessageBox::AcceptRole};
+    return {QT_TRANSLATE_NOOP("TamComponents", "D'acord"), QMessageBox::AcceptRole};
 }
 
 }  // namespace
@@ -74,7 +76,7 @@ int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& c
     TMessageBoxRequest request;
     request.owner = owner;
     request.text = WithLineBreaks(text);
-    request.caption = caption.empty() ? "Atencio !!!" : caption;
+    request.caption = caption.empty() ? Tr("TamComponents", "Atencio !!!") : caption;
     request.buttons = MessageBoxButtons(kind);
     return CurrentHandler()(request);
 }
@@ -86,7 +88,8 @@ int ShowQtMessageBox(const TMessageBoxRequest& request) {
     std::vector<std::pair<QPushButton*, TMessageBoxButton>> buttons;
     for (const TMessageBoxButton id : request.buttons) {
         const ButtonLook look = LookOf(id);
-        buttons.emplace_back(box.addButton(QString::fromUtf8(look.text), look.role), id);
+        buttons.emplace_back(
+            box.addButton(QCoreApplication::translate("TamComponents", look.text), look.role), id);
     }
     if (buttons.empty()) return idOk;
     box.setDefaultButton(buttons.front().first);

@@ -108,6 +108,19 @@ TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
     EXPECT_EQ(CurrentRow(), 2);
 }
 
+// A comment comes after an empty link field; that field alone must not make
+// every row write a link field after the restart, nor a new row take one.
+TEST_F(SettingsTest, CommentedRowsWithoutLinksAreWrittenBackAsRead) {
+    Close();
+    const std::string tape = "10\t+\r\n5\t=\t\tdescompte\r\n15\t\r\n";
+    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "3"}, tape));
+    Open();
+    Type("2+");
+    Close();
+    const std::string text = FileText();
+    EXPECT_EQ(text.substr(text.size() - tape.size() - 5), tape + "2\t+\r\n");
+}
+
 // A tape saved with the first free row current (as after "1 +") goes on
 // there after a restart, whatever its length: around the 300 rows a new tape
 // has room for, and far beyond. A stored row past the tape, or no row number

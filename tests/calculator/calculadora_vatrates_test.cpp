@@ -173,7 +173,7 @@ TEST_F(VatRatesWindowTest, LastEntryOfTheRateListOpensTheEditor) {
 // line it cannot read, the empty lines, the tape. The editor says why.
 TEST_F(VatRatesWindowTest, LinesNotUsedAreWrittenBackAsRead) {
     const std::string content =
-        FileWith("finestra=300x400\r\nives=16%:16\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n5\t+\r\n");
+        FileWith("lletra=300x400\r\nives=16%:16\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n5\t+\r\n");
     Close();
     WriteFile(content);
     Open();

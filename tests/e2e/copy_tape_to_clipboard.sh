@@ -5,9 +5,7 @@
 # Usage: copy_tape_to_clipboard.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
+begin_test "$1"
 
 start_program "$program"
 # 12,5 x 3 - 0,25 =

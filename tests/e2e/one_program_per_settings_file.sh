@@ -11,10 +11,7 @@
 # Usage: one_program_per_settings_file.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
-ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+begin_test "$1"
 # The sanitizers make every start slower; the bound is for the plain build.
 limit_ms=1000
 [ -n "${ASAN_OPTIONS:-}" ] && limit_ms=5000

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Takes the picture of the main window shown in the README: a short
-# calculation (1250,50 + 380 - 12,5 =, then 200 and "+ Iva") on the real
-# window under Xvfb, captured with ImageMagick's import. Not a test.
+# calculation (1250,50 + 380 - 12,5 =, then 200 and "+ Iva") with comments on
+# four rows, on the real window under Xvfb at WINDOW_SIZE (520x420 unless
+# given), captured with ImageMagick's import. Not a test.
 # Usage: tests/e2e/screenshot.sh build/app/Brimsum docs/calculator.png
-# On a screen scaled by 2 (twice the pixels):
-#   QT_SCALE_FACTOR=2 tests/e2e/screenshot.sh build/app/Brimsum docs/calculator-2x.png
+# The smallest window on a screen scaled by 2 (twice the pixels):
+#   WINDOW_SIZE=312x350 QT_SCALE_FACTOR=2 tests/e2e/screenshot.sh build/app/Brimsum \
+#       docs/calculator-2x.png
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 require_tools
@@ -13,8 +15,30 @@ program=$1
 picture=$(realpath -m "$2")
 start_session
 
+mkdir -p "$XDG_CONFIG_HOME/Tarvik"
+printf '\r\n%.0s' {1..11} >"$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+printf 'finestra=%s\r\n' "${WINDOW_SIZE:-520x420}" >>"$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+
+# comment <text>: the current row's comment, typed with F3.
+comment() {
+    press F3
+    xdotool type --delay 30 "$1"
+    press Return
+}
+
 start_program "$program"
 press 1 2 5 0 comma 5 0 KP_Add 3 8 0 minus 1 2 comma 5 equal 2 0 0 i
+if [ "${WINDOW_SIZE:-520x420}" != 312x350 ]; then
+    press ctrl+Home
+    comment "Factura 214, abril"
+    press Down
+    comment "Lloguer de l'estand"
+    press Down
+    comment "Descompte pronte pagament"
+    press Down Down
+    comment "Material d'oficina"
+    press Down Down Down
+fi
 sleep 1  # let the last repaint reach the screen
 import -window "$WINDOW" "$picture"
 press Escape

@@ -5,10 +5,7 @@
 # Usage: signal_saves_tape.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
-ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+begin_test "$1"
 
 for signal in TERM INT HUP; do
     rm -f "$ini"

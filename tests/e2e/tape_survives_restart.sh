@@ -5,10 +5,7 @@
 # Usage: tape_survives_restart.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
-ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+begin_test "$1"
 
 start_program "$program"
 press 1 2 KP_Add 5 equal Escape

@@ -9,10 +9,7 @@
 # Usage: typed_ahead_keys_land.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
-ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+begin_test "$1"
 mkdir -p "$(dirname "$ini")"
 
 # 999,999 rows "1 +", then "1 =" and its total 1000000, the current row on

@@ -5,10 +5,7 @@
 # Usage: vat_rates_in_force.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
-require_tools
-program=$1
-start_session
-ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+begin_test "$1"
 
 rates='ives=21%:21;10%:10;4%:4;5.2% Re:5.2;1.4% Re:1.4;0.5% Re:0.5;26.2% (21%+5.2%):26.2;11.4% (10%+1.4%):11.4;4.5% (4%+0.5%):4.5'
 mkdir -p "$(dirname "$ini")"

@@ -16,20 +16,31 @@ require_tools() {
     done
 }
 
+# begin_test <path of Brimsum>: the usual start of a test script: skips
+# without the tools, starts the session, and sets `program` and `ini` (the
+# settings file the program reads and writes).
+begin_test() {
+    require_tools
+    program=$1
+    start_session
+    ini="$XDG_CONFIG_HOME/Tarvik/Brimsum.Ini"
+}
+
 fail() {
     echo "FAILED: $*" >&2
     exit 1
 }
 
 # Starts Xvfb on the first free display number and points DISPLAY at it.
-# Sets WORK (a temporary folder removed at exit) and XDG_CONFIG_HOME.
+# Sets WORK (a temporary folder removed at exit), XDG_CONFIG_HOME and
+# XDG_DATA_HOME (where the archive of cleared tapes goes).
 start_session() {
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/brimsum-e2e.XXXXXX")
     PROGRAM_PID=""
     XVFB_PID=""
     trap end_session EXIT
-    mkdir -m 700 "$WORK/config" "$WORK/runtime"
-    export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK/runtime"
+    mkdir -m 700 "$WORK/config" "$WORK/data" "$WORK/runtime"
+    export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_RUNTIME_DIR="$WORK/runtime"
     export QT_QPA_PLATFORM=xcb LANG=ca_ES.UTF-8
     unset LC_ALL WAYLAND_DISPLAY
 

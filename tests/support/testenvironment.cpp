@@ -5,21 +5,32 @@
 #include <QTemporaryDir>
 
 namespace {
-QTemporaryDir& ConfigHome() {
-    static QTemporaryDir dir;
-    return dir;
+
+// A temporary folder and its path, kept for the whole run.
+struct PrivateFolder {
+    QTemporaryDir dir;
+    QByteArray path = dir.path().toLocal8Bit();
+};
+
+PrivateFolder& ConfigHome() {
+    static PrivateFolder folder;
+    return folder;
 }
-QByteArray& ConfigHomePath() {
-    static QByteArray path;
-    return path;
+
+PrivateFolder& DataHome() {
+    static PrivateFolder folder;
+    return folder;
 }
+
 }  // namespace
 
 void PrepareTestEnvironment() {
-    ConfigHomePath() = ConfigHome().path().toLocal8Bit();
-    qputenv("XDG_CONFIG_HOME", ConfigHomePath());
+    qputenv("XDG_CONFIG_HOME", ConfigHome().path);
+    qputenv("XDG_DATA_HOME", DataHome().path);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::Catalan, QLocale::Spain));
 }
 
-const char* TestConfigHome() { return ConfigHomePath().constData(); }
+const char* TestConfigHome() { return ConfigHome().path.constData(); }
+
+const char* TestDataHome() { return DataHome().path.constData(); }

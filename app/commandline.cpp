@@ -1,0 +1,138 @@
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLocale>
+#include <iostream>
+
+#include "app/translations/translations.h"
+#include "basic/stringlists.h"
+#include "calculator/calculadora.h"
+#include "tape/tapedocument.h"
+#include "tape/tapehistory.h"
+#include "tapefiles/storedtape.h"
+#include "tapefiles/tapeexport.h"
+
+namespace {
+
+constexpr int kExportFailed = 1;
+constexpr int kUsageError = 2;
+
+QString Text(const char* text) {
+    return QCoreApplication::translate("Brimsum", text);
+}
+
+// Built once the application and its translation are there.
+struct TOptions {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            Text(QT_TRANSLATE_NOOP("Brimsum", "Mostra aquesta ajuda."))};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               Text(QT_TRANSLATE_NOOP("Brimsum", "Mostra la versió."))};
+    QCommandLineOption exportFile{
+        QStringLiteral("export"),
+        Text(QT_TRANSLATE_NOOP("Brimsum",
+                               "Escriu la cinta desada (la de Brimsum.Ini) a <fitxer>, en PDF, "
+                               "CSV o fitxer de cinta segons l'extensió (.pdf, .csv o .txt), i "
+                               "acaba sense obrir cap finestra.")),
+        Text(QT_TRANSLATE_NOOP("Brimsum", "fitxer"))};
+};
+
+QStringList Arguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+bool AsksForAnyOf(const QCommandLineParser& parser, const TOptions& options) {
+    for (const QString& name : parser.optionNames()) {
+        for (const QCommandLineOption* option :
+             {&options.help, &options.version, &options.exportFile}) {
+            if (option->names().contains(name)) return true;
+        }
+    }
+    return false;
+}
+
+int UsageError(const QString& message) {
+    std::cerr << "Brimsum: " << message.toStdString() << "\n"
+              << Text(QT_TRANSLATE_NOOP("Brimsum", "Vegeu «Brimsum --help».")).toStdString()
+              << "\n";
+    return kUsageError;
+}
+
+// The settings file is read as it is, and a missing one is an empty tape;
+// its folder is not made.
+int ExportStoredTape(int argc, char* argv[], const QString& file) {
+    // No window is shown, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    InstallTranslations(app, QLocale::system());
+    try {
+        const std::string settings = TCalculadora::SettingsFileName(false);
+        TArrayCadena lines;
+        if (QFile::exists(QString::fromStdString(settings))) lines.LoadFromFile(settings);
+        TTapeLines stored = StoredTape(lines);
+        TTapeDocument tape;
+        tape.ReplaceRows(std::move(stored.rows), stored.linkField);
+        ExportTape(tape, StoredDecimals(lines).value_or(TTapeOptions().decimals),
+                   file.toStdString());
+        return 0;
+    } catch (const std::exception& error) {
+        std::cerr << "Brimsum: " << error.what() << "\n";
+        return kExportFailed;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A status when the options are answered here; otherwise the file to export
+// to, or nothing when the window is to start.
+std::optional<int> ReadOptions(int argc, char* argv[], std::optional<QString>& exportFile) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        Text(QT_TRANSLATE_NOOP("Brimsum",
+                               "Calculadora de cinta per a l'aritmètica del petit comerç. Sense "
+                               "opcions, obre la finestra de la calculadora.")));
+    const TOptions options;
+    parser.addOption(options.help);
+    parser.addOption(options.version);
+    parser.addOption(options.exportFile);
+    const bool parsed = parser.parse(Arguments(argc, argv));
+    if (!AsksForAnyOf(parser, options)) return std::nullopt;
+    if (!parsed) return UsageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError(Text(QT_TRANSLATE_NOOP("Brimsum", "no s'esperava «%1»."))
+                              .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(options.help)) {
+        std::cout << parser.helpText().toStdString();
+        return 0;
+    }
+    if (parser.isSet(options.version)) {
+        std::cout << "Brimsum " BRIMSUM_VERSION "\n";
+        return 0;
+    }
+    exportFile = parser.value(options.exportFile);
+    return std::nullopt;
+}
+
+}  // namespace
+
+// The options are read by an application of their own, which speaks the
+// desktop's language; a start without options needs none.
+std::optional<int> RunCommandLine(int argc, char* argv[]) {
+    if (argc < 2) return std::nullopt;
+    std::optional<QString> exportFile;
+    {
+        int count = argc;
+        QCoreApplication app(count, argv);
+        InstallTranslations(app, QLocale::system());
+        const std::optional<int> status = ReadOptions(argc, argv, exportFile);
+        if (!exportFile) return status;
+    }
+    return ExportStoredTape(argc, argv, *exportFile);
+}

@@ -1,0 +1,690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ca">
+<context>
+    <name>Brimsum</name>
+    <message>
+        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d'aquí a una estona.</source>
+        <translation>The calculator is already open but does not answer.#13Please try again in a while.</translation>
+    </message>
+    <message>
+        <source>Mostra aquesta ajuda.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Mostra la versió.</source>
+        <translation>Shows the version.</translation>
+    </message>
+    <message>
+        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l'extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
+        <translation>Writes the stored tape (the one in Brimsum.Ini) to &lt;file&gt;, as PDF, CSV or a tape file by its extension (.pdf, .csv or .txt), and ends without opening a window.</translation>
+    </message>
+    <message>
+        <source>fitxer</source>
+        <translation>file</translation>
+    </message>
+    <message>
+        <source>Vegeu «Brimsum --help».</source>
+        <translation>See 'Brimsum --help'.</translation>
+    </message>
+    <message>
+        <source>Calculadora de cinta per a l'aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
+        <translation>A tape calculator for small-business arithmetic. Without options it opens the calculator's window.</translation>
+    </message>
+    <message>
+        <source>no s'esperava «%1».</source>
+        <translation>'%1' was not expected.</translation>
+    </message>
+</context>
+<context>
+    <name>TCalculadora</name>
+    <message>
+        <source>Zentabo - Tarvik - Calculadora </source>
+        <translation>Zentabo - Tarvik - Calculator </translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Number</translation>
+    </message>
+    <message>
+        <source>Teclat</source>
+        <translation>Keypad</translation>
+    </message>
+    <message>
+        <source>IVA i marge</source>
+        <translation>VAT and margin</translation>
+    </message>
+    <message>
+        <source>Càlcul Interès Bancari</source>
+        <translation>Bank Interest</translation>
+    </message>
+    <message>
+        <source>Comparar dos préstecs bancaris</source>
+        <translation>Compare two bank loans</translation>
+    </message>
+    <message>
+        <source>% Iva</source>
+        <translation>% VAT</translation>
+    </message>
+    <message>
+        <source>Percentatge d'IVA a aplicar amb els Botons IVA</source>
+        <translation>VAT rate the VAT keys apply</translation>
+    </message>
+    <message>
+        <source>+ Iva</source>
+        <translation>+ VAT</translation>
+    </message>
+    <message>
+        <source>Calcula el Valor més IVA [i]</source>
+        <translation>Adds VAT to the value [i]</translation>
+    </message>
+    <message>
+        <source>Base Imp</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Calcula la Base Imposable [B]</source>
+        <translation>Works out the net amount before VAT [B]</translation>
+    </message>
+    <message>
+        <source>Quota Iva</source>
+        <translation>VAT Amt</translation>
+    </message>
+    <message>
+        <source>Calcula la Quota d'IVA [Q]</source>
+        <translation>Works out the VAT amount [Q]</translation>
+    </message>
+    <message>
+        <source>Marge S/PVP</source>
+        <translation>Margin on price</translation>
+    </message>
+    <message>
+        <source>Marge S/Cost</source>
+        <translation>Markup on cost</translation>
+    </message>
+    <message>
+        <source>Descompte</source>
+        <translation>Discount</translation>
+    </message>
+    <message>
+        <source>Estableix % de Marge</source>
+        <translation>Sets the margin %</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margin</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Final Afegint el Marge [M]</source>
+        <translation>Works out the final price with the margin added [M]</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margin</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Descomptant el Marge (Preu de Cost) [N]</source>
+        <translation>Works out the price without the margin (the cost price) [N]</translation>
+    </message>
+    <message>
+        <source>Percentatge d'IVA</source>
+        <translation>VAT rate</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Sortir Entregant Valor [F10]</source>
+        <translation>Exit handing over the value [F10]</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Tape</translation>
+    </message>
+    <message>
+        <source>Eines del paper</source>
+        <translation>Tape tools</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper [F8]</source>
+        <translation>Clear the tape [F8]</translation>
+    </message>
+    <message>
+        <source>Obrir espai a la posició marcada per insertar un valor [Ins]</source>
+        <translation>Open a row at the marked place to insert a value [Ins]</translation>
+    </message>
+    <message>
+        <source>Esborrar Linia Marcada [Supr]</source>
+        <translation>Delete the marked row [Del]</translation>
+    </message>
+    <message>
+        <source>Copiar i Lligar Valor al Final  [F7]</source>
+        <translation>Copy and link the value at the end  [F7]</translation>
+    </message>
+    <message>
+        <source>Converteix a Pessetes [P]</source>
+        <translation>Convert to pesetas [P]</translation>
+    </message>
+    <message>
+        <source>Converteix a EUROS [E]</source>
+        <translation>Convert to EUROS [E]</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat [Control+R]</source>
+        <translation>Copy the result [Control+R]</translation>
+    </message>
+    <message>
+        <source>Copiar Valors Numèrics [Control+N]</source>
+        <translation>Copy the numbers [Control+N]</translation>
+    </message>
+    <message>
+        <source>Copiar Paper [Control+P]</source>
+        <translation>Copy the tape [Control+P]</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper i Enganxar [Control+E]</source>
+        <translation>Clear the tape and paste [Control+E]</translation>
+    </message>
+    <message>
+        <source>Enganxar al Final [Control+V]</source>
+        <translation>Paste at the end [Control+V]</translation>
+    </message>
+    <message>
+        <source>Propietats</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;0 Decimals</source>
+        <translation>&amp;0 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;1 Decimal</source>
+        <translation>&amp;1 Decimal</translation>
+    </message>
+    <message>
+        <source>&amp;2 Decimals</source>
+        <translation>&amp;2 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;3 Decimals</source>
+        <translation>&amp;3 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;4 Decimals</source>
+        <translation>&amp;4 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;5 Decimals</source>
+        <translation>&amp;5 Decimals</translation>
+    </message>
+    <message>
+        <source>&amp;6 Decimals</source>
+        <translation>&amp;6 Decimals</translation>
+    </message>
+    <message>
+        <source>Arrodonir Totals</source>
+        <translation>Round totals</translation>
+    </message>
+    <message>
+        <source>&amp;Arrodonir decimals a càlculs interns</source>
+        <translation>&amp;Round decimals in inner calculations</translation>
+    </message>
+    <message>
+        <source>Arrodonir tots els números</source>
+        <translation>Round every number</translation>
+    </message>
+    <message>
+        <source>Coma Decimal a l'Exportar/Copiar</source>
+        <translation>Decimal point when exporting/copying</translation>
+    </message>
+    <message>
+        <source>&amp;Tipus d'IVA...</source>
+        <translation>&amp;VAT rates...</translation>
+    </message>
+    <message>
+        <source>&amp;Desfés</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Refés</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
+    </message>
+    <message>
+        <source>+ Dte</source>
+        <translation>+ Disc</translation>
+    </message>
+    <message>
+        <source>- Dte</source>
+        <translation>- Disc</translation>
+    </message>
+    <message>
+        <source>Edita els tipus...</source>
+        <translation>Edit the rates...</translation>
+    </message>
+    <message>
+        <source>%1Iva</source>
+        <translation>%1VAT</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1</source>
+        <translation>Unable to create directory %1</translation>
+    </message>
+</context>
+<context>
+    <name>TInteres</name>
+    <message>
+        <source>Quota</source>
+        <translation>Payment</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Acum Cap</source>
+        <translation>Cum Princ</translation>
+    </message>
+    <message>
+        <source>Interès</source>
+        <translation>Interest</translation>
+    </message>
+    <message>
+        <source>Acum Int</source>
+        <translation>Cum Int</translation>
+    </message>
+    <message>
+        <source>Saldo</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Zentabo - Comparació de préstecs - </source>
+        <translation>Zentabo - Loan comparison - </translation>
+    </message>
+    <message>
+        <source>Préstec 1</source>
+        <translation>Loan 1</translation>
+    </message>
+    <message>
+        <source>Préstec 2</source>
+        <translation>Loan 2</translation>
+    </message>
+    <message>
+        <source>Diferències</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <source>Interès (%)</source>
+        <translation>Interest (%)</translation>
+    </message>
+    <message>
+        <source>Anys</source>
+        <translation>Years</translation>
+    </message>
+    <message>
+        <source>Mesos</source>
+        <translation>Months</translation>
+    </message>
+    <message>
+        <source>Interessos</source>
+        <translation>Interest paid</translation>
+    </message>
+    <message>
+        <source>Dif Quota</source>
+        <translation>Diff Payment</translation>
+    </message>
+    <message>
+        <source>Dif Interès</source>
+        <translation>Diff Interest</translation>
+    </message>
+    <message>
+        <source>Copiar Excel</source>
+        <translation>Copy to Excel</translation>
+    </message>
+    <message>
+        <source>Copiar Quadre d'Amortitzacions</source>
+        <translation>Copy the amortization table</translation>
+    </message>
+    <message>
+        <source>Quadre d'amortitzacions</source>
+        <translation>Amortization table</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeCsv</name>
+    <message>
+        <source>Valor</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Operació</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>Comentari</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeExport</name>
+    <message>
+        <source>No es coneix l'extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
+        <translation>The extension of '%1' is unknown: it must be .pdf, .csv or .txt.</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeFile</name>
+    <message>
+        <source>ocupa més de 256 MB.</source>
+        <translation>it is larger than 256 MB.</translation>
+    </message>
+    <message>
+        <source>no és text (conté bytes nuls, com una imatge o un altre fitxer binari).</source>
+        <translation>it is not text (it holds null bytes, like a picture or another binary file).</translation>
+    </message>
+    <message>
+        <source>el text no és UTF-8.</source>
+        <translation>the text is not UTF-8.</translation>
+    </message>
+    <message>
+        <source>cap línia no és una fila de cinta.</source>
+        <translation>no line is a tape row.</translation>
+    </message>
+    <message>
+        <source>té més files de les que pot tenir una cinta.</source>
+        <translation>it has more rows than a tape can hold.</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» no és una cinta: %2</source>
+        <translation>The file '%1' is not a tape: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeFileCommands</name>
+    <message>
+        <source>Cintes (*.txt);;Tots els fitxers (*)</source>
+        <translation>Tapes (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>1 fila</source>
+        <translation>1 row</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source> · total %1</source>
+        <translation> · total %1</translation>
+    </message>
+    <message>
+        <source>De&amp;sa la cinta...</source>
+        <translation>&amp;Save the tape...</translation>
+    </message>
+    <message>
+        <source>&amp;Obre una cinta...</source>
+        <translation>&amp;Open a tape...</translation>
+    </message>
+    <message>
+        <source>&amp;Cintes anteriors</source>
+        <translation>&amp;Earlier tapes</translation>
+    </message>
+    <message>
+        <source>Exporta a &amp;PDF...</source>
+        <translation>Export to &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Exporta a CS&amp;V...</source>
+        <translation>Export to CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimeix...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>La cinta no s'ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
+        <translation>The tape could not be kept with the earlier tapes (%1): %2#13#13The action goes on; Ctrl+Z can bring the tape back.</translation>
+    </message>
+    <message>
+        <source>Encara no hi ha cap cinta guardada</source>
+        <translation>No tape has been kept yet</translation>
+    </message>
+    <message>
+        <source>Desa la cinta</source>
+        <translation>Save the tape</translation>
+    </message>
+    <message>
+        <source>Obre una cinta</source>
+        <translation>Open a tape</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» té %2 línia que no és una fila de cinta (la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
+        <translation>The file '%1' has %2 line that is not a tape row (line %3).#13Open its %4 and leave the rest aside?</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» té %2 línies que no són una fila de cinta (la primera és la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
+        <translation>The file '%1' has %2 lines that are not tape rows (the first is line %3).#13Open its %4 and leave the rest aside?</translation>
+    </message>
+    <message>
+        <source>Exporta a PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporta a CSV</source>
+        <translation>Export to CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TTapePages</name>
+    <message>
+        <source>Cinta de càlcul</source>
+        <translation>Calculation tape</translation>
+    </message>
+    <message>
+        <source>1 fila</source>
+        <translation>1 row</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 rows</translation>
+    </message>
+    <message>
+        <source>No s'ha pogut començar a dibuixar la cinta.</source>
+        <translation>The tape could not be drawn.</translation>
+    </message>
+    <message>
+        <source>No s'ha pogut començar la pàgina %1.</source>
+        <translation>Page %1 could not be started.</translation>
+    </message>
+    <message>
+        <source>Cinta de càlcul, %1</source>
+        <translation>Calculation tape, %1</translation>
+    </message>
+    <message>
+        <source>Pàgina %1 de %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeView</name>
+    <message>
+        <source>Comentari</source>
+        <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TVatRates</name>
+    <message>
+        <source>el tipus %1 no té la forma text:percentatge</source>
+        <translation>rate %1 is not of the form text:percentage</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge "%2", que no és un número escrit amb punt decimal (com 5.2)</source>
+        <translation>rate %1 has the percentage "%2", which is not a number written with a decimal point (like 5.2)</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge %2, amb més de dos decimals</source>
+        <translation>rate %1 has the percentage %2, with more than two decimals</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge %2, fora de 0 a 100</source>
+        <translation>rate %1 has the percentage %2, outside 0 to 100</translation>
+    </message>
+    <message>
+        <source>té %1 tipus en lloc de %2</source>
+        <translation>it has %1 rates instead of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVatRatesDialog</name>
+    <message>
+        <source>La llista de tipus desada al fitxer de configuració no s'ha fet servir: %1. S'aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
+        <translation>The rate list stored in the settings file was not used: %1. The original list applies; the stored line is kept until you change the rates.</translation>
+    </message>
+    <message>
+        <source>Tipus d'IVA</source>
+        <translation>VAT rates</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Tipus &amp;vigents</source>
+        <translation>Rates in &amp;force</translation>
+    </message>
+    <message>
+        <source>Tipus &amp;originals</source>
+        <translation>&amp;Original rates</translation>
+    </message>
+    <message>
+        <source>Accepta</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel·la</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TamBasic</name>
+    <message>
+        <source>Cannot open file "%1".</source>
+        <translation>Cannot open file "%1".</translation>
+    </message>
+    <message>
+        <source>Cannot read file "%1".</source>
+        <translation>Cannot read file "%1".</translation>
+    </message>
+    <message>
+        <source>Cannot create file "%1".</source>
+        <translation>Cannot create file "%1".</translation>
+    </message>
+    <message>
+        <source>Cannot write file "%1".</source>
+        <translation>Cannot write file "%1".</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid date</source>
+        <translation>'%1' is not a valid date</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' is not a valid floating point value</translation>
+    </message>
+</context>
+<context>
+    <name>TamComponents</name>
+    <message>
+        <source>Atenció!!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Error desconegut</source>
+        <translation>Unknown error</translation>
+    </message>
+    <message>
+        <source>D'acord</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel·la</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Avorta</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Reintenta</source>
+        <translation>Retry</translation>
+    </message>
+    <message>
+        <source>Ignora</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <source>Sí</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Atencio !!!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Error a l'Assignar ShortCut [%1]</source>
+        <translation>Cannot assign the shortcut [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TamDrop</name>
+    <message>
+        <source> no implementat...</source>
+        <translation> not implemented...</translation>
+    </message>
+    <message>
+        <source>Atenció</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Atencio!!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source> No s'han pogut capturar els elements rebuts. </source>
+        <translation> The dropped items could not be taken. </translation>
+    </message>
+    <message>
+        <source> (Informació Tècnica: Formats:) </source>
+        <translation> (Technical information: formats:) </translation>
+    </message>
+    <message>
+        <source> Informació Tècnica: Formats: </source>
+        <translation> Technical information: formats: </translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,690 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES" sourcelanguage="ca">
+<context>
+    <name>Brimsum</name>
+    <message>
+        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d'aquí a una estona.</source>
+        <translation>La calculadora ya está abierta, pero no responde.#13Vuelva a intentarlo dentro de un rato.</translation>
+    </message>
+    <message>
+        <source>Mostra aquesta ajuda.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Mostra la versió.</source>
+        <translation>Muestra la versión.</translation>
+    </message>
+    <message>
+        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l'extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
+        <translation>Escribe la cinta guardada (la de Brimsum.Ini) en &lt;archivo&gt;, en PDF, CSV o archivo de cinta según la extensión (.pdf, .csv o .txt), y termina sin abrir ninguna ventana.</translation>
+    </message>
+    <message>
+        <source>fitxer</source>
+        <translation>archivo</translation>
+    </message>
+    <message>
+        <source>Vegeu «Brimsum --help».</source>
+        <translation>Véase «Brimsum --help».</translation>
+    </message>
+    <message>
+        <source>Calculadora de cinta per a l'aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
+        <translation>Calculadora de cinta para la aritmética del pequeño comercio. Sin opciones, abre la ventana de la calculadora.</translation>
+    </message>
+    <message>
+        <source>no s'esperava «%1».</source>
+        <translation>no se esperaba «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>TCalculadora</name>
+    <message>
+        <source>Zentabo - Tarvik - Calculadora </source>
+        <translation>Zentabo - Tarvik - Calculadora </translation>
+    </message>
+    <message>
+        <source>Número</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Teclat</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>IVA i marge</source>
+        <translation>IVA y margen</translation>
+    </message>
+    <message>
+        <source>Càlcul Interès Bancari</source>
+        <translation>Cálculo Interés Bancario</translation>
+    </message>
+    <message>
+        <source>Comparar dos préstecs bancaris</source>
+        <translation>Comparar dos préstamos bancarios</translation>
+    </message>
+    <message>
+        <source>% Iva</source>
+        <translation>% IVA</translation>
+    </message>
+    <message>
+        <source>Percentatge d'IVA a aplicar amb els Botons IVA</source>
+        <translation>Porcentaje de IVA que aplican los botones de IVA</translation>
+    </message>
+    <message>
+        <source>+ Iva</source>
+        <translation>+ IVA</translation>
+    </message>
+    <message>
+        <source>Calcula el Valor més IVA [i]</source>
+        <translation>Calcula el valor más IVA [i]</translation>
+    </message>
+    <message>
+        <source>Base Imp</source>
+        <translation>Base Imp</translation>
+    </message>
+    <message>
+        <source>Calcula la Base Imposable [B]</source>
+        <translation>Calcula la base imponible [B]</translation>
+    </message>
+    <message>
+        <source>Quota Iva</source>
+        <translation>Cuota IVA</translation>
+    </message>
+    <message>
+        <source>Calcula la Quota d'IVA [Q]</source>
+        <translation>Calcula la cuota de IVA [Q]</translation>
+    </message>
+    <message>
+        <source>Marge S/PVP</source>
+        <translation>Margen s/PVP</translation>
+    </message>
+    <message>
+        <source>Marge S/Cost</source>
+        <translation>Margen s/coste</translation>
+    </message>
+    <message>
+        <source>Descompte</source>
+        <translation>Descuento</translation>
+    </message>
+    <message>
+        <source>Estableix % de Marge</source>
+        <translation>Establece el % de margen</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margen</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Final Afegint el Marge [M]</source>
+        <translation>Calcula el precio final añadiendo el margen [M]</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margen</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Descomptant el Marge (Preu de Cost) [N]</source>
+        <translation>Calcula el precio descontando el margen (precio de coste) [N]</translation>
+    </message>
+    <message>
+        <source>Percentatge d'IVA</source>
+        <translation>Porcentaje de IVA</translation>
+    </message>
+    <message>
+        <source>Subtotal</source>
+        <translation>Subtotal</translation>
+    </message>
+    <message>
+        <source>Sortir Entregant Valor [F10]</source>
+        <translation>Salir entregando el valor [F10]</translation>
+    </message>
+    <message>
+        <source>Paper</source>
+        <translation>Papel</translation>
+    </message>
+    <message>
+        <source>Eines del paper</source>
+        <translation>Herramientas del papel</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper [F8]</source>
+        <translation>Borrar papel [F8]</translation>
+    </message>
+    <message>
+        <source>Obrir espai a la posició marcada per insertar un valor [Ins]</source>
+        <translation>Abrir espacio en la posición marcada para insertar un valor [Ins]</translation>
+    </message>
+    <message>
+        <source>Esborrar Linia Marcada [Supr]</source>
+        <translation>Borrar la línea marcada [Supr]</translation>
+    </message>
+    <message>
+        <source>Copiar i Lligar Valor al Final  [F7]</source>
+        <translation>Copiar y enlazar el valor al final  [F7]</translation>
+    </message>
+    <message>
+        <source>Converteix a Pessetes [P]</source>
+        <translation>Convierte a pesetas [P]</translation>
+    </message>
+    <message>
+        <source>Converteix a EUROS [E]</source>
+        <translation>Convierte a EUROS [E]</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat [Control+R]</source>
+        <translation>Copiar el resultado [Control+R]</translation>
+    </message>
+    <message>
+        <source>Copiar Valors Numèrics [Control+N]</source>
+        <translation>Copiar los valores numéricos [Control+N]</translation>
+    </message>
+    <message>
+        <source>Copiar Paper [Control+P]</source>
+        <translation>Copiar el papel [Control+P]</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper i Enganxar [Control+E]</source>
+        <translation>Borrar el papel y pegar [Control+E]</translation>
+    </message>
+    <message>
+        <source>Enganxar al Final [Control+V]</source>
+        <translation>Pegar al final [Control+V]</translation>
+    </message>
+    <message>
+        <source>Propietats</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>&amp;0 Decimals</source>
+        <translation>&amp;0 decimales</translation>
+    </message>
+    <message>
+        <source>&amp;1 Decimal</source>
+        <translation>&amp;1 decimal</translation>
+    </message>
+    <message>
+        <source>&amp;2 Decimals</source>
+        <translation>&amp;2 decimales</translation>
+    </message>
+    <message>
+        <source>&amp;3 Decimals</source>
+        <translation>&amp;3 decimales</translation>
+    </message>
+    <message>
+        <source>&amp;4 Decimals</source>
+        <translation>&amp;4 decimales</translation>
+    </message>
+    <message>
+        <source>&amp;5 Decimals</source>
+        <translation>&amp;5 decimales</translation>
+    </message>
+    <message>
+        <source>&amp;6 Decimals</source>
+        <translation>&amp;6 decimales</translation>
+    </message>
+    <message>
+        <source>Arrodonir Totals</source>
+        <translation>Redondear totales</translation>
+    </message>
+    <message>
+        <source>&amp;Arrodonir decimals a càlculs interns</source>
+        <translation>&amp;Redondear decimales en los cálculos internos</translation>
+    </message>
+    <message>
+        <source>Arrodonir tots els números</source>
+        <translation>Redondear todos los números</translation>
+    </message>
+    <message>
+        <source>Coma Decimal a l'Exportar/Copiar</source>
+        <translation>Punto decimal al exportar/copiar</translation>
+    </message>
+    <message>
+        <source>&amp;Tipus d'IVA...</source>
+        <translation>&amp;Tipos de IVA...</translation>
+    </message>
+    <message>
+        <source>&amp;Desfés</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Refés</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <source>Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <translation>Los tipos de IVA no se han podido guardar: las líneas 12 a 20 del archivo de configuración ya están llenas.</translation>
+    </message>
+    <message>
+        <source>+ Dte</source>
+        <translation>+ Dto</translation>
+    </message>
+    <message>
+        <source>- Dte</source>
+        <translation>- Dto</translation>
+    </message>
+    <message>
+        <source>Edita els tipus...</source>
+        <translation>Editar los tipos...</translation>
+    </message>
+    <message>
+        <source>%1Iva</source>
+        <translation>%1IVA</translation>
+    </message>
+    <message>
+        <source>Unable to create directory %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+</context>
+<context>
+    <name>TInteres</name>
+    <message>
+        <source>Quota</source>
+        <translation>Cuota</translation>
+    </message>
+    <message>
+        <source>Any</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Acum Cap</source>
+        <translation>Acum Cap</translation>
+    </message>
+    <message>
+        <source>Interès</source>
+        <translation>Interés</translation>
+    </message>
+    <message>
+        <source>Acum Int</source>
+        <translation>Acum Int</translation>
+    </message>
+    <message>
+        <source>Saldo</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Zentabo - Comparació de préstecs - </source>
+        <translation>Zentabo - Comparación de préstamos - </translation>
+    </message>
+    <message>
+        <source>Préstec 1</source>
+        <translation>Préstamo 1</translation>
+    </message>
+    <message>
+        <source>Préstec 2</source>
+        <translation>Préstamo 2</translation>
+    </message>
+    <message>
+        <source>Diferències</source>
+        <translation>Diferencias</translation>
+    </message>
+    <message>
+        <source>Interès (%)</source>
+        <translation>Interés (%)</translation>
+    </message>
+    <message>
+        <source>Anys</source>
+        <translation>Años</translation>
+    </message>
+    <message>
+        <source>Mesos</source>
+        <translation>Meses</translation>
+    </message>
+    <message>
+        <source>Interessos</source>
+        <translation>Intereses</translation>
+    </message>
+    <message>
+        <source>Dif Quota</source>
+        <translation>Dif Cuota</translation>
+    </message>
+    <message>
+        <source>Dif Interès</source>
+        <translation>Dif Interés</translation>
+    </message>
+    <message>
+        <source>Copiar Excel</source>
+        <translation>Copiar Excel</translation>
+    </message>
+    <message>
+        <source>Copiar Quadre d'Amortitzacions</source>
+        <translation>Copiar el cuadro de amortización</translation>
+    </message>
+    <message>
+        <source>Quadre d'amortitzacions</source>
+        <translation>Cuadro de amortización</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeCsv</name>
+    <message>
+        <source>Valor</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Operació</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Comentari</source>
+        <translation>Comentario</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeExport</name>
+    <message>
+        <source>No es coneix l'extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
+        <translation>No se conoce la extensión de «%1»: debe ser .pdf, .csv o .txt.</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeFile</name>
+    <message>
+        <source>ocupa més de 256 MB.</source>
+        <translation>ocupa más de 256 MB.</translation>
+    </message>
+    <message>
+        <source>no és text (conté bytes nuls, com una imatge o un altre fitxer binari).</source>
+        <translation>no es texto (contiene bytes nulos, como una imagen u otro archivo binario).</translation>
+    </message>
+    <message>
+        <source>el text no és UTF-8.</source>
+        <translation>el texto no es UTF-8.</translation>
+    </message>
+    <message>
+        <source>cap línia no és una fila de cinta.</source>
+        <translation>ninguna línea es una fila de cinta.</translation>
+    </message>
+    <message>
+        <source>té més files de les que pot tenir una cinta.</source>
+        <translation>tiene más filas de las que puede tener una cinta.</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» no és una cinta: %2</source>
+        <translation>El archivo «%1» no es una cinta: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeFileCommands</name>
+    <message>
+        <source>Cintes (*.txt);;Tots els fitxers (*)</source>
+        <translation>Cintas (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>1 fila</source>
+        <translation>1 fila</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 filas</translation>
+    </message>
+    <message>
+        <source> · total %1</source>
+        <translation> · total %1</translation>
+    </message>
+    <message>
+        <source>De&amp;sa la cinta...</source>
+        <translation>&amp;Guardar la cinta...</translation>
+    </message>
+    <message>
+        <source>&amp;Obre una cinta...</source>
+        <translation>&amp;Abrir una cinta...</translation>
+    </message>
+    <message>
+        <source>&amp;Cintes anteriors</source>
+        <translation>&amp;Cintas anteriores</translation>
+    </message>
+    <message>
+        <source>Exporta a &amp;PDF...</source>
+        <translation>Exportar a &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Exporta a CS&amp;V...</source>
+        <translation>Exportar a CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>&amp;Imprimeix...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>La cinta no s'ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
+        <translation>La cinta no se ha podido guardar en las cintas anteriores (%1): %2#13#13Se continúa igualmente; Ctrl+Z puede recuperarla.</translation>
+    </message>
+    <message>
+        <source>Encara no hi ha cap cinta guardada</source>
+        <translation>Aún no hay ninguna cinta guardada</translation>
+    </message>
+    <message>
+        <source>Desa la cinta</source>
+        <translation>Guardar la cinta</translation>
+    </message>
+    <message>
+        <source>Obre una cinta</source>
+        <translation>Abrir una cinta</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» té %2 línia que no és una fila de cinta (la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
+        <translation>El archivo «%1» tiene %2 línea que no es una fila de cinta (la línea %3).#13¿Quiere abrir sus %4 y dejar de lado el resto?</translation>
+    </message>
+    <message>
+        <source>El fitxer «%1» té %2 línies que no són una fila de cinta (la primera és la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
+        <translation>El archivo «%1» tiene %2 líneas que no son una fila de cinta (la primera es la línea %3).#13¿Quiere abrir sus %4 y dejar de lado el resto?</translation>
+    </message>
+    <message>
+        <source>Exporta a PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Exporta a CSV</source>
+        <translation>Exportar a CSV</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>TTapePages</name>
+    <message>
+        <source>Cinta de càlcul</source>
+        <translation>Cinta de cálculo</translation>
+    </message>
+    <message>
+        <source>1 fila</source>
+        <translation>1 fila</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 filas</translation>
+    </message>
+    <message>
+        <source>No s'ha pogut començar a dibuixar la cinta.</source>
+        <translation>No se ha podido empezar a dibujar la cinta.</translation>
+    </message>
+    <message>
+        <source>No s'ha pogut començar la pàgina %1.</source>
+        <translation>No se ha podido empezar la página %1.</translation>
+    </message>
+    <message>
+        <source>Cinta de càlcul, %1</source>
+        <translation>Cinta de cálculo, %1</translation>
+    </message>
+    <message>
+        <source>Pàgina %1 de %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeView</name>
+    <message>
+        <source>Comentari</source>
+        <translation>Comentario</translation>
+    </message>
+</context>
+<context>
+    <name>TVatRates</name>
+    <message>
+        <source>el tipus %1 no té la forma text:percentatge</source>
+        <translation>el tipo %1 no tiene la forma texto:porcentaje</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge "%2", que no és un número escrit amb punt decimal (com 5.2)</source>
+        <translation>el tipo %1 tiene el porcentaje "%2", que no es un número escrito con punto decimal (como 5.2)</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge %2, amb més de dos decimals</source>
+        <translation>el tipo %1 tiene el porcentaje %2, con más de dos decimales</translation>
+    </message>
+    <message>
+        <source>el tipus %1 té el percentatge %2, fora de 0 a 100</source>
+        <translation>el tipo %1 tiene el porcentaje %2, fuera de 0 a 100</translation>
+    </message>
+    <message>
+        <source>té %1 tipus en lloc de %2</source>
+        <translation>tiene %1 tipos en lugar de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TVatRatesDialog</name>
+    <message>
+        <source>La llista de tipus desada al fitxer de configuració no s'ha fet servir: %1. S'aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
+        <translation>No se ha usado la lista de tipos guardada en el archivo de configuración: %1. Se aplica la lista original; la línea guardada se conserva hasta que cambie los tipos.</translation>
+    </message>
+    <message>
+        <source>Tipus d'IVA</source>
+        <translation>Tipos de IVA</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texto</translation>
+    </message>
+    <message>
+        <source>Tipus &amp;vigents</source>
+        <translation>Tipos &amp;vigentes</translation>
+    </message>
+    <message>
+        <source>Tipus &amp;originals</source>
+        <translation>Tipos &amp;originales</translation>
+    </message>
+    <message>
+        <source>Accepta</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel·la</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>TamBasic</name>
+    <message>
+        <source>Cannot open file "%1".</source>
+        <translation>No se puede abrir el archivo "%1".</translation>
+    </message>
+    <message>
+        <source>Cannot read file "%1".</source>
+        <translation>No se puede leer el archivo "%1".</translation>
+    </message>
+    <message>
+        <source>Cannot create file "%1".</source>
+        <translation>No se puede crear el archivo "%1".</translation>
+    </message>
+    <message>
+        <source>Cannot write file "%1".</source>
+        <translation>No se puede escribir el archivo "%1".</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid date</source>
+        <translation>'%1' no es una fecha válida</translation>
+    </message>
+    <message>
+        <source>'%1' is not a valid floating point value</source>
+        <translation>'%1' no es un valor numérico válido</translation>
+    </message>
+</context>
+<context>
+    <name>TamComponents</name>
+    <message>
+        <source>Atenció!!</source>
+        <translation>¡¡Atención!!</translation>
+    </message>
+    <message>
+        <source>Error desconegut</source>
+        <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>D'acord</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel·la</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Avorta</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>Reintenta</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>Ignora</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Sí</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Atencio !!!</source>
+        <translation>¡¡¡Atención!!!</translation>
+    </message>
+    <message>
+        <source>Error a l'Assignar ShortCut [%1]</source>
+        <translation>Error al asignar el atajo [%1]</translation>
+    </message>
+</context>
+<context>
+    <name>TamDrop</name>
+    <message>
+        <source> no implementat...</source>
+        <translation> no implementado...</translation>
+    </message>
+    <message>
+        <source>Atenció</source>
+        <translation>Atención</translation>
+    </message>
+    <message>
+        <source>Atencio!!</source>
+        <translation>¡¡Atención!!</translation>
+    </message>
+    <message>
+        <source> No s'han pogut capturar els elements rebuts. </source>
+        <translation> No se han podido capturar los elementos recibidos. </translation>
+    </message>
+    <message>
+        <source> (Informació Tècnica: Formats:) </source>
+        <translation> (Información técnica: formatos:) </translation>
+    </message>
+    <message>
+        <source> Informació Tècnica: Formats: </source>
+        <translation> Información técnica: formatos: </translation>
+    </message>
+</context>
+</TS>
