@@ -75,7 +75,7 @@ void TTapeDocument::WriteField(int32_t row, TTapeField field, std::string_view t
 // fields past those are not kept.
 void TTapeDocument::WriteRowText(int32_t row, const std::string& line) {
     if (row < 0) return;
-    const std::vector<std::string> fields = TapeLineFields(line);
+    const std::vector<std::string> fields = PastedLineFields(line);
     for (size_t i = 0; i < fields.size(); ++i) {
         const auto field = static_cast<TTapeField>(i);
         // The empty link field before a comment is the comment's, not a link's.

@@ -72,7 +72,8 @@ public:
     // Selects a row; a row past the room grows it.
     void SetCurrentRow(int32_t row);
     void WriteField(int32_t row, TTapeField field, std::string_view text);
-    // The tab-separated fields of a line into the row's fields, in order.
+    // The tab-separated fields of a pasted line into the row's fields, in
+    // order (PastedLineFields).
     void WriteRowText(int32_t row, const std::string& line);
     // Opens an empty row at `row`; rows from there down move one lower.
     void InsertRow(int32_t row);

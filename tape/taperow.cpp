@@ -1,7 +1,10 @@
 #include "tape/taperow.h"
 
+#include <algorithm>
+
 #include "basic/numbertext.h"
 #include "basic/stringlists.h"
+#include "basic/texttools.h"
 #include "tape/tapenumbers.h"
 
 // The rare fields of a row.
@@ -63,6 +66,15 @@ std::string_view TTapeRow::Field(TTapeField field) const {
 }
 
 void TTapeRow::SetField(TTapeField field, std::string_view text) {
+    // A field is one line of a file: a tab, CR or LF in it is a blank.
+    std::string oneLine;
+    if (field != TTapeField::Comment && text.find_first_of("\t\r\n") != std::string_view::npos) {
+        oneLine.assign(text);
+        std::replace_if(
+            oneLine.begin(), oneLine.end(),
+            [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+        text = oneLine;
+    }
     switch (field) {
         case TTapeField::Value:
             value_.assign(text);
@@ -144,7 +156,29 @@ size_t CommentStart(std::string_view line) {
     return at;
 }
 
+// The numbers and the operator are split at tabs and lose their blanks; a
+// quote is a character like any other, so whatever a row holds comes back as
+// it was written.
 std::vector<std::string> TapeLineFields(const std::string& line) {
+    std::vector<std::string> fields;
+    const size_t comment = CommentStart(line);
+    const std::string_view numbers =
+        std::string_view(line).substr(0, comment == std::string::npos ? line.size() : comment - 1);
+    if (comment == std::string::npos && TrimBlanks(line).empty()) return fields;
+    size_t start = 0;
+    while (true) {
+        const size_t tab = numbers.find('\t', start);
+        fields.push_back(TrimBlanks(std::string(numbers.substr(start, tab - start))));
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    if (comment != std::string::npos) fields.push_back(line.substr(comment));
+    return fields;
+}
+
+// A spreadsheet's cells may come quoted: quotes protect the tabs between them
+// and are taken off.
+std::vector<std::string> PastedLineFields(const std::string& line) {
     const size_t comment = CommentStart(line);
     if (comment == std::string::npos) return SplitFieldList(line, "\t", 0);
     std::vector<std::string> fields = SplitFieldList(line.substr(0, comment), "\t", 0);

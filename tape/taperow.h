@@ -66,10 +66,14 @@ std::string TapeComment(std::string_view text);
 // Where the comment of a tape line starts: after its third tab; npos for a
 // line without a comment field. The fields before it are the numbers.
 size_t CommentStart(std::string_view line);
-// The fields of a tape line as the settings file and a copied tape hold them
+// The fields of a tape line as the settings file and a tape file hold them
 // (tab-separated value, operator, link and comment), at most kTapeFieldCount.
-// The first three lose their surrounding blanks and quotes; the comment is
-// kept as written.
+// The first three lose their surrounding blanks; the comment is kept as
+// written. A line of blanks has no field.
 std::vector<std::string> TapeLineFields(const std::string& line);
-// A row from such a line; `linkField` tells whether the line has a link field.
+// The same for a pasted or dropped line, whose first three fields may also
+// come quoted, with tabs inside the quotes.
+std::vector<std::string> PastedLineFields(const std::string& line);
+// A row from a line of a file; `linkField` tells whether the line has a link
+// field.
 TTapeRow TapeRowFromLine(const std::string& line, bool& linkField);

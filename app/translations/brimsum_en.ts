@@ -4,7 +4,7 @@
 <context>
     <name>Brimsum</name>
     <message>
-        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d'aquí a una estona.</source>
+        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d&apos;aquí a una estona.</source>
         <translation>The calculator is already open but does not answer.#13Please try again in a while.</translation>
     </message>
     <message>
@@ -16,7 +16,7 @@
         <translation>Shows the version.</translation>
     </message>
     <message>
-        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l'extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
+        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l&apos;extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
         <translation>Writes the stored tape (the one in Brimsum.Ini) to &lt;file&gt;, as PDF, CSV or a tape file by its extension (.pdf, .csv or .txt), and ends without opening a window.</translation>
     </message>
     <message>
@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>Vegeu «Brimsum --help».</source>
-        <translation>See 'Brimsum --help'.</translation>
+        <translation>See &apos;Brimsum --help&apos;.</translation>
     </message>
     <message>
-        <source>Calculadora de cinta per a l'aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
-        <translation>A tape calculator for small-business arithmetic. Without options it opens the calculator's window.</translation>
+        <source>Calculadora de cinta per a l&apos;aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
+        <translation>A tape calculator for small-business arithmetic. Without options it opens the calculator&apos;s window.</translation>
     </message>
     <message>
-        <source>no s'esperava «%1».</source>
-        <translation>'%1' was not expected.</translation>
+        <source>no s&apos;esperava «%1».</source>
+        <translation>&apos;%1&apos; was not expected.</translation>
     </message>
 </context>
 <context>
@@ -67,7 +67,7 @@
         <translation>% VAT</translation>
     </message>
     <message>
-        <source>Percentatge d'IVA a aplicar amb els Botons IVA</source>
+        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
         <translation>VAT rate the VAT keys apply</translation>
     </message>
     <message>
@@ -91,7 +91,7 @@
         <translation>VAT Amt</translation>
     </message>
     <message>
-        <source>Calcula la Quota d'IVA [Q]</source>
+        <source>Calcula la Quota d&apos;IVA [Q]</source>
         <translation>Works out the VAT amount [Q]</translation>
     </message>
     <message>
@@ -127,7 +127,7 @@
         <translation>Works out the price without the margin (the cost price) [N]</translation>
     </message>
     <message>
-        <source>Percentatge d'IVA</source>
+        <source>Percentatge d&apos;IVA</source>
         <translation>VAT rate</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Round every number</translation>
     </message>
     <message>
-        <source>Coma Decimal a l'Exportar/Copiar</source>
+        <source>Coma Decimal a l&apos;Exportar/Copiar</source>
         <translation>Decimal point when exporting/copying</translation>
     </message>
     <message>
-        <source>&amp;Tipus d'IVA...</source>
+        <source>&amp;Tipus d&apos;IVA...</source>
         <translation>&amp;VAT rates...</translation>
     </message>
     <message>
@@ -251,7 +251,7 @@
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <source>Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
         <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
     </message>
     <message>
@@ -354,11 +354,11 @@
         <translation>Copy to Excel</translation>
     </message>
     <message>
-        <source>Copiar Quadre d'Amortitzacions</source>
+        <source>Copiar Quadre d&apos;Amortitzacions</source>
         <translation>Copy the amortization table</translation>
     </message>
     <message>
-        <source>Quadre d'amortitzacions</source>
+        <source>Quadre d&apos;amortitzacions</source>
         <translation>Amortization table</translation>
     </message>
 </context>
@@ -380,8 +380,8 @@
 <context>
     <name>TTapeExport</name>
     <message>
-        <source>No es coneix l'extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
-        <translation>The extension of '%1' is unknown: it must be .pdf, .csv or .txt.</translation>
+        <source>No es coneix l&apos;extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
+        <translation>The extension of &apos;%1&apos; is unknown: it must be .pdf, .csv or .txt.</translation>
     </message>
 </context>
 <context>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>El fitxer «%1» no és una cinta: %2</source>
-        <translation>The file '%1' is not a tape: %2</translation>
+        <translation>The file &apos;%1&apos; is not a tape: %2</translation>
     </message>
 </context>
 <context>
@@ -454,7 +454,7 @@
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <source>La cinta no s'ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
+        <source>La cinta no s&apos;ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
         <translation>The tape could not be kept with the earlier tapes (%1): %2#13#13The action goes on; Ctrl+Z can bring the tape back.</translation>
     </message>
     <message>
@@ -471,11 +471,11 @@
     </message>
     <message>
         <source>El fitxer «%1» té %2 línia que no és una fila de cinta (la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
-        <translation>The file '%1' has %2 line that is not a tape row (line %3).#13Open its %4 and leave the rest aside?</translation>
+        <translation>The file &apos;%1&apos; has %2 line that is not a tape row (line %3).#13Open its %4 and leave the rest aside?</translation>
     </message>
     <message>
         <source>El fitxer «%1» té %2 línies que no són una fila de cinta (la primera és la línia %3).#13Voleu obrir-ne les %4 i deixar de banda la resta?</source>
-        <translation>The file '%1' has %2 lines that are not tape rows (the first is line %3).#13Open its %4 and leave the rest aside?</translation>
+        <translation>The file &apos;%1&apos; has %2 lines that are not tape rows (the first is line %3).#13Open its %4 and leave the rest aside?</translation>
     </message>
     <message>
         <source>Exporta a PDF</source>
@@ -509,11 +509,11 @@
         <translation>%1 rows</translation>
     </message>
     <message>
-        <source>No s'ha pogut començar a dibuixar la cinta.</source>
+        <source>No s&apos;ha pogut començar a dibuixar la cinta.</source>
         <translation>The tape could not be drawn.</translation>
     </message>
     <message>
-        <source>No s'ha pogut començar la pàgina %1.</source>
+        <source>No s&apos;ha pogut començar la pàgina %1.</source>
         <translation>Page %1 could not be started.</translation>
     </message>
     <message>
@@ -539,8 +539,8 @@
         <translation>rate %1 is not of the form text:percentage</translation>
     </message>
     <message>
-        <source>el tipus %1 té el percentatge "%2", que no és un número escrit amb punt decimal (com 5.2)</source>
-        <translation>rate %1 has the percentage "%2", which is not a number written with a decimal point (like 5.2)</translation>
+        <source>el tipus %1 té el percentatge &quot;%2&quot;, que no és un número escrit amb punt decimal (com 5.2)</source>
+        <translation>rate %1 has the percentage &quot;%2&quot;, which is not a number written with a decimal point (like 5.2)</translation>
     </message>
     <message>
         <source>el tipus %1 té el percentatge %2, amb més de dos decimals</source>
@@ -558,11 +558,11 @@
 <context>
     <name>TVatRatesDialog</name>
     <message>
-        <source>La llista de tipus desada al fitxer de configuració no s'ha fet servir: %1. S'aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
+        <source>La llista de tipus desada al fitxer de configuració no s&apos;ha fet servir: %1. S&apos;aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
         <translation>The rate list stored in the settings file was not used: %1. The original list applies; the stored line is kept until you change the rates.</translation>
     </message>
     <message>
-        <source>Tipus d'IVA</source>
+        <source>Tipus d&apos;IVA</source>
         <translation>VAT rates</translation>
     </message>
     <message>
@@ -589,28 +589,28 @@
 <context>
     <name>TamBasic</name>
     <message>
-        <source>Cannot open file "%1".</source>
-        <translation>Cannot open file "%1".</translation>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>Cannot open file &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot read file "%1".</source>
-        <translation>Cannot read file "%1".</translation>
+        <source>Cannot read file &quot;%1&quot;.</source>
+        <translation>Cannot read file &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot create file "%1".</source>
-        <translation>Cannot create file "%1".</translation>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>Cannot create file &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot write file "%1".</source>
-        <translation>Cannot write file "%1".</translation>
+        <source>Cannot write file &quot;%1&quot;.</source>
+        <translation>Cannot write file &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>'%1' is not a valid date</source>
-        <translation>'%1' is not a valid date</translation>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; is not a valid date</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' is not a valid floating point value</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
     </message>
 </context>
 <context>
@@ -624,7 +624,7 @@
         <translation>Unknown error</translation>
     </message>
     <message>
-        <source>D'acord</source>
+        <source>D&apos;acord</source>
         <translation>OK</translation>
     </message>
     <message>
@@ -656,7 +656,7 @@
         <translation>Warning!</translation>
     </message>
     <message>
-        <source>Error a l'Assignar ShortCut [%1]</source>
+        <source>Error a l&apos;Assignar ShortCut [%1]</source>
         <translation>Cannot assign the shortcut [%1]</translation>
     </message>
 </context>
@@ -675,7 +675,7 @@
         <translation>Warning!</translation>
     </message>
     <message>
-        <source> No s'han pogut capturar els elements rebuts. </source>
+        <source> No s&apos;han pogut capturar els elements rebuts. </source>
         <translation> The dropped items could not be taken. </translation>
     </message>
     <message>

@@ -4,7 +4,7 @@
 <context>
     <name>Brimsum</name>
     <message>
-        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d'aquí a una estona.</source>
+        <source>La calculadora ja és oberta, però no respon.#13Torneu-ho a provar d&apos;aquí a una estona.</source>
         <translation>La calculadora ya está abierta, pero no responde.#13Vuelva a intentarlo dentro de un rato.</translation>
     </message>
     <message>
@@ -16,7 +16,7 @@
         <translation>Muestra la versión.</translation>
     </message>
     <message>
-        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l'extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
+        <source>Escriu la cinta desada (la de Brimsum.Ini) a &lt;fitxer&gt;, en PDF, CSV o fitxer de cinta segons l&apos;extensió (.pdf, .csv o .txt), i acaba sense obrir cap finestra.</source>
         <translation>Escribe la cinta guardada (la de Brimsum.Ini) en &lt;archivo&gt;, en PDF, CSV o archivo de cinta según la extensión (.pdf, .csv o .txt), y termina sin abrir ninguna ventana.</translation>
     </message>
     <message>
@@ -28,11 +28,11 @@
         <translation>Véase «Brimsum --help».</translation>
     </message>
     <message>
-        <source>Calculadora de cinta per a l'aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
+        <source>Calculadora de cinta per a l&apos;aritmètica del petit comerç. Sense opcions, obre la finestra de la calculadora.</source>
         <translation>Calculadora de cinta para la aritmética del pequeño comercio. Sin opciones, abre la ventana de la calculadora.</translation>
     </message>
     <message>
-        <source>no s'esperava «%1».</source>
+        <source>no s&apos;esperava «%1».</source>
         <translation>no se esperaba «%1».</translation>
     </message>
 </context>
@@ -67,7 +67,7 @@
         <translation>% IVA</translation>
     </message>
     <message>
-        <source>Percentatge d'IVA a aplicar amb els Botons IVA</source>
+        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
         <translation>Porcentaje de IVA que aplican los botones de IVA</translation>
     </message>
     <message>
@@ -91,7 +91,7 @@
         <translation>Cuota IVA</translation>
     </message>
     <message>
-        <source>Calcula la Quota d'IVA [Q]</source>
+        <source>Calcula la Quota d&apos;IVA [Q]</source>
         <translation>Calcula la cuota de IVA [Q]</translation>
     </message>
     <message>
@@ -127,7 +127,7 @@
         <translation>Calcula el precio descontando el margen (precio de coste) [N]</translation>
     </message>
     <message>
-        <source>Percentatge d'IVA</source>
+        <source>Percentatge d&apos;IVA</source>
         <translation>Porcentaje de IVA</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Redondear todos los números</translation>
     </message>
     <message>
-        <source>Coma Decimal a l'Exportar/Copiar</source>
+        <source>Coma Decimal a l&apos;Exportar/Copiar</source>
         <translation>Punto decimal al exportar/copiar</translation>
     </message>
     <message>
-        <source>&amp;Tipus d'IVA...</source>
+        <source>&amp;Tipus d&apos;IVA...</source>
         <translation>&amp;Tipos de IVA...</translation>
     </message>
     <message>
@@ -251,7 +251,7 @@
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
         <translation>Los tipos de IVA no se han podido guardar: las líneas 12 a 20 del archivo de configuración ya están llenas.</translation>
     </message>
     <message>
@@ -354,11 +354,11 @@
         <translation>Copiar Excel</translation>
     </message>
     <message>
-        <source>Copiar Quadre d'Amortitzacions</source>
+        <source>Copiar Quadre d&apos;Amortitzacions</source>
         <translation>Copiar el cuadro de amortización</translation>
     </message>
     <message>
-        <source>Quadre d'amortitzacions</source>
+        <source>Quadre d&apos;amortitzacions</source>
         <translation>Cuadro de amortización</translation>
     </message>
 </context>
@@ -380,7 +380,7 @@
 <context>
     <name>TTapeExport</name>
     <message>
-        <source>No es coneix l'extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
+        <source>No es coneix l&apos;extensió de «%1»: ha de ser .pdf, .csv o .txt.</source>
         <translation>No se conoce la extensión de «%1»: debe ser .pdf, .csv o .txt.</translation>
     </message>
 </context>
@@ -454,7 +454,7 @@
         <translation>&amp;Imprimir...</translation>
     </message>
     <message>
-        <source>La cinta no s'ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
+        <source>La cinta no s&apos;ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
         <translation>La cinta no se ha podido guardar en las cintas anteriores (%1): %2#13#13Se continúa igualmente; Ctrl+Z puede recuperarla.</translation>
     </message>
     <message>
@@ -509,11 +509,11 @@
         <translation>%1 filas</translation>
     </message>
     <message>
-        <source>No s'ha pogut començar a dibuixar la cinta.</source>
+        <source>No s&apos;ha pogut començar a dibuixar la cinta.</source>
         <translation>No se ha podido empezar a dibujar la cinta.</translation>
     </message>
     <message>
-        <source>No s'ha pogut començar la pàgina %1.</source>
+        <source>No s&apos;ha pogut començar la pàgina %1.</source>
         <translation>No se ha podido empezar la página %1.</translation>
     </message>
     <message>
@@ -539,8 +539,8 @@
         <translation>el tipo %1 no tiene la forma texto:porcentaje</translation>
     </message>
     <message>
-        <source>el tipus %1 té el percentatge "%2", que no és un número escrit amb punt decimal (com 5.2)</source>
-        <translation>el tipo %1 tiene el porcentaje "%2", que no es un número escrito con punto decimal (como 5.2)</translation>
+        <source>el tipus %1 té el percentatge &quot;%2&quot;, que no és un número escrit amb punt decimal (com 5.2)</source>
+        <translation>el tipo %1 tiene el porcentaje &quot;%2&quot;, que no es un número escrito con punto decimal (como 5.2)</translation>
     </message>
     <message>
         <source>el tipus %1 té el percentatge %2, amb més de dos decimals</source>
@@ -558,11 +558,11 @@
 <context>
     <name>TVatRatesDialog</name>
     <message>
-        <source>La llista de tipus desada al fitxer de configuració no s'ha fet servir: %1. S'aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
+        <source>La llista de tipus desada al fitxer de configuració no s&apos;ha fet servir: %1. S&apos;aplica la llista original; la línia desada es conserva fins que canvieu els tipus.</source>
         <translation>No se ha usado la lista de tipos guardada en el archivo de configuración: %1. Se aplica la lista original; la línea guardada se conserva hasta que cambie los tipos.</translation>
     </message>
     <message>
-        <source>Tipus d'IVA</source>
+        <source>Tipus d&apos;IVA</source>
         <translation>Tipos de IVA</translation>
     </message>
     <message>
@@ -589,28 +589,28 @@
 <context>
     <name>TamBasic</name>
     <message>
-        <source>Cannot open file "%1".</source>
-        <translation>No se puede abrir el archivo "%1".</translation>
+        <source>Cannot open file &quot;%1&quot;.</source>
+        <translation>No se puede abrir el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot read file "%1".</source>
-        <translation>No se puede leer el archivo "%1".</translation>
+        <source>Cannot read file &quot;%1&quot;.</source>
+        <translation>No se puede leer el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot create file "%1".</source>
-        <translation>No se puede crear el archivo "%1".</translation>
+        <source>Cannot create file &quot;%1&quot;.</source>
+        <translation>No se puede crear el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot write file "%1".</source>
-        <translation>No se puede escribir el archivo "%1".</translation>
+        <source>Cannot write file &quot;%1&quot;.</source>
+        <translation>No se puede escribir el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>'%1' is not a valid date</source>
-        <translation>'%1' no es una fecha válida</translation>
+        <source>&apos;%1&apos; is not a valid date</source>
+        <translation>&apos;%1&apos; no es una fecha válida</translation>
     </message>
     <message>
-        <source>'%1' is not a valid floating point value</source>
-        <translation>'%1' no es un valor numérico válido</translation>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; no es un valor numérico válido</translation>
     </message>
 </context>
 <context>
@@ -624,7 +624,7 @@
         <translation>Error desconocido</translation>
     </message>
     <message>
-        <source>D'acord</source>
+        <source>D&apos;acord</source>
         <translation>Aceptar</translation>
     </message>
     <message>
@@ -656,7 +656,7 @@
         <translation>¡¡¡Atención!!!</translation>
     </message>
     <message>
-        <source>Error a l'Assignar ShortCut [%1]</source>
+        <source>Error a l&apos;Assignar ShortCut [%1]</source>
         <translation>Error al asignar el atajo [%1]</translation>
     </message>
 </context>
@@ -675,7 +675,7 @@
         <translation>¡¡Atención!!</translation>
     </message>
     <message>
-        <source> No s'han pogut capturar els elements rebuts. </source>
+        <source> No s&apos;han pogut capturar els elements rebuts. </source>
         <translation> No se han podido capturar los elementos recibidos. </translation>
     </message>
     <message>

@@ -102,3 +102,23 @@ TEST(TapeCommentTest, ACommentStaysWithItsRow) {
 }
 
 }  // namespace
+
+namespace {
+
+// A tape file and the settings file give back every row as it was written:
+// quotes and blanks in a field are characters like any other, and a tab or a
+// line break can reach no field.
+TEST(TapeLineRoundTripTest, WhatARowHoldsComesBackFromItsLine) {
+    TTapeRow row;
+    row.SetField(TTapeField::Value, "5\"");
+    row.SetField(TTapeField::Operator, "\"a\tb\"");
+    row.SetField(TTapeField::Comment, " \"dit\"\t ");
+    EXPECT_EQ(row.OperatorField(), "\"a b\"");
+    TTapeDocument tape;
+    tape.ReplaceRows({row}, false);
+    bool linkField = false;
+    const TTapeRow back = TapeRowFromLine(tape.RowText(0), linkField);
+    EXPECT_TRUE(back == row) << tape.RowText(0);
+}
+
+}  // namespace

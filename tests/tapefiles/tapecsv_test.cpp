@@ -110,18 +110,17 @@ TEST_F(TapeCsv, EachRegionGetsItsSeparatorsAndPlainNumbers) {
     EXPECT_EQ(Records(QLocale(QLocale::English, QLocale::UnitedStates), ','), english);
 }
 
-// (A comment is one line; an operator text that is none of the keys is kept
-// as it came, line breaks included.)
-TEST_F(TapeCsv, FieldsWithSeparatorsQuotesAndLineBreaksComeBackWhole) {
+// (No field of a tape holds a line break: each is one line of a tape file.)
+TEST_F(TapeCsv, FieldsWithSeparatorsAndQuotesComeBackWhole) {
     Row("12", "+", "pomes; peres, i \"prunes\"");
-    Row("5", "dues\r\nlínies", "");
+    Row("5", "\"x\";y", "");
     for (const auto& [locale, separator] :
          {std::pair{QLocale(QLocale::Catalan, QLocale::Spain), ';'},
           std::pair{QLocale(QLocale::English, QLocale::UnitedKingdom), ','}}) {
         const std::vector<Record> records = Records(locale, separator);
         ASSERT_EQ(records.size(), 3u);
         EXPECT_EQ(records[1][2], "pomes; peres, i \"prunes\"");
-        EXPECT_EQ(records[2][1], "dues\r\nlínies");
+        EXPECT_EQ(records[2][1], "\"x\";y");
     }
 }
 
