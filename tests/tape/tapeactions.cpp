@@ -84,9 +84,14 @@ std::string RandomActions::PlayOneChange(TTapeEngine& engine) {
     if (kind < 11) {
         action = std::string(kNumbers[Uniform(0, 7)]) + " " + kKeys[Uniform(0, 8)];
     } else if (kind < 13) {
-        action = "@" + std::to_string(Uniform(0, used + 1)) + (kind == 11 ? " <<" : "");
+        action = '@';
+        action += std::to_string(Uniform(0, used + 1));
+        if (kind == 11) action += " <<";
     } else if (kind < 15) {
-        action = "^" + std::to_string(Uniform(0, used + 1)) + " " + kCommands[Uniform(0, 6)];
+        action = '^';
+        action += std::to_string(Uniform(0, used + 1));
+        action += ' ';
+        action += kCommands[Uniform(0, 6)];
     }
     if (!action.empty()) {
         PlayKeys(engine, action);
