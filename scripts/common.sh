@@ -38,9 +38,12 @@ configure_and_build() {
     local dir=$1 target=$2
     shift 2
     if [ ! -f "$dir/CMakeCache.txt" ]; then
+        local launcher=()
+        command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
         # A unity build compiles each folder's files in a few batches: on two
         # cores it takes about half the time of one file at a time.
-        cmake -S "$ROOT" -B "$dir" -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 "$@"
+        cmake -S "$ROOT" -B "$dir" -DCMAKE_UNITY_BUILD=ON -DCMAKE_UNITY_BUILD_BATCH_SIZE=16 \
+            "${launcher[@]}" "$@"
     fi
     cmake --build "$dir" --target "$target" -j "$(nproc)"
 }
