@@ -55,6 +55,10 @@ void PlayKeys(TTapeEngine& engine, const std::string& script) {
         } else if (first == '^' || first == '@') {
             engine.SelectRow(std::stoi(token.substr(1)));
             if (first == '@') engine.RecallRow();
+        } else if (first == '#') {
+            TTapeEngine::Action action(engine);
+            engine.EditTape().WriteField(engine.Tape().CurrentRow(), TTapeField::Comment,
+                                         token.substr(1));
         } else {
             throw std::invalid_argument("unknown script token: " + token);
         }

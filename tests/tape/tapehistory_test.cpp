@@ -99,6 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                      e.EditTape().WriteField(1, TTapeField::Value, "50");
                      e.Refresh();
                  }},
+        StepCase{"ChangedComment", "100 + 50 = ^1 #Gas",
+                 [](TTapeEngine& e) { Keys(e, "#Gasoil"); }},
         StepCase{"GrowingTheRoom", "12 + ^400 5", [](TTapeEngine& e) { Keys(e, "+"); }}),
     CaseName<StepCase>);
 

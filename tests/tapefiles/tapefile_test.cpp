@@ -35,8 +35,8 @@ void Comment(TTapeEngine& engine, int32_t row, const char* text) {
 
 class TapeFileRoundTrip : public testing::TestWithParam<RoundTripCase> {};
 
-// Save, open, save: the same bytes, and the rows (links and the link field
-// included) as they were.
+// Save, open, save: the same bytes, and each row's whole text (links,
+// comments and the link field included) as it was.
 TEST_P(TapeFileRoundTrip, GivesBackTheSameTapeAndBytes) {
     TTapeEngine engine;
     GetParam().build(engine);
@@ -51,7 +51,7 @@ TEST_P(TapeFileRoundTrip, GivesBackTheSameTapeAndBytes) {
     opened.ReplaceRows(std::move(content.tape.rows), content.tape.linkField);
     ASSERT_EQ(opened.UsedRows(), saved.UsedRows());
     for (int32_t row = 0; row < saved.UsedRows(); ++row)
-        EXPECT_EQ(opened.Row(row), saved.Row(row)) << "row " << row;
+        EXPECT_EQ(opened.RowText(row), saved.RowText(row)) << "row " << row;
     EXPECT_EQ(opened.WritesLinkField(), saved.WritesLinkField());
 
     const std::string again = dir.filePath("again.txt").toStdString();
