@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"OperatorReentersRowAbove", kTape, [](TTapeEngine& e) { Keys(e, "-"); }},
         StepCase{"Total", "12 + 5", [](TTapeEngine& e) { Keys(e, "="); }},
         StepCase{"Enter", "12 + 5", [](TTapeEngine& e) { Keys(e, "<<"); }},
-        StepCase{"EnterAfterEditingTheDisplay", "12 + 5 C 7,5", [](TTapeEngine& e) { Keys(e, "<<"); }},
+        StepCase{"EnterAfterEditingTheDisplay", "12 + 5 C 7,5",
+                 [](TTapeEngine& e) { Keys(e, "<<"); }},
         StepCase{"LinkedRecalledRow", "12 + 5 + @0", [](TTapeEngine& e) { Keys(e, "<<"); }},
         StepCase{"AddTax", kTape, [](TTapeEngine& e) { e.AddTax("100", 21); }},
         StepCase{"TaxableBase", kTape, [](TTapeEngine& e) { e.TaxableBase("121", 21); }},
@@ -190,6 +191,36 @@ TEST(TapeHistoryTest, TheHistoryKeepsToItsMemory) {
     engine.Undo();
     EXPECT_EQ(engine.Tape().UsedRows(), 200'000);
     EXPECT_EQ(engine.Tape().RowText(199'999), "1234567.891234567\t+");
+}
+
+// A tape of two fifths of the history's memory, every row holding a short
+// `value` (kept within the row itself).
+std::vector<TTapeRow> TwoFifthsOfTheMemory(const char* value) {
+    TTapeRow row;
+    row.SetField(TTapeField::Value, value);
+    return std::vector<TTapeRow>(TTapeHistory::kMaxBytes * 2 / 5 / sizeof(TTapeRow), row);
+}
+
+// Three tapes opened one after the other, then undone: each undone step holds
+// the tape it took back, so the last undo passes the memory with only redo
+// steps left. The step farthest from the tape goes; the nearest ones still
+// redo, in order.
+TEST(TapeHistoryTest, PastItsMemoryTheFarthestRedoStepGoes) {
+    TTapeEngine engine;
+    for (const char* value : {"1", "2", "3"})
+        engine.ReplaceTape(TwoFifthsOfTheMemory(value), false);
+    engine.Undo();
+    engine.Undo();
+    ASSERT_EQ(engine.History().StepCount(), 3u) << "the memory was passed too soon";
+    engine.Undo();
+    EXPECT_EQ(engine.Tape().UsedRows(), 0);
+    EXPECT_LE(engine.History().Bytes(), TTapeHistory::kMaxBytes);
+    EXPECT_EQ(engine.History().StepCount(), 2u);
+    engine.Redo();
+    EXPECT_EQ(engine.Tape().Value(0), "1");
+    engine.Redo();
+    EXPECT_EQ(engine.Tape().Value(0), "2");
+    EXPECT_FALSE(engine.CanRedo());
 }
 
 TEST(TapeHistoryTest, TheHistoryKeepsItsNewestSteps) {
