@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -168,6 +169,35 @@ TEST(TapeFileErrors, AFileThatCannotBeWrittenIsReportedAndNotMade) {
     EXPECT_THROW(SaveTapeFile(tape, missing.toStdString()), PlatformError);
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// A file just over the largest size is refused whole, with its reason, even
+// though its first 256 MB are whole tape lines that would open as a shorter
+// tape.
+TEST(TapeFileErrors, AFileOverTheLargestSizeIsRefused) {
+    QTemporaryDir dir;
+    const std::string line = "1\t+\t\t" + std::string(1024 - 7, 'a') + "\r\n";
+    const std::string lastLine = "2\t=\r\n";
+    if (QStorageInfo(dir.path()).bytesAvailable() < 2 * kLargestTapeFile)
+        GTEST_SKIP() << "no room for a file of 256 MB in " << dir.path().toStdString();
+    const QString path = dir.filePath("gran.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    std::string megabyte;
+    while (megabyte.size() < (1 << 20))
+        megabyte += line;
+    for (int64_t written = 0; written < kLargestTapeFile; written += (1 << 20))
+        ASSERT_EQ(file.write(megabyte.data(), 1 << 20), 1 << 20);
+    file.write(lastLine.data(), static_cast<qint64>(lastLine.size()));
+    file.close();
+    ASSERT_EQ(file.size(), kLargestTapeFile + static_cast<int64_t>(lastLine.size()));
+    try {
+        LoadTapeFile(path.toStdString());
+        FAIL() << "opened as a tape";
+    } catch (const PlatformError& error) {
+        EXPECT_NE(std::string(error.what()).find("ocupa més de 256 MB"), std::string::npos)
+            << error.what();
+    }
 }
 
 }  // namespace
