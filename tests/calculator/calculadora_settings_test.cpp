@@ -178,21 +178,25 @@ TEST_F(SettingsTest, OutOfRangeRateIndexShowsTheRateThenUsed) {
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "0%Iva");
 }
 
-// Whatever the file holds, the window opens.
+// Whatever the file holds, the window opens, with a finite margin ("1e308"
+// reads as 1: the number ends at the "e").
 TEST_F(SettingsTest, AnyFileContentLoads) {
     const std::string nul(1, '\0');
-    const std::string cases[] = {
-        std::string("\xff\xfe\x00\x01", 4) + "\r\n" + nul + nul + "\r\n",
-        FileOf({"99999999999999999999", "-99999999999", "2147483648", "1e308", "-5", "1000"},
-               "1e308\tx\t7\r\n,\t=\t-3\r\n"),
-        FileOf({",", ",", ",", ","}, std::string(3'000'000, '7') + "\t+\r\n"),
-        FileOf({"\t\t\t", "\x80\x81"}, "\x01\x02\x03\t\x04\r\n" + nul + "5\r\n"),
+    const std::pair<std::string, double> cases[] = {
+        {std::string("\xff\xfe\x00\x01", 4) + "\r\n" + nul + nul + "\r\n", 0},
+        {FileOf({"99999999999999999999", "-99999999999", "2147483648", "1e308", "-5", "1000"},
+                "1e308\tx\t7\r\n,\t=\t-3\r\n"),
+         1},
+        {FileOf({",", ",", ",", ","}, std::string(3'000'000, '7') + "\t+\r\n"), 0},
+        {FileOf({"\t\t\t", "\x80\x81"}, "\x01\x02\x03\t\x04\r\n" + nul + "5\r\n"), 0},
+        {FileOf({"", "", "", std::string(400, '9')}), 0},
     };
-    for (const std::string& content : cases) {
+    for (const auto& [content, margin] : cases) {
         Close();
         WriteFile(content);
         Open();
         EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->MarginPercent(), margin) << content.substr(0, 80);
         Type("1+");
     }
     EXPECT_TRUE(boxes.requests.empty());
