@@ -166,7 +166,7 @@ TEST_F(FilesTest, SaveAndOpenThroughTheKeys) {
     Key(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(Tape(), "12 + | 5 = | 17");
     EXPECT_EQ(CurrentRow(), 3);
-    EXPECT_EQ(ArchiveFiles().size(), 2);
+    ASSERT_EQ(ArchiveFiles().size(), 2);
     EXPECT_EQ(FileBytes(ArchiveFolder() + "/" + ArchiveFiles()[0]), "100\t-\r\n1\t=\r\n99\t\r\n");
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Tape(), "100 - | 1 = | 99");

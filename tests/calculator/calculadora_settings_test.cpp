@@ -48,6 +48,7 @@ TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
     window->SetMarginType(2);
     Reopen();
     const std::vector<std::string> lines = FileLines();
+    ASSERT_GE(lines.size(), 11u);
     EXPECT_EQ(lines[3], "12.5");
     EXPECT_EQ(lines[5], "4");
     EXPECT_EQ(lines[7], "1");
@@ -83,6 +84,7 @@ TEST_F(SettingsTest, OptionsTurnedOffStayOff) {
 TEST_F(SettingsTest, SixDecimalsComeBack) {
     window->MenuDecimalsClick(6);
     Reopen();
+    ASSERT_GE(FileLines().size(), 11u);
     EXPECT_EQ(FileLines()[5], "6");
     EXPECT_EQ(window->Engine().Decimals(), 6);
 }
@@ -145,6 +147,7 @@ TEST_F(SettingsTest, ATapeGoesOnAtItsFirstFreeRowAfterARestart) {
         Open();
         EXPECT_EQ(CurrentRow(), c.rows);
         Reopen();  // closed with the first free row current
+        ASSERT_GE(FileLines().size(), 11u);
         EXPECT_EQ(FileLines()[10], std::to_string(c.rows));
         EXPECT_EQ(CurrentRow(), c.rows);
         Type("5+");
