@@ -62,6 +62,14 @@ TTapeEngine& Paste(TTapeEngine& engine, bool replace) {
     return engine;
 }
 
+// Pastes the numbers 1 to `count`, one a line.
+void PasteNumbers(TTapeEngine& engine, int count) {
+    TArrayCadena lines;
+    for (int number = 1; number <= count; ++number)
+        lines.Add(std::to_string(number));
+    engine.AddLinesToTape(lines);
+}
+
 const char* const kTape = "12 + 5 = 200 + 15 %";
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"DoubleClick", "12 + 5 +", [](TTapeEngine& e) { Keys(e, "dbl"); }},
         StepCase{"PasteAppend", kTape, [](TTapeEngine& e) { Paste(e, false); }},
         StepCase{"PasteReplace", kTape, [](TTapeEngine& e) { Paste(e, true); }},
+        StepCase{"PasteGrowingTheRoom", kTape, [](TTapeEngine& e) { PasteNumbers(e, 400); }},
         StepCase{"Decimals", "10 / 3 =", [](TTapeEngine& e) { e.ChooseDecimals(4); }},
         StepCase{"RoundEveryNumber", "2,675 + 0,125 =", [](TTapeEngine& e) { e.ToggleRoundAll(); }},
         StepCase{"RoundTotals", "10 / 3 =", [](TTapeEngine& e) { e.ToggleRoundTotals(); }},
@@ -221,6 +230,15 @@ TEST(TapeHistoryTest, PastItsMemoryTheFarthestRedoStepGoes) {
     engine.Redo();
     EXPECT_EQ(engine.Tape().Value(0), "2");
     EXPECT_FALSE(engine.CanRedo());
+}
+
+// The rows a paste appends replaced empty ones, so its step holds next to
+// nothing until it is undone, however far the paste grew the tape.
+TEST(TapeHistoryTest, ALongPasteTakesLittleMemory) {
+    TTapeEngine engine;
+    PasteNumbers(engine, 30'000);
+    ASSERT_GE(engine.Tape().RowCount(), 30'000);
+    EXPECT_LT(engine.History().Bytes(), 1024u);
 }
 
 TEST(TapeHistoryTest, TheHistoryKeepsItsNewestSteps) {
