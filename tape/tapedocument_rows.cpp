@@ -6,6 +6,15 @@
 #include "basic/rowmoves.h"
 #include "tape/tapedocument.h"
 
+namespace {
+
+// Whether the change an action recorded last is a change of the room.
+bool EndsWithRoomChange(TTapeChangeLog& log) {
+    return !log.Empty() && std::holds_alternative<TRowCountSwap>(log.Changes().back());
+}
+
+}  // namespace
+
 // The empty row after the used ones (the one after the first free row, so a
 // current first free row moves down with the rows) travels up to `row`.
 void TTapeDocument::InsertRow(int32_t row) {
@@ -61,7 +70,10 @@ void TTapeDocument::SetRowCount(int32_t rows) {
     if (rows == rowCount_) return;
     while (UsedRows() > rows)
         RemoveRow(UsedRows() - 1);
-    Record(TRowCountSwap{rowCount_});
+    // A room changed right after another change of the room (a paste grows it
+    // row by row) needs no record of its own: undoing the first change puts
+    // back the room from before both, and redoing it the room after both.
+    if (log_ != nullptr && !EndsWithRoomChange(*log_)) Record(TRowCountSwap{rowCount_});
     rowCount_ = rows;
     RowCountChanged();
     ClampCurrentRow();

@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QMenu>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "calculator/tapefilecommands.h"
@@ -164,7 +166,7 @@ TEST_F(FilesTest, SaveAndOpenThroughTheKeys) {
     Key(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(Tape(), "12 + | 5 = | 17");
     EXPECT_EQ(CurrentRow(), 3);
-    EXPECT_EQ(ArchiveFiles().size(), 2);
+    ASSERT_EQ(ArchiveFiles().size(), 2);
     EXPECT_EQ(FileBytes(ArchiveFolder() + "/" + ArchiveFiles()[0]), "100\t-\r\n1\t=\r\n99\t\r\n");
     Key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Tape(), "100 - | 1 = | 99");
@@ -253,6 +255,51 @@ TEST_F(FilesTest, PrintingKeepsToThePagesChosen) {
     // Each page is one object of type /Page in the file.
     const QString pdf = QString::fromStdString(FileBytes(chosen));
     EXPECT_EQ(pdf.count(QRegularExpression("/Type\\s*/Page[^s]")), 2);
+}
+
+// The words of a PDF file's text, and its pages (each ends in a form feed).
+struct PdfText {
+    QStringList words;
+    qsizetype pages = 0;
+};
+
+PdfText ReadPdfText(const QString& pdftotext, const QString& path) {
+    QProcess process;
+    process.start(pdftotext, {"-layout", path, "-"});
+    EXPECT_TRUE(process.waitForFinished()) << path.toStdString();
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    return {text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts), text.count('\f')};
+}
+
+// A tape of three pages with a different value on every row: the PDF and the
+// printout show every one, the rows at the page breaks included.
+TEST_F(FilesTest, EveryRowIsOnItsPage) {
+    const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+    if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed (poppler-utils)";
+    const int rows = 120;
+    std::string file;  // lines 1 to 20 empty, then the tape
+    for (int line = 1; line <= 20; ++line)
+        file += "\r\n";
+    for (int row = 0; row < rows; ++row)
+        file += std::to_string(1001 + row) + "\t+\r\n";
+    Close();
+    WriteFile(file);
+    Open();
+    for (const auto& [key, modifiers] :
+         {std::pair{Qt::Key_D, Qt::KeyboardModifiers(Qt::ControlModifier)},
+          std::pair{Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier}}) {
+        Choose(key == Qt::Key_D ? "cinta.pdf" : "impresa.pdf");
+        Key(key, modifiers);
+        const PdfText pdf = ReadPdfText(pdftotext, chosen);
+        ASSERT_EQ(pdf.pages, 3) << chosen.toStdString();
+        QStringList missing;
+        for (int row = 0; row < rows; ++row) {
+            const QString value = QString("1.%1,00").arg(row + 1, 3, 10, QChar('0'));
+            if (!pdf.words.contains(value)) missing << value;
+        }
+        EXPECT_TRUE(missing.isEmpty())
+            << chosen.toStdString() << " lacks " << missing.join(' ').toStdString();
+    }
 }
 
 TEST_F(FilesTest, ACancelledDialogDoesNothing) {

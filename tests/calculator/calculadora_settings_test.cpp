@@ -50,6 +50,7 @@ TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
     window->Tax().SetMarginType(2);
     Reopen();
     const std::vector<std::string> lines = FileLines();
+    ASSERT_GE(lines.size(), 11u);
     EXPECT_EQ(lines[3], "12.5");
     EXPECT_EQ(lines[5], "4");
     EXPECT_EQ(lines[7], "1");
@@ -85,6 +86,7 @@ TEST_F(SettingsTest, OptionsTurnedOffStayOff) {
 TEST_F(SettingsTest, SixDecimalsComeBack) {
     Choose("Menu6Decimals");
     Reopen();
+    ASSERT_GE(FileLines().size(), 11u);
     EXPECT_EQ(FileLines()[5], "6");
     EXPECT_EQ(window->Engine().Options().decimals, 6);
 }
@@ -147,6 +149,7 @@ TEST_F(SettingsTest, ATapeGoesOnAtItsFirstFreeRowAfterARestart) {
         Open();
         EXPECT_EQ(CurrentRow(), c.rows);
         Reopen();  // closed with the first free row current
+        ASSERT_GE(FileLines().size(), 11u);
         EXPECT_EQ(FileLines()[10], std::to_string(c.rows));
         EXPECT_EQ(CurrentRow(), c.rows);
         Type("5+");
@@ -180,21 +183,25 @@ TEST_F(SettingsTest, OutOfRangeRateIndexShowsTheRateThenUsed) {
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "0%Iva");
 }
 
-// Whatever the file holds, the window opens.
+// Whatever the file holds, the window opens, with a finite margin ("1e308"
+// reads as 1: the number ends at the "e").
 TEST_F(SettingsTest, AnyFileContentLoads) {
     const std::string nul(1, '\0');
-    const std::string cases[] = {
-        std::string("\xff\xfe\x00\x01", 4) + "\r\n" + nul + nul + "\r\n",
-        FileOf({"99999999999999999999", "-99999999999", "2147483648", "1e308", "-5", "1000"},
-               "1e308\tx\t7\r\n,\t=\t-3\r\n"),
-        FileOf({",", ",", ",", ","}, std::string(3'000'000, '7') + "\t+\r\n"),
-        FileOf({"\t\t\t", "\x80\x81"}, "\x01\x02\x03\t\x04\r\n" + nul + "5\r\n"),
+    const std::pair<std::string, double> cases[] = {
+        {std::string("\xff\xfe\x00\x01", 4) + "\r\n" + nul + nul + "\r\n", 0},
+        {FileOf({"99999999999999999999", "-99999999999", "2147483648", "1e308", "-5", "1000"},
+                "1e308\tx\t7\r\n,\t=\t-3\r\n"),
+         1},
+        {FileOf({",", ",", ",", ","}, std::string(3'000'000, '7') + "\t+\r\n"), 0},
+        {FileOf({"\t\t\t", "\x80\x81"}, "\x01\x02\x03\t\x04\r\n" + nul + "5\r\n"), 0},
+        {FileOf({"", "", "", std::string(400, '9')}), 0},
     };
-    for (const std::string& content : cases) {
+    for (const auto& [content, margin] : cases) {
         Close();
         WriteFile(content);
         Open();
         EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->TaxSettings().MarginPercent(), margin) << content.substr(0, 80);
         Type("1+");
     }
     EXPECT_TRUE(boxes.requests.empty());

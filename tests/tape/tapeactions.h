@@ -8,6 +8,8 @@
 //   + - x / % = the operator keys          <<   Enter
 //   +/-         the sign key               C    clear the entry    <  backspace
 //   ^3          select row 3               @3   click row 3 (recall it)
+//   #Gas        write the comment "Gas" on the current row, as the tape's
+//               comment editor does (one action)
 //   link open del clear dbl eur pts refresh  the tape commands
 
 #include <random>

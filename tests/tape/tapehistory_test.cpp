@@ -70,6 +70,14 @@ TTapeEngine& Paste(TTapeEngine& engine, bool replace) {
     return engine;
 }
 
+// Pastes the numbers 1 to `count`, one a line.
+void PasteNumbers(TTapeEngine& engine, int count) {
+    TArrayCadena lines;
+    for (int number = 1; number <= count; ++number)
+        lines.Add(std::to_string(number));
+    engine.AddLinesToTape(lines);
+}
+
 const char* const kTape = "12 + 5 = 200 + 15 %";
 // The tax and margin keys take the number typed.
 const char* const kTapeThen100 = "12 + 5 = 200 + 15 % 100";
@@ -101,18 +109,21 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"DoubleClick", "12 + 5 +", [](TTapeEngine& e) { Keys(e, "dbl"); }},
         StepCase{"PasteAppend", kTape, [](TTapeEngine& e) { Paste(e, false); }},
         StepCase{"PasteReplace", kTape, [](TTapeEngine& e) { Paste(e, true); }},
-        StepCase{"Decimals",
-                 "10 / 3 =", [](TTapeEngine& e) { Change(e, &TTapeOptions::decimals, 4); }},
+        StepCase{"PasteGrowingTheRoom", kTape, [](TTapeEngine& e) { PasteNumbers(e, 400); }},
+        StepCase{"Decimals", "10 / 3 =",
+                 [](TTapeEngine& e) { Change(e, &TTapeOptions::decimals, 4); }},
         StepCase{"RoundEveryNumber", "2,675 + 0,125 =",
                  [](TTapeEngine& e) { Change(e, &TTapeOptions::roundAll, true); }},
-        StepCase{"RoundTotals",
-                 "10 / 3 =", [](TTapeEngine& e) { Change(e, &TTapeOptions::roundTotals, false); }},
+        StepCase{"RoundTotals", "10 / 3 =",
+                 [](TTapeEngine& e) { Change(e, &TTapeOptions::roundTotals, false); }},
         StepCase{"CellEdit", kTape,
                  [](TTapeEngine& e) {
                      TTapeEngine::Action action(e);
                      e.Edit(TFieldEdit{1, TTapeField::Value, "50"});
                      PlayKeys(e, "refresh");
                  }},
+        StepCase{"ChangedComment", "100 + 50 = ^1 #Gas",
+                 [](TTapeEngine& e) { Keys(e, "#Gasoil"); }},
         StepCase{"GrowingTheRoom", "12 + ^400 5", [](TTapeEngine& e) { Keys(e, "+"); }}),
     CaseName<StepCase>);
 
@@ -204,6 +215,45 @@ TEST(TapeHistoryTest, TheHistoryKeepsToItsMemory) {
     engine.Undo();
     EXPECT_EQ(engine.Tape().UsedRows(), 200'000);
     EXPECT_EQ(engine.Tape().RowText(199'999), "1234567.891234567\t+");
+}
+
+// A tape of two fifths of the history's memory, every row holding a short
+// `value` (kept within the row itself).
+std::vector<TTapeRow> TwoFifthsOfTheMemory(const char* value) {
+    TTapeRow row;
+    row.SetField(TTapeField::Value, value);
+    return std::vector<TTapeRow>(TTapeHistory::kMaxBytes * 2 / 5 / sizeof(TTapeRow), row);
+}
+
+// Three tapes opened one after the other, then undone: each undone step holds
+// the tape it took back, so the last undo passes the memory with only redo
+// steps left. The step farthest from the tape goes; the nearest ones still
+// redo, in order.
+TEST(TapeHistoryTest, PastItsMemoryTheFarthestRedoStepGoes) {
+    TTapeEngine engine;
+    for (const char* value : {"1", "2", "3"})
+        engine.ReplaceTape(TwoFifthsOfTheMemory(value), false);
+    engine.Undo();
+    engine.Undo();
+    ASSERT_EQ(engine.History().StepCount(), 3u) << "the memory was passed too soon";
+    engine.Undo();
+    EXPECT_EQ(engine.Tape().UsedRows(), 0);
+    EXPECT_LE(engine.History().Bytes(), TTapeHistory::kMaxBytes);
+    EXPECT_EQ(engine.History().StepCount(), 2u);
+    engine.Redo();
+    EXPECT_EQ(engine.Tape().Value(0), "1");
+    engine.Redo();
+    EXPECT_EQ(engine.Tape().Value(0), "2");
+    EXPECT_FALSE(engine.History().CanRedo());
+}
+
+// The rows a paste appends replaced empty ones, so its step holds next to
+// nothing until it is undone, however far the paste grew the tape.
+TEST(TapeHistoryTest, ALongPasteTakesLittleMemory) {
+    TTapeEngine engine;
+    PasteNumbers(engine, 30'000);
+    ASSERT_GE(engine.Tape().RowCount(), 30'000);
+    EXPECT_LT(engine.History().Bytes(), 1024u);
 }
 
 TEST(TapeHistoryTest, TheHistoryKeepsItsNewestSteps) {

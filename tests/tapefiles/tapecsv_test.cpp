@@ -119,8 +119,8 @@ TEST_F(TapeCsv, FieldsWithSeparatorsAndQuotesComeBackWhole) {
           std::pair{QLocale(QLocale::English, QLocale::UnitedKingdom), ','}}) {
         const std::vector<Record> records = Records(locale, separator);
         ASSERT_EQ(records.size(), 3u);
-        EXPECT_EQ(records[1][2], "pomes; peres, i \"prunes\"");
-        EXPECT_EQ(records[2][1], "\"x\";y");
+        EXPECT_EQ(records[1], (Record{"12", "+", "pomes; peres, i \"prunes\""}));
+        EXPECT_EQ(records[2], (Record{"5", "\"x\";y", ""}));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStorageInfo>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -35,8 +36,8 @@ void Comment(TTapeEngine& engine, int32_t row, const char* text) {
 
 class TapeFileRoundTrip : public testing::TestWithParam<RoundTripCase> {};
 
-// Save, open, save: the same bytes, and the rows (links and the link field
-// included) as they were.
+// Save, open, save: the same bytes, and each row's whole text (links,
+// comments and the link field included) as it was.
 TEST_P(TapeFileRoundTrip, GivesBackTheSameTapeAndBytes) {
     TTapeEngine engine;
     GetParam().build(engine);
@@ -51,7 +52,7 @@ TEST_P(TapeFileRoundTrip, GivesBackTheSameTapeAndBytes) {
     opened.ReplaceRows(std::move(content.tape.rows), content.tape.linkField);
     ASSERT_EQ(opened.UsedRows(), saved.UsedRows());
     for (int32_t row = 0; row < saved.UsedRows(); ++row)
-        EXPECT_EQ(opened.Row(row), saved.Row(row)) << "row " << row;
+        EXPECT_EQ(opened.RowText(row), saved.RowText(row)) << "row " << row;
     EXPECT_EQ(opened.WritesLinkField(), saved.WritesLinkField());
 
     const std::string again = dir.filePath("again.txt").toStdString();
@@ -170,6 +171,35 @@ TEST(TapeFileErrors, AFileThatCannotBeWrittenIsReportedAndNotMade) {
     EXPECT_THROW(SaveTapeFile(tape, missing.toStdString()), PlatformError);
     EXPECT_FALSE(QFile::exists(missing));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+// A file just over the largest size is refused whole, with its reason, even
+// though its first 256 MB are whole tape lines that would open as a shorter
+// tape.
+TEST(TapeFileErrors, AFileOverTheLargestSizeIsRefused) {
+    QTemporaryDir dir;
+    const std::string line = "1\t+\t\t" + std::string(1024 - 7, 'a') + "\r\n";
+    const std::string lastLine = "2\t=\r\n";
+    if (QStorageInfo(dir.path()).bytesAvailable() < 2 * kLargestTapeFile)
+        GTEST_SKIP() << "no room for a file of 256 MB in " << dir.path().toStdString();
+    const QString path = dir.filePath("gran.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    std::string megabyte;
+    while (megabyte.size() < (1 << 20))
+        megabyte += line;
+    for (int64_t written = 0; written < kLargestTapeFile; written += (1 << 20))
+        ASSERT_EQ(file.write(megabyte.data(), 1 << 20), 1 << 20);
+    file.write(lastLine.data(), static_cast<qint64>(lastLine.size()));
+    file.close();
+    ASSERT_EQ(file.size(), kLargestTapeFile + static_cast<int64_t>(lastLine.size()));
+    try {
+        LoadTapeFile(path.toStdString());
+        FAIL() << "opened as a tape";
+    } catch (const PlatformError& error) {
+        EXPECT_NE(std::string(error.what()).find("ocupa més de 256 MB"), std::string::npos)
+            << error.what();
+    }
 }
 
 }  // namespace
