@@ -6,50 +6,27 @@
 #include <QDate>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
+#include <map>
+#include <vector>
 
 #include "controls/grid/gridex.h"
 #include "tests/calculator/calculadorafixture.h"
 
 namespace {
 
-struct Place {
-    const char* name;
-    QRect rect;  // in the window
-};
-
-// Every named control at the smallest size.
-const Place kPlaces[] = {
-    {"BotoCopiarPaper", {55, 322, 24, 24}},  {"BotoCopiarResultat", {5, 322, 24, 24}},
-    {"BotoCopiarValors", {30, 322, 24, 24}}, {"BotoEnganxar", {80, 322, 24, 24}},
-    {"BotoEnganxarMes", {105, 322, 24, 24}}, {"BotoEsborrarLinia", {55, 297, 24, 24}},
-    {"BotoEuros", {141, 296, 24, 24}},       {"BotoInsertar", {30, 297, 24, 24}},
-    {"BotoInteres", {177, 321, 126, 20}},    {"BotoLLigar", {80, 297, 24, 24}},
-    {"BotoNetejar", {5, 297, 24, 24}},       {"BotoPropietats", {140, 322, 24, 24}},
-    {"BotoPts", {116, 296, 24, 24}},         {"BotoSortir", {140, 7, 24, 24}},
-    {"CNumero", {172, 5, 136, 26}},          {"CTipusMarge", {177, 234, 126, 22}},
-    {"PanelBotons", {0, 295, 167, 55}},      {"PanelCalculadora", {0, 0, 312, 350}},
-    {"PanelEspecial", {172, 175, 136, 141}}, {"PanelEx1", {172, 318, 136, 27}},
-    {"PanelNumeros", {172, 35, 136, 136}},   {"PanelPaper", {0, 0, 167, 350}},
-    {"PanelTeclat", {167, 0, 145, 350}},     {"Paper", {0, 41, 167, 254}},
-    {"Tecla0", {177, 140, 26, 26}},          {"Tecla1", {177, 115, 26, 26}},
-    {"Tecla2", {202, 115, 26, 26}},          {"Tecla3", {227, 115, 26, 26}},
-    {"Tecla4", {177, 90, 26, 26}},           {"Tecla5", {202, 90, 26, 26}},
-    {"Tecla6", {227, 90, 26, 26}},           {"Tecla7", {177, 65, 26, 26}},
-    {"Tecla8", {202, 65, 26, 26}},           {"Tecla9", {227, 65, 26, 26}},
-    {"TeclaBorrar", {177, 40, 51, 26}},      {"TeclaDarrera", {227, 40, 76, 26}},
-    {"TeclaDividir", {252, 65, 26, 26}},     {"TeclaIgual", {277, 115, 26, 26}},
-    {"TeclaIntro", {277, 140, 26, 26}},      {"TeclaMenys", {252, 115, 26, 26}},
-    {"TeclaMenysIva", {177, 205, 62, 22}},   {"TeclaMenysMarge", {241, 287, 62, 22}},
-    {"TeclaMes", {252, 140, 26, 26}},        {"TeclaMesIva", {241, 180, 62, 22}},
-    {"TeclaMesMarge", {241, 262, 62, 22}},   {"TeclaMultiplicar", {252, 90, 26, 26}},
-    {"TeclaPerIva", {241, 205, 62, 22}},     {"TeclaPercent", {277, 65, 26, 51}},
-    {"TeclaPunt", {202, 140, 26, 26}},       {"TeclaQuinIva", {177, 180, 62, 22}},
-    {"TeclaQuinMarge", {177, 262, 62, 47}},  {"TeclaSigne", {227, 140, 26, 26}},
-    {"cSubtotal", {5, 6, 116, 25}},
-};
-
 QRect PlaceInWindow(const QWidget* control) {
     return QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size());
+}
+
+// The controls a user sees and uses, each whole within its panel.
+std::vector<QWidget*> VisibleControls(QWidget* window) {
+    std::vector<QWidget*> controls;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->isVisible() && !control->objectName().isEmpty() && control->parentWidget())
+            controls.push_back(control);
+    }
+    return controls;
 }
 
 class LayoutTest : public CalculadoraWindow {
@@ -59,18 +36,63 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_EQ(window->size(), size);
     }
+
+    // Every control shows whole inside its parent, and no two controls of a
+    // panel cover each other (keys side by side share their one-pixel edge).
+    void ExpectEveryControlWhole() {
+        for (QWidget* control : VisibleControls(window)) {
+            const QRect parent = control->parentWidget()->rect();
+            EXPECT_TRUE(parent.contains(control->geometry()))
+                << control->objectName().toStdString() << " is cut by its panel";
+            for (QWidget* other : VisibleControls(window)) {
+                if (other == control || other->parentWidget() != control->parentWidget()) continue;
+                const auto inner = [](const QWidget* w) {
+                    return w->geometry().adjusted(0, 0, -1, -1);
+                };
+                EXPECT_FALSE(inner(control).intersects(inner(other)))
+                    << control->objectName().toStdString() << " covers "
+                    << other->objectName().toStdString();
+            }
+        }
+    }
+
+    // The keypad is an adding machine's: 7 8 9 on top of 4 5 6 on top of
+    // 1 2 3, 0 at the bottom left, on a 25-pixel pitch of 26-pixel keys.
+    void ExpectTheKeypadOfAnAddingMachine() {
+        const auto at = [this](char digit) {
+            return PlaceInWindow(Find(("Tecla" + std::string(1, digit)).c_str()));
+        };
+        for (const char* row : {"789", "456", "123"}) {
+            EXPECT_EQ(at(row[1]).left(), at(row[0]).left() + 25) << row;
+            EXPECT_EQ(at(row[2]).left(), at(row[1]).left() + 25) << row;
+            EXPECT_EQ(at(row[0]).size(), QSize(26, 26)) << row;
+        }
+        EXPECT_EQ(at('4').top(), at('7').top() + 25);
+        EXPECT_EQ(at('1').top(), at('4').top() + 25);
+        EXPECT_EQ(at('0').top(), at('1').top() + 25);
+        EXPECT_EQ(at('0').left(), at('1').left());
+    }
+
+    // The value and operator columns reach the scroll bar: no white strip.
+    void ExpectTheColumnsFillTheTape() {
+        const TGridEx& paper = window->Paper();
+        int width = 0;
+        for (int col = 0; col < paper.ColCount(); ++col)
+            width += std::max(paper.ColWidths(col), 0);
+        EXPECT_EQ(width, paper.viewport()->width());
+    }
 };
 
-TEST_F(LayoutTest, TheSmallestWindowIsTheWindowAsItWas) {
+TEST_F(LayoutTest, TheSmallestWindowShowsEveryControlWhole) {
     EXPECT_EQ(window->size(), QSize(312, 350));
     EXPECT_EQ(window->minimumSize(), QSize(312, 350));
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    for (const Place& place : kPlaces)
-        EXPECT_EQ(PlaceInWindow(Find(place.name)), place.rect) << place.name;
-    // The operator column reaches the scroll bar; no comment column fits.
-    EXPECT_EQ(window->Paper().ColWidths(1), 118);
-    EXPECT_EQ(window->Paper().ColWidths(2), 33);
-    EXPECT_EQ(window->Paper().ColWidths(4), -1);
+    ExpectEveryControlWhole();
+    ExpectTheKeypadOfAnAddingMachine();
+    ExpectTheColumnsFillTheTape();
+    // The tape lies under the subtotal and above the tool buttons.
+    EXPECT_LT(PlaceInWindow(Find("cSubtotal")).bottom(), PlaceInWindow(Find("Paper")).top());
+    EXPECT_EQ(PlaceInWindow(Find("Paper")).bottom() + 1, PlaceInWindow(Find("PanelBotons")).top());
     window->resize(200, 200);
     EXPECT_EQ(window->size(), QSize(312, 350));
 }
@@ -79,25 +101,26 @@ TEST_F(LayoutTest, TheSmallestWindowIsTheWindowAsItWas) {
 // exit key to the top and right ones, and the tape takes the rest, the
 // comment column its width.
 TEST_F(LayoutTest, ALargerWindowGivesTheRoomToTheTape) {
+    std::map<std::string, QRect> small;
+    for (QWidget* control : VisibleControls(window))
+        small[control->objectName().toStdString()] = PlaceInWindow(control);
     ResizeTo({800, 600});
     const QPoint shift(800 - 312, 600 - 350);
     for (const char* name : {"CNumero", "Tecla7", "TeclaIgual", "TeclaMesIva", "CTipusMarge",
-                             "BotoInteres", "BotoNetejar", "BotoPropietats", "BotoEuros"}) {
-        const QRect was = std::find_if(std::begin(kPlaces), std::end(kPlaces), [&](const Place& p) {
-                              return std::string(p.name) == name;
-                          })->rect;
-        EXPECT_EQ(PlaceInWindow(Find(name)), was.translated(shift)) << name;
-    }
-    EXPECT_EQ(PlaceInWindow(Find("BotoSortir")), QRect(140 + shift.x(), 7, 24, 24));
-    EXPECT_EQ(PlaceInWindow(Find("cSubtotal")), QRect(5, 6, 116, 25));
-    const TGridEx& paper = window->Paper();
-    EXPECT_EQ(PlaceInWindow(&paper), QRect(0, 41, 800 - 145, 600 - 41 - 55));
-    EXPECT_EQ(paper.ColWidths(1), 118);
-    EXPECT_EQ(paper.ColWidths(2), 25);
-    EXPECT_EQ(paper.ColWidths(4), 655 - 2 * paper.frameWidth() - 14 - 118 - 25);
+                             "BotoInteres", "BotoNetejar", "BotoPropietats", "BotoEuros"})
+        EXPECT_EQ(PlaceInWindow(Find(name)), small[name].translated(shift)) << name;
+    EXPECT_EQ(PlaceInWindow(Find("BotoSortir")), small["BotoSortir"].translated(shift.x(), 0));
+    EXPECT_EQ(PlaceInWindow(Find("cSubtotal")), small["cSubtotal"]);
+    const QRect tape = PlaceInWindow(&window->Paper());
+    EXPECT_EQ(tape.topLeft(), small["Paper"].topLeft());
+    EXPECT_EQ(tape.size(), small["Paper"].size() + QSize(shift.x(), shift.y()));
+    EXPECT_GT(window->Paper().ColWidths(4), 400);  // the comment column
+    ExpectEveryControlWhole();
+    ExpectTheColumnsFillTheTape();
     ResizeTo({312, 350});
-    for (const Place& place : kPlaces)
-        EXPECT_EQ(PlaceInWindow(Find(place.name)), place.rect) << place.name;
+    for (QWidget* control : VisibleControls(window))
+        EXPECT_EQ(PlaceInWindow(control), small[control->objectName().toStdString()])
+            << control->objectName().toStdString();
 }
 
 // A larger window keeps its size in the settings file and comes back at it,

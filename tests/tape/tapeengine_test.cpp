@@ -51,13 +51,6 @@ TEST_F(TapeTest, DisplayEditedByTheUserIsTheEntry) {
     EXPECT_EQ(Tape(), "250,5 +");
 }
 
-TEST_F(TapeTest, EveryEvaluationIsTold) {
-    int told = 0;
-    QObject::connect(&engine, &TTapeEngine::Evaluated, [&] { ++told; });
-    PlayKeys(engine, "12 +");
-    EXPECT_EQ(told, 1);
-}
-
 // The lone comma: the key stops with an error and nothing on the tape or in
 // the entry has changed.
 struct LoneCommaCase {
