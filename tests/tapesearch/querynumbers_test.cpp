@@ -36,7 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"EnglishGrouping", "1,250.50", {1250.5}},
                     NumberCase{"Negative", "-12,5", {-12.5}},
                     NumberCase{"UnicodeMinusAndPlus", "\u22127", {-7}},
-                    NumberCase{"Plus", "+5", {5}}, NumberCase{"BlanksAround", " \t42 \u00A0", {42}},
+                    NumberCase{"BlanksAround", " \t42 \u00A0", {42}},
                     NumberCase{"BlankGroups", "1 250 000,5", {1250000.5}},
                     NumberCase{"NarrowNoBreakSpaceGroups", "1\u202F250,5", {1250.5}},
                     NumberCase{"ApostropheGroups", "1'250.5", {1250.5}},
@@ -54,9 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"MixedGroups", "1.250,000.5", {}},
                     NumberCase{"BlankIsNoDecimal", "12 5", {}},
                     NumberCase{"TwoSeparatorsInARow", "1..5", {}}, NumberCase{"Letters", "12a", {}},
-                    NumberCase{"CurrencySign", "12 €", {}}, NumberCase{"SeparatorOnly", ",", {}},
-                    NumberCase{"SignOnly", "-", {}}, NumberCase{"Empty", "", {}},
-                    NumberCase{"Word", "factura", {}}),
+                    NumberCase{"SeparatorOnly", ",", {}}, NumberCase{"SignOnly", "-", {}},
+                    NumberCase{"Empty", "", {}}),
     CaseName<NumberCase>);
 
 // Whatever the value and the decimals, typing what the tape shows finds the
