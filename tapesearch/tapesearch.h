@@ -9,8 +9,9 @@
 // counted, so the list can say how many more there were.
 //
 // The open tapes are searched whole when the search is made, on the thread
-// of their documents (it brings their indexes up to date; 50 tapes of 10,000
-// rows take a few milliseconds). The archive is searched by Run, which may
+// of their documents: it brings their indexes up to date (the first search
+// prepares every row, later ones only the rows changed since) and looks
+// through them (50 tapes of 10,000 rows: a few milliseconds). The archive is searched by Run, which may
 // stop at a deadline and go on at the next call: on the user-interface
 // thread in slices, or on a worker thread, since it reads only the search
 // and the archive index it was given (which never changes). One thread at a
@@ -35,6 +36,7 @@
 
 struct TOpenTape {
     std::string name;
+    // The tape's index (not null).
     TOpenTapeIndex* index = nullptr;
     // The decimals the tape is shown with (the option, 0 to 6).
     int32_t decimals = 2;
