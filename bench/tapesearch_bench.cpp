@@ -59,7 +59,10 @@ private:
 
     std::string Amount() {
         std::string text = std::to_string(Uniform(1, 2500));
-        if (Uniform(0, 2) > 0) text += "," + std::to_string(Uniform(10, 99));
+        if (Uniform(0, 2) > 0) {
+            text += ',';
+            text += std::to_string(Uniform(10, 99));
+        }
         return text;
     }
 
@@ -70,7 +73,10 @@ private:
         if (Uniform(0, 3) == 0) {
             text += "\t\t";
             text += kComments[Uniform(0, 15)];
-            if (Uniform(0, 1) == 0) text += " " + std::to_string(Uniform(1, 999));
+            if (Uniform(0, 1) == 0) {
+                text += ' ';
+                text += std::to_string(Uniform(1, 999));
+            }
         }
         text += "\r\n";
     }
@@ -212,7 +218,9 @@ struct OpenTapes {
         scope.openTapes.clear();
         for (int t = 0; t < kTapes; ++t) {
             indexes.push_back(std::make_unique<TOpenTapeIndex>(*tapes[t]));
-            scope.openTapes.push_back({"Cinta " + std::to_string(t + 1), indexes.back().get(), 2});
+            std::string name = "Cinta ";
+            name += std::to_string(t + 1);
+            scope.openTapes.push_back({name, indexes.back().get(), 2});
         }
     }
     static constexpr int kTapes = 50;
