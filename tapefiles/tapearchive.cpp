@@ -26,11 +26,10 @@ bool IsArchiveName(const QString& name) {
     return kName.match(name).hasMatch();
 }
 
-QDateTime TimeOfName(const QString& name) {
-    const qsizetype prefix = static_cast<qsizetype>(sizeof(kNamePrefix) - 1);
-    const qsizetype suffix = static_cast<qsizetype>(sizeof(kNameSuffix) - 1);
-    return QDateTime::fromString(name.mid(prefix, name.size() - prefix - suffix),
-                                 QLatin1String(kTimeFormat));
+// Whether the archive keeps its file `index` (newest first, from 0) when the
+// files up to that one take `bytes` bytes together.
+bool WithinLimits(qsizetype index, int64_t bytes) {
+    return index == 0 || (index < TTapeArchive::kMostFiles && bytes <= TTapeArchive::kMostBytes);
 }
 
 std::optional<double> LastTotal(const std::vector<TTapeRow>& rows) {
@@ -41,6 +40,13 @@ std::optional<double> LastTotal(const std::vector<TTapeRow>& rows) {
 }
 
 }  // namespace
+
+QDateTime TTapeArchive::KeptAt(const QString& name) {
+    const qsizetype prefix = static_cast<qsizetype>(sizeof(kNamePrefix) - 1);
+    const qsizetype suffix = static_cast<qsizetype>(sizeof(kNameSuffix) - 1);
+    return QDateTime::fromString(name.mid(prefix, name.size() - prefix - suffix),
+                                 QLatin1String(kTimeFormat));
+}
 
 std::string TTapeArchive::DefaultFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString() +
@@ -80,8 +86,21 @@ void TTapeArchive::Trim() const {
     int64_t bytes = 0;
     for (qsizetype i = 0; i < files.size(); ++i) {
         bytes += files[i].size();
-        if (i > 0 && (i >= kMostFiles || bytes > kMostBytes)) QFile::remove(files[i].filePath());
+        if (!WithinLimits(i, bytes)) QFile::remove(files[i].filePath());
     }
+}
+
+QFileInfoList TTapeArchive::KeptFiles() const {
+    QFileInfoList files = Files();
+    int64_t bytes = 0;
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        bytes += files[i].size();
+        if (!WithinLimits(i, bytes)) {
+            files.resize(i);
+            break;
+        }
+    }
+    return files;
 }
 
 std::vector<TArchivedTape> TTapeArchive::Newest(int count) const {
@@ -90,7 +109,7 @@ std::vector<TArchivedTape> TTapeArchive::Newest(int count) const {
         if (static_cast<int>(tapes.size()) >= count) break;
         try {
             const TTapeFileContent content = LoadTapeFile(file.filePath().toStdString());
-            tapes.push_back({file.filePath().toStdString(), TimeOfName(file.fileName()),
+            tapes.push_back({file.filePath().toStdString(), KeptAt(file.fileName()),
                              static_cast<int32_t>(content.tape.rows.size()),
                              LastTotal(content.tape.rows)});
         } catch (const PlatformError&) {

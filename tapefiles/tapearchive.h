@@ -52,6 +52,10 @@ public:
 
     // The files of the archive, newest first.
     QFileInfoList Files() const;
+    // The files within the limits, newest first: the ones a trim leaves.
+    QFileInfoList KeptFiles() const;
+    // When the file of the archive named `fileName` was kept (its name tells).
+    static QDateTime KeptAt(const QString& fileName);
 
 private:
     void Trim() const;

@@ -56,6 +56,21 @@ bool IsTapeRow(const std::string& line) {
     throw PlatformError(reason);
 }
 
+// The file's bytes, at most `most` of them: one more than the largest tape
+// tells a file that is too large. Asking for `most` at once would take that
+// much memory for every file, however small; so the read asks for what the
+// file holds, and then for what it gained since, if anything.
+QByteArray ReadAtMost(QFile& file, qint64 most) {
+    QByteArray bytes = file.read(std::clamp<qint64>(file.size(), 0, most));
+    constexpr qint64 kChunk = 1 << 20;
+    while (bytes.size() < most && file.error() == QFileDevice::NoError) {
+        const QByteArray more = file.read(std::min(most - bytes.size(), kChunk));
+        if (more.isEmpty()) break;
+        bytes += more;
+    }
+    return bytes;
+}
+
 }  // namespace
 
 std::string TapeFileText(const TTapeDocument& tape) {
@@ -113,8 +128,7 @@ TTapeFileContent LoadTapeFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
         ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot open file \"%1\"."), path, file);
-    // One byte more than the largest tape tells a file that is too large.
-    const QByteArray bytes = file.read(kLargestTapeFile + 1);
+    const QByteArray bytes = ReadAtMost(file, kLargestTapeFile + 1);
     if (file.error() != QFileDevice::NoError)
         ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot read file \"%1\"."), path, file);
     try {
