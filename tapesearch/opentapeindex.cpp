@@ -4,7 +4,7 @@
 
 #include "tapesearch/foldedtext.h"
 
-TOpenTapeIndex::TOpenTapeIndex(TTapeDocument& tape) : tape_(tape) {
+TOpenTapeIndex::TOpenTapeIndex(const TTapeDocument& tape) : tape_(tape) {
     tape_.AddObserver(this);
 }
 

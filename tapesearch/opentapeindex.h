@@ -15,7 +15,7 @@
 
 class TOpenTapeIndex : private TTapeObserver {
 public:
-    explicit TOpenTapeIndex(TTapeDocument& tape);
+    explicit TOpenTapeIndex(const TTapeDocument& tape);
     ~TOpenTapeIndex() override;
     TOpenTapeIndex(const TOpenTapeIndex&) = delete;
     TOpenTapeIndex& operator=(const TOpenTapeIndex&) = delete;
@@ -31,7 +31,7 @@ private:
 
     void Prepare(int32_t first, int32_t last);
 
-    TTapeDocument& tape_;
+    const TTapeDocument& tape_;
     TSearchableRows rows_;
     // The rows changed since the last search, first to last; none when
     // first is past last.

@@ -25,8 +25,8 @@ class SearchTest : public testing::Test {
 protected:
     SearchTest() {
         PlayKeys(first_, "1250,5 + 380 - 12,5 =");
-        first_.EditTape().WriteField(0, TTapeField::Comment, "Factura 214");
-        first_.EditTape().WriteField(1, TTapeField::Comment, "Lloguer");
+        first_.Edit(TFieldEdit{0, TTapeField::Comment, "Factura 214"});
+        first_.Edit(TFieldEdit{1, TTapeField::Comment, "Lloguer"});
         PlayKeys(second_, "1,25 + 1250,504 + 214 + 1250 =");
         archive_.PutLines(TestArchive::kNoon.addSecs(-3600), {"1250.5\t+", "-12.5\t=", "1238\t"});
         archive_.PutLines(TestArchive::kNoon,
@@ -48,8 +48,8 @@ protected:
 
     TTapeEngine first_;
     TTapeEngine second_;
-    TOpenTapeIndex firstIndex_{first_.EditTape()};
-    TOpenTapeIndex secondIndex_{second_.EditTape()};
+    TOpenTapeIndex firstIndex_{first_.Tape()};
+    TOpenTapeIndex secondIndex_{second_.Tape()};
     TestArchive archive_;
 };
 
@@ -147,20 +147,19 @@ TEST(SearchSlicesTest, ASearchInSlicesFindsWhatAWholeRunFinds) {
 // finds what an index made afresh finds.
 TEST(OpenTapeIndexTest, FollowsEveryKindOfChange) {
     TTapeEngine engine;
-    TOpenTapeIndex kept(engine.EditTape());
+    TOpenTapeIndex kept(engine.Tape());
     RandomActions actions(24);
     const char* const kComments[] = {"Gas", "", "Factura 12", "cafè"};
     const char* const kQueries[] = {"12", "3,5", "gas", "factura", "cafe", "0"};
     for (int step = 0; step < 400; ++step) {
         std::string action = actions.PlayOne(engine);
         if (step % 3 == 0) {
-            TTapeEngine::Action comment(engine);
             const int32_t row = step % (engine.Tape().UsedRows() + 2);
-            engine.EditTape().WriteField(row, TTapeField::Comment, kComments[step % 4]);
+            engine.Edit(TFieldEdit{row, TTapeField::Comment, kComments[step % 4]});
             action += " and a comment";
         }
         const char* typed = kQueries[step % 6];
-        TOpenTapeIndex fresh(engine.EditTape());
+        TOpenTapeIndex fresh(engine.Tape());
         TTapeSearch searchKept(typed, {{{"a", &kept, 2}}, nullptr, 2});
         TTapeSearch searchFresh(typed, {{{"a", &fresh, 2}}, nullptr, 2});
         ASSERT_EQ(Where(searchKept.Results()), Where(searchFresh.Results()))
