@@ -7,31 +7,13 @@
 
 #include <cstdint>
 
+#include "tape/tapekeys.h"
 #include "tape/tapeoptions.h"
 
 enum class TCommandId : uint8_t {
-    // The keypad.
-    Digit0,
-    Digit1,
-    Digit2,
-    Digit3,
-    Digit4,
-    Digit5,
-    Digit6,
-    Digit7,
-    Digit8,
-    Digit9,
-    Comma,
-    Sign,
-    ClearEntry,
-    Backspace,
-    Plus,
-    Minus,
-    Times,
-    Divide,
-    Percent,
-    Total,
-    Enter,
+    // The keys of the keypad come first, one a key of the engine, in the order
+    // of TTapeKey (KeyCommand).
+    LastKey = static_cast<uint8_t>(TTapeKey::Enter),
     // The tax and margin keys.
     ChooseVat,
     AddVat,
@@ -79,6 +61,14 @@ enum class TCommandId : uint8_t {
 };
 
 inline constexpr int kCommandCount = static_cast<int>(TCommandId::Close) + 1;
+
+// The keypad's command of an engine key, and the key of such a command.
+constexpr TCommandId KeyCommand(TTapeKey key) {
+    return static_cast<TCommandId>(key);
+}
+constexpr bool IsKeyCommand(TCommandId command) {
+    return command <= TCommandId::LastKey;
+}
 
 // The command that chooses `decimals` decimals.
 constexpr TCommandId DecimalsCommand(int32_t decimals) {

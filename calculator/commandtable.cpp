@@ -40,9 +40,9 @@ constexpr TKeyUse kSharedKey{.whileEditing = true};
 constexpr TKeyUse kEnterKey{.anyModifiers = true, .whileEditing = true, .endsEditing = true};
 
 // A key of the keypad, playing its key on the engine.
-TCommand Keypad(TCommandId id, const char* name, const char* caption, const char* text,
-                TTapeKey key, const char* characters = "") {
-    return {.id = id,
+TCommand Keypad(TTapeKey key, const char* name, const char* caption, const char* text,
+                const char* characters = "") {
+    return {.id = KeyCommand(key),
             .name = name,
             .caption = caption,
             .text = text,
@@ -57,9 +57,8 @@ TCommand Digit(int digit) {
     static constexpr std::array<const char*, 10> kDigits = {"0", "1", "2", "3", "4",
                                                             "5", "6", "7", "8", "9"};
     const auto index = static_cast<size_t>(digit);
-    return Keypad(static_cast<TCommandId>(static_cast<int>(TCommandId::Digit0) + digit),
-                  kNames[index], kDigits[index], QT_TRANSLATE_NOOP("TCommands", "Xifra"),
-                  DigitKey(digit), kDigits[index]);
+    return Keypad(DigitKey(digit), kNames[index], kDigits[index],
+                  QT_TRANSLATE_NOOP("TCommands", "Xifra"), kDigits[index]);
 }
 
 // An item of the options menu that flips an option.
@@ -104,33 +103,28 @@ std::vector<TCommand> KeypadCommands() {
     for (int digit = 0; digit < 10; ++digit)
         commands.push_back(Digit(digit));
     const auto add = [&commands](TCommand command) { commands.push_back(std::move(command)); };
-    add(Keypad(TCommandId::Comma, "TeclaPunt", ",", QT_TRANSLATE_NOOP("TCommands", "Coma decimal"),
-               TTapeKey::Comma, ",."));
-    add(Keypad(TCommandId::Sign, "TeclaSigne", "+/-",
-               QT_TRANSLATE_NOOP("TCommands", "Canvia el signe"), TTapeKey::Sign));
-    add(Keypad(TCommandId::ClearEntry, "TeclaBorrar", "C",
-               QT_TRANSLATE_NOOP("TCommands", "Esborra el número"), TTapeKey::Clear, "Cc"));
-    TCommand backspace =
-        Keypad(TCommandId::Backspace, "TeclaDarrera", "<",
-               QT_TRANSLATE_NOOP("TCommands", "Esborra l'última xifra"), TTapeKey::Backspace);
+    add(Keypad(TTapeKey::Comma, "TeclaPunt", ",", QT_TRANSLATE_NOOP("TCommands", "Coma decimal"),
+               ",."));
+    add(Keypad(TTapeKey::Sign, "TeclaSigne", "+/-",
+               QT_TRANSLATE_NOOP("TCommands", "Canvia el signe")));
+    add(Keypad(TTapeKey::Clear, "TeclaBorrar", "C",
+               QT_TRANSLATE_NOOP("TCommands", "Esborra el número"), "Cc"));
+    TCommand backspace = Keypad(TTapeKey::Backspace, "TeclaDarrera", "<",
+                                QT_TRANSLATE_NOOP("TCommands", "Esborra l'última xifra"));
     backspace.keys = {Qt::Key_Backspace};
     add(std::move(backspace));
-    add(Keypad(TCommandId::Plus, "TeclaMes", "+", QT_TRANSLATE_NOOP("TCommands", "Suma"),
-               TTapeKey::Plus, "+"));
-    add(Keypad(TCommandId::Minus, "TeclaMenys", "_", QT_TRANSLATE_NOOP("TCommands", "Resta"),
-               TTapeKey::Minus, "-"));
-    add(Keypad(TCommandId::Times, "TeclaMultiplicar", "x",
-               QT_TRANSLATE_NOOP("TCommands", "Multiplica"), TTapeKey::Times, "*xX"));
-    add(Keypad(TCommandId::Divide, "TeclaDividir", "/", QT_TRANSLATE_NOOP("TCommands", "Divideix"),
-               TTapeKey::Divide, "/"));
-    add(Keypad(TCommandId::Percent, "TeclaPercent", "%",
-               QT_TRANSLATE_NOOP("TCommands", "Percentatge"), TTapeKey::Percent, "%tT"));
-    add(Keypad(TCommandId::Total, "TeclaIgual", "=", QT_TRANSLATE_NOOP("TCommands", "Total"),
-               TTapeKey::Total, "= "));
+    add(Keypad(TTapeKey::Plus, "TeclaMes", "+", QT_TRANSLATE_NOOP("TCommands", "Suma"), "+"));
+    add(Keypad(TTapeKey::Minus, "TeclaMenys", "_", QT_TRANSLATE_NOOP("TCommands", "Resta"), "-"));
+    add(Keypad(TTapeKey::Times, "TeclaMultiplicar", "x",
+               QT_TRANSLATE_NOOP("TCommands", "Multiplica"), "*xX"));
+    add(Keypad(TTapeKey::Divide, "TeclaDividir", "/", QT_TRANSLATE_NOOP("TCommands", "Divideix"),
+               "/"));
+    add(Keypad(TTapeKey::Percent, "TeclaPercent", "%",
+               QT_TRANSLATE_NOOP("TCommands", "Percentatge"), "%tT"));
+    add(Keypad(TTapeKey::Total, "TeclaIgual", "=", QT_TRANSLATE_NOOP("TCommands", "Total"), "= "));
     TCommand enter = Keypad(
-        TCommandId::Enter, "TeclaIntro", "<<",
-        QT_TRANSLATE_NOOP("TCommands", "Acaba el càlcul, o lliga al final la fila recuperada"),
-        TTapeKey::Enter);
+        TTapeKey::Enter, "TeclaIntro", "<<",
+        QT_TRANSLATE_NOOP("TCommands", "Acaba el càlcul, o lliga al final la fila recuperada"));
     enter.keys = {Qt::Key_Return, Qt::Key_Enter};
     enter.use = kEnterKey;
     add(std::move(enter));

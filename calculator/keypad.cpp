@@ -12,7 +12,7 @@ constexpr TColor kKeypadColour = RGBColor(204, 205, 180);
 // A key's place: its column and row on the grid, and how many of them it
 // spans.
 struct TKeyPlace {
-    TCommandId command;
+    TTapeKey key;
     int column;
     int row;
     int columns = 1;
@@ -22,13 +22,17 @@ struct TKeyPlace {
 // In the order the keys are made, which is the order assistive technology
 // walks them in.
 constexpr std::array<TKeyPlace, 21> kKeys{{
-    {TCommandId::ClearEntry, 0, 0, 2}, {TCommandId::Backspace, 2, 0, 3}, {TCommandId::Digit0, 0, 4},
-    {TCommandId::Digit1, 0, 3},        {TCommandId::Digit2, 1, 3},       {TCommandId::Digit3, 2, 3},
-    {TCommandId::Digit4, 0, 2},        {TCommandId::Digit5, 1, 2},       {TCommandId::Digit6, 2, 2},
-    {TCommandId::Digit7, 0, 1},        {TCommandId::Digit8, 1, 1},       {TCommandId::Digit9, 2, 1},
-    {TCommandId::Comma, 1, 4},         {TCommandId::Sign, 2, 4},         {TCommandId::Divide, 3, 1},
-    {TCommandId::Percent, 4, 1, 1, 2}, {TCommandId::Times, 3, 2},        {TCommandId::Minus, 3, 3},
-    {TCommandId::Total, 4, 3},         {TCommandId::Plus, 3, 4},         {TCommandId::Enter, 4, 4},
+    {TTapeKey::Clear, 0, 0, 2}, {TTapeKey::Backspace, 2, 0, 3},
+    {DigitKey(0), 0, 4},        {DigitKey(1), 0, 3},
+    {DigitKey(2), 1, 3},        {DigitKey(3), 2, 3},
+    {DigitKey(4), 0, 2},        {DigitKey(5), 1, 2},
+    {DigitKey(6), 2, 2},        {DigitKey(7), 0, 1},
+    {DigitKey(8), 1, 1},        {DigitKey(9), 2, 1},
+    {TTapeKey::Comma, 1, 4},    {TTapeKey::Sign, 2, 4},
+    {TTapeKey::Divide, 3, 1},   {TTapeKey::Percent, 4, 1, 1, 2},
+    {TTapeKey::Times, 3, 2},    {TTapeKey::Minus, 3, 3},
+    {TTapeKey::Total, 4, 3},    {TTapeKey::Plus, 3, 4},
+    {TTapeKey::Enter, 4, 4},
 }};
 
 QRect KeyRect(const TKeyPlace& key) {
@@ -38,19 +42,19 @@ QRect KeyRect(const TKeyPlace& key) {
 
 // The entry keys are lime, "C" yellow, "<" grey, the operators white to pale
 // blue; the sign key's caption is smaller.
-void Colour(TPanelEx* key, TCommandId command) {
-    if (command <= TCommandId::Comma) return MakeEntryKey(key);
-    switch (command) {
-        case TCommandId::Sign:
-            return MakeEntryKey(key, 8);
-        case TCommandId::ClearEntry:
-            MakeKey(key, clYellow, RGBColor(255, 255, 200));
-            return key->SetFontColor(clBlack);
-        case TCommandId::Backspace:
-            MakeKey(key, RGBColor(236, 236, 228), RGBColor(204, 204, 196));
-            return key->SetFontColor(clBlack);
+void Colour(TPanelEx* panel, TTapeKey key) {
+    if (key <= TTapeKey::Comma) return MakeEntryKey(panel);
+    switch (key) {
+        case TTapeKey::Sign:
+            return MakeEntryKey(panel, 8);
+        case TTapeKey::Clear:
+            MakeKey(panel, clYellow, RGBColor(255, 255, 200));
+            return panel->SetFontColor(clBlack);
+        case TTapeKey::Backspace:
+            MakeKey(panel, RGBColor(236, 236, 228), RGBColor(204, 204, 196));
+            return panel->SetFontColor(clBlack);
         default:
-            return MakeOperatorKey(key);
+            return MakeOperatorKey(panel);
     }
 }
 
@@ -61,12 +65,12 @@ TKeypad::TKeypad(QWidget* parent, QRect place) : TPanelEx(parent) {
     setGeometry(place);
     SetColor(kKeypadColour);
     setAccessibleName(tr("Teclat"));
-    for (const TKeyPlace& key : kKeys)
-        Colour(AddKey(key.command, KeyRect(key)), key.command);
+    for (const TKeyPlace& place : kKeys)
+        Colour(AddKey(place.key, KeyRect(place)), place.key);
 }
 
-TPanelEx* TKeypad::AddKey(TCommandId command, QRect place) {
-    TPanelEx* key = NewKey(this, Command(command), place);
-    key->OnClick = [this, command](TPanelEx*) { Q_EMIT Triggered(command); };
-    return key;
+TPanelEx* TKeypad::AddKey(TTapeKey key, QRect place) {
+    TPanelEx* panel = NewKey(this, Command(KeyCommand(key)), place);
+    panel->OnClick = [this, key](TPanelEx*) { Press(key); };
+    return panel;
 }

@@ -23,20 +23,21 @@ public:
     TKeypad(QWidget* parent, QRect place);
 
     // The digit keys, the comma and the sign key.
-    void TeclaClick(TCommandId key) { Q_EMIT Triggered(key); }
-    void TeclaMesClick() { Q_EMIT Triggered(TCommandId::Plus); }
-    void TeclaMenysClick() { Q_EMIT Triggered(TCommandId::Minus); }
-    void TeclaMultiplicarClick() { Q_EMIT Triggered(TCommandId::Times); }
-    void TeclaDividirClick() { Q_EMIT Triggered(TCommandId::Divide); }
-    void TeclaPercentClick() { Q_EMIT Triggered(TCommandId::Percent); }
-    void TeclaIgualClick() { Q_EMIT Triggered(TCommandId::Total); }
-    void TeclaIntroClick() { Q_EMIT Triggered(TCommandId::Enter); }
-    void TeclaBorrarClick() { Q_EMIT Triggered(TCommandId::ClearEntry); }
-    void TeclaDarreraClick() { Q_EMIT Triggered(TCommandId::Backspace); }
+    void TeclaClick(TTapeKey key) { Press(key); }
+    void TeclaMesClick() { Press(TTapeKey::Plus); }
+    void TeclaMenysClick() { Press(TTapeKey::Minus); }
+    void TeclaMultiplicarClick() { Press(TTapeKey::Times); }
+    void TeclaDividirClick() { Press(TTapeKey::Divide); }
+    void TeclaPercentClick() { Press(TTapeKey::Percent); }
+    void TeclaIgualClick() { Press(TTapeKey::Total); }
+    void TeclaIntroClick() { Press(TTapeKey::Enter); }
+    void TeclaBorrarClick() { Press(TTapeKey::Clear); }
+    void TeclaDarreraClick() { Press(TTapeKey::Backspace); }
 
 Q_SIGNALS:
     void Triggered(TCommandId command);
 
 private:
-    TPanelEx* AddKey(TCommandId command, QRect place);
+    void Press(TTapeKey key) { Q_EMIT Triggered(KeyCommand(key)); }
+    TPanelEx* AddKey(TTapeKey key, QRect place);
 };
