@@ -177,7 +177,7 @@ private:
     void RefreshVatCaption();
     bool EditEntryChosen() const;
     void LlistaIvasRowChanged(int row);
-    void ReadVatRates(const TExtensionLines& lines);
+    void ReadVatRates(const TExtensionLines& lines, TVatRates::TSource source);
 
     // Settings (calculadora_settings.cpp).
     void PlaceWindow(int32_t left, int32_t top);

@@ -26,14 +26,16 @@ std::string TCalculadora::SettingsFileName(bool createFolder) {
 void TCalculadora::ReadSettings() {
     const std::string fileName = SettingsFileName(true);
     TArrayCadena lines;
-    if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
+    const bool found = QFile::exists(QString::fromStdString(fileName));
+    if (found) lines.LoadFromFile(fileName);
 
     TStoredSettings stored = ReadStoredSettings(lines);
     LoadStoredTape(stored, *engine_);
     extensionLines_ = stored.extensions;
     ResizeToStoredSize(extensionLines_.Value(kWindowSizeKey));
     PlaceWindow(stored.left, stored.top);
-    ReadVatRates(extensionLines_);
+    ReadVatRates(extensionLines_,
+                 found ? TVatRates::TSource::SettingsFile : TVatRates::TSource::NoSettingsFile);
     SetVatIndex(stored.vatIndex);
     SetMargin(stored.marginPercent);
     // The type alone: the margin keys keep their captions.

@@ -110,7 +110,7 @@ void TCalculadora::MenuTipusIvaClick() {
     RefreshVatCaption();
 }
 
-void TCalculadora::ReadVatRates(const TExtensionLines& lines) {
-    vatRates_.ReadFrom(lines);
+void TCalculadora::ReadVatRates(const TExtensionLines& lines, TVatRates::TSource source) {
+    vatRates_.ReadFrom(lines, source);
     if (Filled(*llistaIvas_)) FillVatList();
 }

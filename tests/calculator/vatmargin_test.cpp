@@ -4,14 +4,18 @@
 
 #include <functional>
 
+#include "calculator/extensionlines.h"
 #include "calculator/vatrates.h"
 #include "tests/calculator/tapescript.h"
 #include "tests/support/tablecases.h"
 
 namespace {
 
+// The original list, as a settings file without a rate line holds it.
 double VatRate(int index) {
-    return TVatRates().Rate(index);
+    TVatRates rates;
+    rates.ReadFrom(TExtensionLines(), TVatRates::TSource::SettingsFile);
+    return rates.Rate(index);
 }
 
 TEST(MarginTypeTest, UnknownIndexCountsAsMarginOverSalePrice) {

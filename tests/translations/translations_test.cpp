@@ -64,14 +64,13 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, TranslationsTest,
     testing::Values(
         LanguageCase{"CatalanByDefault", "ca_ES", false, "Zentabo - Tarvik - Calculadora ",
-                     "Esborrar Paper [F8]", "16%Iva", "'.' is not a valid floating point value"},
+                     "Esborrar Paper [F8]", "21%Iva", "'.' is not a valid floating point value"},
         LanguageCase{"Spanish", "es_ES", true, "Zentabo - Tarvik - Calculadora ",
-                     "Borrar papel [F8]", "16%IVA", "'.' no es un valor numérico válido"},
+                     "Borrar papel [F8]", "21%IVA", "'.' no es un valor numérico válido"},
         LanguageCase{"English", "en_GB", true, "Zentabo - Tarvik - Calculator ",
-                     "Clear the tape [F8]", "16%VAT", "'.' is not a valid floating point value"},
-        LanguageCase{"NoTranslationStaysCatalan", "fr_FR", false,
-                     "Zentabo - Tarvik - Calculadora ", "Esborrar Paper [F8]", "16%Iva",
-                     "'.' is not a valid floating point value"}),
+                     "Clear the tape [F8]", "21%VAT", "'.' is not a valid floating point value"},
+        LanguageCase{"NoTranslationStaysCatalan", "fr_FR", false, "Zentabo - Tarvik - Calculadora ",
+                     "Esborrar Paper [F8]", "21%Iva", "'.' is not a valid floating point value"}),
     CaseName<LanguageCase>);
 
 }  // namespace
