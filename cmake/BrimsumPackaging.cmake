@@ -1,7 +1,8 @@
 # The Debian package: `cpack -G DEB` in the build folder makes
 # brimsum_<version>_<arch>.deb of what the install rules install, under /usr.
 # Its dependencies are read from the program's shared libraries
-# (dpkg-shlibdeps), plus the Qt platform plugins that show a window at all.
+# (dpkg-shlibdeps), plus the Qt platform plugins that show a window at all
+# and Qt's translations.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME brimsum)
 set(CPACK_PACKAGE_VENDOR Tarvik)
@@ -22,7 +23,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+# Qt's translations: its file and print dialogs in the program's language.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
 # The fonts the keys were drawn for; others serve.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 

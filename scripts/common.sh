@@ -3,10 +3,11 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-# Packages every build needs.
+# Packages every build needs, and Qt's own translations (its dialogs in
+# Catalan and Spanish), which the program loads.
 BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1-dev
                 libjpeg62-turbo-dev libpng-dev libgtest-dev libgmock-dev
-                libbenchmark-dev fonts-liberation fonts-dejavu-core)
+                libbenchmark-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 
 # What the end-to-end tests need besides: the real window on a virtual X
 # display driven with xdotool, the clipboard read with xclip, and the text of
