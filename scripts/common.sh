@@ -15,8 +15,9 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1
 TEST_PACKAGES=(xvfb xauth xdotool xclip poppler-utils)
 
 # What making the Debian package needs besides: CPack's dependency reading
-# (file, dpkg-shlibdeps) and the metainfo check (appstreamcli).
-PACKAGE_PACKAGES=(file dpkg-dev appstream)
+# (file, dpkg-shlibdeps) and the checks of the package (lintian), its menu
+# entry (desktop-file-validate) and its metainfo (appstreamcli).
+PACKAGE_PACKAGES=(file dpkg-dev lintian desktop-file-utils appstream)
 
 # Installs the Debian packages that are not installed yet (nothing when all are).
 ensure_packages() {
