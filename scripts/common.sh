@@ -10,9 +10,10 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1
                 libbenchmark-dev fonts-liberation fonts-dejavu-core qt6-translations-l10n)
 
 # What the end-to-end tests need besides: the real window on a virtual X
-# display driven with xdotool, the clipboard read with xclip, and the text of
-# the PDF files the program writes read with pdftotext (poppler-utils).
-TEST_PACKAGES=(xvfb xauth xdotool xclip poppler-utils)
+# display driven with xdotool, the clipboard read with xclip, the window's
+# properties read with xprop (x11-utils), and the text of the PDF files the
+# program writes read with pdftotext (poppler-utils).
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils poppler-utils)
 
 # What making the Debian package needs besides: CPack's dependency reading
 # (file, dpkg-shlibdeps) and the checks of the package (lintian), its menu
