@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calculator/calculadora.h"
+#include "tape/tapeengine.h"
 
 namespace {
 
@@ -18,16 +19,21 @@ constexpr int32_t kRows = 100'000;
 std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
     QFile::remove(QString::fromStdString(TCalculadora::SettingsFileName(true)));
     auto window = std::make_unique<TCalculadora>();
-    TTapeDocument& tape = window->Engine().EditTape();
     static constexpr const char* kOperators[] = {"+", "-", "x", "+"};
-    for (int32_t row = 0; row < rows; ++row)
-        tape.WriteRowText(row, std::to_string(row % 977) + ",25\t" + kOperators[row % 4]);
+    std::vector<TTapeRow> tape(static_cast<size_t>(rows));
+    for (int32_t row = 0; row < rows; ++row) {
+        tape[static_cast<size_t>(row)].SetField(TTapeField::Value,
+                                                std::to_string(row % 977) + ",25");
+        tape[static_cast<size_t>(row)].SetField(TTapeField::Operator, kOperators[row % 4]);
+    }
+    window->Engine().Resume({std::move(tape), false, {.currentRow = -1}});
     return window;
 }
 
 void BM_WriteSettings(benchmark::State& state) {
     const auto window = WindowWithTape(static_cast<int32_t>(state.range(0)));
-    for (auto _ : state) window->WriteSettings();
+    for (auto _ : state)
+        window->WriteSettings();
 }
 BENCHMARK(BM_WriteSettings)->Arg(kRows)->Unit(benchmark::kMillisecond);
 

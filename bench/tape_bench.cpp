@@ -42,8 +42,7 @@ struct Tape {
             if (row % kPatternRows == kLinkedRow)
                 r.SetField(TTapeField::Link, std::to_string(row - kLinkedRow));
         }
-        engine.EditTape().ReplaceRows(std::move(tape), true);
-        engine.SelectRow(rows);
+        engine.Resume({std::move(tape), true, {.currentRow = -1}});
         engine.RecalcTape(rows - 1);
     }
     std::vector<std::string> ValueTexts() const {
@@ -72,8 +71,7 @@ BENCHMARK(BM_RecalcTape)->Arg(10'000)->Arg(100'000)->Arg(300'000)->Unit(benchmar
 
 void BM_RecalcTapeWithoutRounding(benchmark::State& state) {
     Tape tape(static_cast<int32_t>(state.range(0)));
-    tape.engine.SetRoundTotals(false);
-    tape.engine.SetRoundCalculations(false);
+    tape.engine.ChangeOptions({.roundTotals = false, .roundCalculations = false});
     const int32_t target = tape.engine.Tape().UsedRows() - 1;
     for (auto _ : state) {
         tape.engine.InvalidateEvaluation();
@@ -88,11 +86,9 @@ BENCHMARK(BM_RecalcTapeWithoutRounding)->Arg(100'000)->Unit(benchmark::kMillisec
 void BM_KeyAtEndOfTape(benchmark::State& state) {
     Tape tape(static_cast<int32_t>(state.range(0)));
     for (auto _ : state) {
-        tape.engine.TeclaClick(DigitKey(1));
-        tape.engine.TeclaClick(DigitKey(2));
-        tape.engine.TeclaClick(TEntryKey::Comma);
-        tape.engine.TeclaClick(DigitKey(5));
-        tape.engine.TeclaMesClick();
+        for (const TTapeKey key : {DigitKey(1), DigitKey(2), TTapeKey::Comma, DigitKey(5)})
+            tape.engine.Press(key);
+        tape.engine.Press(TTapeKey::Plus);
     }
 }
 BENCHMARK(BM_KeyAtEndOfTape)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);

@@ -1,14 +1,20 @@
-// TCalculadora: creation of the window and its end.
+// TCalculadora: creation of the window, its end, and the commands of the
+// window itself (exit, the options menu, the interest window).
 
 #include "calculator/calculadora.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QListWidget>
 
 #include "basic/dates.h"
+#include "calculator/clipboardcommands.h"
+#include "calculator/commandtable.h"
+#include "calculator/entrydisplay.h"
+#include "calculator/optionsmenu.h"
 #include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
+#include "calculator/taxpanel.h"
+#include "calculator/taxsettings.h"
 #include "controls/grid/gridex.h"
 #include "controls/platform/bitmapresources.h"
 #include "controls/platform/eventguard.h"
@@ -16,6 +22,7 @@
 #include "controls/platform/messagebox.h"
 #include "exchange/droptarget.h"
 #include "interest/interes.h"
+#include "tape/tapeengine.h"
 
 namespace {
 
@@ -25,27 +32,35 @@ constexpr const char* kTitleLine =
 
 }  // namespace
 
-TCalculadora::TCalculadora(QWidget* parent) : QWidget(parent, Qt::Window) {
+TCalculadora::TCalculadora(QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      engine_(std::make_unique<TTapeEngine>()),
+      taxSettings_(std::make_unique<TTaxSettings>()) {
     BuildLayout();
-    engine_ = std::make_unique<TTapeEngine>();
-    tapeView_ = std::make_unique<TTapeView>(*paper_, *engine_);
-    files_ = std::make_unique<TTapeFileCommands>(this, paper_, *engine_);
-    files_->AddMenuItems(*menuPropietats_);
     WireEvents();
     FormCreate();
 }
 
-// The window stops hearing the application's focus moves and keys before Qt
-// takes its controls down.
+// The window and its panels stop hearing the application's focus moves and
+// keys before Qt takes its controls down.
 TCalculadora::~TCalculadora() {
     QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(qApp, nullptr, tax_, nullptr);
     qApp->removeEventFilter(this);
     FormDestroy();
 }
 
-// In order: the window's look, the drop target, the options' start values,
-// the caption, then the settings and tape file. The rate list is filled when
-// it first opens.
+TGridEx& TCalculadora::Paper() const {
+    return view_->Paper();
+}
+
+bool TCalculadora::Run(TCommandId command) {
+    return RunGuarded(this, [this, command] { Command(command).run(*context_); });
+}
+
+// In order: the window's look, the drop target, the caption, then the
+// settings and tape file. The options start at their start values (those
+// of TTapeOptions); the rate list is filled when it first opens.
 void TCalculadora::FormCreate() {
     // A window of its own on the task bar, with a maximise and a close box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -54,7 +69,9 @@ void TCalculadora::FormCreate() {
     setWindowIcon(IconFromBitmapResource("CalculadoraBis", 2));
 
     dropTarget_ = new TDropTarget(this);
-    dropTarget_->AddLines = [this](const TArrayCadena& lines) { AddLinesToTape(lines); };
+    dropTarget_->AddLines = [this](const TArrayCadena& lines) {
+        clipboard_->AddLinesToTape(lines);
+    };
     dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
                                       uint8_t kind) {
         return ShowMessageBox(this, text, caption, kind);
@@ -62,18 +79,13 @@ void TCalculadora::FormCreate() {
     dropTarget_->ReportError = [this](const std::exception& error) { ShowError(this, error); };
     dropTarget_->Register(this);
 
-    engine_->SetDecimals(2);
-    engine_->SetRoundTotals(true);
-    engine_->SetRoundCalculations(true);
-    engine_->SetRoundAll(false);
-    engine_->SetConvertOnCopy(false);
-
     setWindowTitle(tr(kTitleLine) +
                    QString::fromStdString(DateToText(TodayDateValue()).substr(0, 4)));
 
     // A file that cannot be read leaves the first-run values; the window
     // still opens.
     RunGuarded(this, [this] { ReadSettings(); });
+    menu_->ShowState(*context_);
 }
 
 // The keyboard messages still waiting are discarded, which on Qt removes
@@ -97,5 +109,22 @@ void TCalculadora::FormDestroy() {
 }
 
 void TCalculadora::FocusTape() {
-    if (paper_->isVisible()) paper_->setFocus(Qt::OtherFocusReason);
+    if (Paper().isVisible()) Paper().setFocus(Qt::OtherFocusReason);
+}
+
+void TCalculadora::BotoSortirClick() {
+    DiscardKeyboardMessages();
+    close();
+}
+
+void TCalculadora::BotoPropietatsClick() {
+    menu_->ShowState(*context_);
+    const QWidget* button =
+        findChild<QWidget*>(QString::fromLatin1(Command(TCommandId::Options).name));
+    menu_->popup(button->mapToGlobal(QPoint(10, 10)));
+}
+
+// Created the first time, then only shown and brought to the front.
+void TCalculadora::BotoInteresClick() {
+    ShowInteres(this, interes_);
 }

@@ -13,8 +13,10 @@
 #include "basic/translation.h"
 #include "calculator/calculadora.h"
 #include "calculator/settingsfile.h"
+#include "calculator/taxpanel.h"
+#include "calculator/taxsettings.h"
 #include "calculator/windowsize.h"
-#include "controls/combo/comboex.h"
+#include "tape/tapeengine.h"
 
 std::string TCalculadora::SettingsFileName(bool createFolder) {
     const std::string folder = ShellFolder("AppData") + "/Tarvik/";
@@ -34,12 +36,11 @@ void TCalculadora::ReadSettings() {
     extensionLines_ = stored.extensions;
     ResizeToStoredSize(extensionLines_.Value(kWindowSizeKey));
     PlaceWindow(stored.left, stored.top);
-    ReadVatRates(extensionLines_,
-                 found ? TVatRates::TSource::SettingsFile : TVatRates::TSource::NoSettingsFile);
-    SetVatIndex(stored.vatIndex);
-    SetMargin(stored.marginPercent);
-    // The type alone: the margin keys keep their captions.
-    cTipusMarge_->setCurrentIndex(stored.marginType);
+    taxSettings_->ReadRates(extensionLines_, found ? TVatRates::TSource::SettingsFile
+                                                   : TVatRates::TSource::NoSettingsFile);
+    taxSettings_->SetVatIndex(stored.vatIndex);
+    taxSettings_->SetMargin(stored.marginPercent);
+    taxSettings_->SetMarginTypeIndex(stored.marginType);
 }
 
 // A stored left edge of 1 or more keeps the window where it was, as long as
@@ -70,28 +71,32 @@ void TCalculadora::ResizeToStoredSize(const std::optional<std::string>& stored) 
     resize(FittedWindowSize(*size, minimumSize(), screen->availableGeometry().size()));
 }
 
+namespace {
+
 // The smallest window writes no size, so that its file stays as it was; a
 // size with no free line to go to is not kept.
-void TCalculadora::StoreWindowSize(TExtensionLines& extensions) const {
-    const QSize size = isMaximized() ? normalGeometry().size() : this->size();
-    if (size == minimumSize()) {
+void StoreWindowSize(const QWidget& window, TExtensionLines& extensions) {
+    const QSize size = window.isMaximized() ? window.normalGeometry().size() : window.size();
+    if (size == window.minimumSize()) {
         extensions.Remove(kWindowSizeKey);
     } else {
         extensions.Set(kWindowSizeKey, WindowSizeText(size));
     }
 }
 
+}  // namespace
+
 void TCalculadora::WriteSettings() const {
     TStoredSettings stored;
     stored.left = pos().x();
     stored.top = pos().y();
-    stored.vatIndex = VatIndex();
-    stored.marginPercent = marginPercent_;
-    stored.marginType = cTipusMarge_->currentIndex();
+    stored.vatIndex = taxSettings_->VatIndex();
+    stored.marginPercent = taxSettings_->MarginPercent();
+    stored.marginType = taxSettings_->MarginTypeIndex();
     StoreEngineState(*engine_, stored);
     stored.extensions = extensionLines_;
-    const bool ratesStored = vatRates_.WriteTo(stored.extensions);
-    StoreWindowSize(stored.extensions);
+    const bool ratesStored = taxSettings_->Rates().WriteTo(stored.extensions);
+    StoreWindowSize(*this, stored.extensions);
     TArrayCadena lines;
     WriteStoredSettings(stored, engine_->Tape(), lines);
     // The folder is made again if it went away while the program ran.

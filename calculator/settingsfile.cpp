@@ -74,25 +74,28 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
 // The tape comes back in one piece, with room for a free row after it, and
 // as it was written, computed rows included: the next key evaluates it again.
 void LoadStoredTape(TStoredSettings& stored, TTapeEngine& engine) {
-    engine.EditTape().ReplaceRows(std::move(stored.tape.rows), stored.tape.linkField);
+    TKeptTape kept;
+    kept.rows = std::move(stored.tape.rows);
     stored.tape.rows.clear();
-    if (stored.decimals) engine.SetDecimals(*stored.decimals);
-    if (stored.roundTotals) engine.SetRoundTotals(*stored.roundTotals);
-    if (stored.roundAll) engine.SetRoundAll(*stored.roundAll);
-    if (stored.roundCalculations) engine.SetRoundCalculations(*stored.roundCalculations);
-    if (stored.convertOnCopy) engine.SetConvertOnCopy(*stored.convertOnCopy);
-    const int32_t firstFree = engine.Tape().UsedRows();
-    const std::optional<int32_t> row = stored.currentRow;
-    engine.SelectRow(row && *row <= firstFree ? *row : firstFree);
-    engine.SetNewEntryPending(true);
+    kept.linkField = stored.tape.linkField;
+    TTapeOptions& options = kept.state.options;
+    if (stored.decimals) options.decimals = *stored.decimals;
+    if (stored.roundTotals) options.roundTotals = *stored.roundTotals;
+    if (stored.roundAll) options.roundAll = *stored.roundAll;
+    if (stored.roundCalculations) options.roundCalculations = *stored.roundCalculations;
+    if (stored.convertOnCopy) options.convertOnCopy = *stored.convertOnCopy;
+    kept.state.currentRow = stored.currentRow.value_or(-1);
+    kept.state.newEntryPending = true;
+    engine.Resume(std::move(kept));
 }
 
 void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored) {
-    stored.decimals = engine.Decimals();
-    stored.roundTotals = engine.RoundTotals();
-    stored.roundAll = engine.RoundAll();
-    stored.roundCalculations = engine.RoundCalculations();
-    stored.convertOnCopy = engine.ConvertOnCopy();
+    const TTapeOptions& options = engine.Options();
+    stored.decimals = options.decimals;
+    stored.roundTotals = options.roundTotals;
+    stored.roundAll = options.roundAll;
+    stored.roundCalculations = options.roundCalculations;
+    stored.convertOnCopy = options.convertOnCopy;
     stored.currentRow = engine.Tape().CurrentRow();
 }
 

@@ -51,58 +51,14 @@ QString ArchivedTapeText(const TArchivedTape& tape, int32_t decimals) {
 }  // namespace
 
 TTapeFileCommands::TTapeFileCommands(QWidget* window, QWidget* anchor, TTapeEngine& engine)
-    : window_(window), anchor_(anchor), engine_(engine) {}
-
-// The menu shows the keys; the window's key handler plays them (Keys), and
-// the menu takes them only while it is open.
-QAction* TTapeFileCommands::AddItem(QMenu& menu, const char* name, const char* caption,
-                                    QKeyCombination key, void (TTapeFileCommands::*handler)()) {
-    QAction* item = menu.addAction(QString::fromStdString(Text(caption)));
-    item->setObjectName(QString::fromLatin1(name));
-    item->setShortcut(QKeySequence(key));
-    item->setShortcutContext(Qt::WidgetShortcut);
-    connect(item, &QAction::triggered, this,
-            [this, handler] { RunGuarded(window_, [this, handler] { (this->*handler)(); }); });
-    return item;
-}
-
-void TTapeFileCommands::AddMenuItems(QMenu& menu) {
-    menu.addSeparator()->setObjectName(QStringLiteral("MenuLiniaFitxers"));
-    AddItem(menu, "MenuDesarCinta", QT_TRANSLATE_NOOP("TTapeFileCommands", "De&sa la cinta..."),
-            kSaveKey, &TTapeFileCommands::SaveTape);
-    AddItem(menu, "MenuObrirCinta", QT_TRANSLATE_NOOP("TTapeFileCommands", "&Obre una cinta..."),
-            kOpenKey, &TTapeFileCommands::OpenTape);
-    archiveMenu_ =
-        menu.addMenu(QString::fromStdString(Tr("TTapeFileCommands", "&Cintes anteriors")));
+    : window_(window), anchor_(anchor), engine_(engine) {
+    archiveMenu_ = new QMenu(window);
     archiveMenu_->setObjectName(QStringLiteral("MenuCintesAnteriors"));
-    archiveMenu_->menuAction()->setObjectName(QStringLiteral("MenuCintesAnteriorsItem"));
-    archiveMenu_->menuAction()->setShortcut(QKeySequence(kArchiveKey));
-    archiveMenu_->menuAction()->setShortcutContext(Qt::WidgetShortcut);
     connect(archiveMenu_, &QMenu::aboutToShow, this, [this] { FillArchiveMenu(); });
-    AddItem(menu, "MenuExportarPdf", QT_TRANSLATE_NOOP("TTapeFileCommands", "Exporta a &PDF..."),
-            kPdfKey, &TTapeFileCommands::ExportPdf);
-    AddItem(menu, "MenuExportarCsv", QT_TRANSLATE_NOOP("TTapeFileCommands", "Exporta a CS&V..."),
-            kCsvKey, &TTapeFileCommands::ExportCsv);
-    AddItem(menu, "MenuImprimir", QT_TRANSLATE_NOOP("TTapeFileCommands", "&Imprimeix..."),
-            kPrintKey, &TTapeFileCommands::PrintTape);
 }
 
-bool TTapeFileCommands::Keys(int& key, Qt::KeyboardModifiers shift) {
-    const QKeyCombination pressed(shift, static_cast<Qt::Key>(key));
-    void (TTapeFileCommands::*handler)() = nullptr;
-    if (pressed == kSaveKey) handler = &TTapeFileCommands::SaveTape;
-    if (pressed == kOpenKey) handler = &TTapeFileCommands::OpenTape;
-    if (pressed == kPdfKey) handler = &TTapeFileCommands::ExportPdf;
-    if (pressed == kCsvKey) handler = &TTapeFileCommands::ExportCsv;
-    if (pressed == kPrintKey) handler = &TTapeFileCommands::PrintTape;
-    if (pressed != kArchiveKey && handler == nullptr) return false;
-    key = 0;
-    if (handler != nullptr) {
-        (this->*handler)();
-    } else if (!anchor_.isNull()) {
-        archiveMenu_->popup(anchor_->mapToGlobal(QPoint(0, 0)));
-    }
-    return true;
+void TTapeFileCommands::ShowArchiveMenu() {
+    if (!anchor_.isNull()) archiveMenu_->popup(anchor_->mapToGlobal(QPoint(0, 0)));
 }
 
 // ---- The archive --------------------------------------------------------------
@@ -138,7 +94,7 @@ void TTapeFileCommands::FillArchiveMenu() {
         return;
     }
     for (const TArchivedTape& tape : tapes) {
-        QAction* item = archiveMenu_->addAction(ArchivedTapeText(tape, engine_.Decimals()));
+        QAction* item = archiveMenu_->addAction(ArchivedTapeText(tape, engine_.Options().decimals));
         const std::string path = tape.path;
         connect(item, &QAction::triggered, this,
                 [this, path] { RunGuarded(window_, [this, path] { OpenTapeFile(path); }); });
@@ -199,7 +155,7 @@ void TTapeFileCommands::ExportPdf() {
         ChooseSaveFile(QT_TRANSLATE_NOOP("TTapeFileCommands", "Exporta a PDF"), "pdf",
                        QT_TRANSLATE_NOOP("TTapeFileCommands", "PDF (*.pdf)"));
     if (path.empty()) return;
-    SaveTapePdf(engine_.Tape(), engine_.Decimals(), path);
+    SaveTapePdf(engine_.Tape(), engine_.Options().decimals, path);
     Remember(path);
 }
 
@@ -217,7 +173,7 @@ void TTapeFileCommands::PrintTape() {
     printer.setDocName(QString::fromStdString(Tr("TTapePages", "Cinta de càlcul")));
     if (!ChoosePrinter(window_, printer)) return;
     const bool range = printer.printRange() == QPrinter::PageRange;
-    TTapePages(engine_.Tape(), engine_.Decimals(), QDateTime::currentDateTime())
+    TTapePages(engine_.Tape(), engine_.Options().decimals, QDateTime::currentDateTime())
         .Print(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// TTapeFileCommands: the tape's files in the main window. The options menu
-// gets items that save a tape to a file and open one, export the tape to PDF
-// and CSV, print it, and open a tape of the archive ("Cintes anteriors");
-// each shows its key, which the window's key handler passes to Keys.
+// TTapeFileCommands: the tape's files in the main window: save a tape to a
+// file and open one, export the tape to PDF and CSV, print it, and open a
+// tape of the archive from the menu of earlier tapes ("Cintes anteriors").
+// The commands of the options menu and their keys play them.
 //
 // Before the tape is cleared (F8, the clear button) or replaced (Ctrl+E, a
 // tape opened from a file or from the archive), ArchiveTape keeps it in the
@@ -16,37 +16,27 @@
 // lines that are no tape rows is opened only when the user agrees to leave
 // them out.
 
-#include <QKeyCombination>
 #include <QObject>
 #include <QPointer>
 #include <string>
 
 #include "tapefiles/tapearchive.h"
 
-class QAction;
 class QMenu;
 class QWidget;
 class TTapeEngine;
 
 class TTapeFileCommands : public QObject {
 public:
-    // The keys of the items.
-    static constexpr QKeyCombination kSaveKey = Qt::CTRL | Qt::Key_S;
-    static constexpr QKeyCombination kOpenKey = Qt::CTRL | Qt::Key_O;
-    static constexpr QKeyCombination kPdfKey = Qt::CTRL | Qt::Key_D;
-    static constexpr QKeyCombination kCsvKey = Qt::CTRL | Qt::Key_T;
-    static constexpr QKeyCombination kPrintKey = Qt::CTRL | Qt::SHIFT | Qt::Key_P;
-    static constexpr QKeyCombination kArchiveKey = Qt::CTRL | Qt::Key_H;
     // The archived tapes the menu lists.
     static constexpr int kListedTapes = 20;
 
-    // `window` owns the dialogs and boxes; `anchor` is where the archive's
-    // menu opens from its key.
+    // `window` owns the dialogs, the boxes and the menu of earlier tapes;
+    // `anchor` is where that menu opens from its key.
     TTapeFileCommands(QWidget* window, QWidget* anchor, TTapeEngine& engine);
 
-    void AddMenuItems(QMenu& menu);
-    // Plays the key of an item; sets `key` to 0 and returns true when it is one.
-    bool Keys(int& key, Qt::KeyboardModifiers shift);
+    // Opens the menu of earlier tapes at the anchor.
+    void ShowArchiveMenu();
 
     void ArchiveTape();
     // Archives the tape, then clears it.
@@ -64,8 +54,6 @@ public:
     QMenu* ArchiveMenu() const { return archiveMenu_; }
 
 private:
-    QAction* AddItem(QMenu& menu, const char* name, const char* caption, QKeyCombination key,
-                     void (TTapeFileCommands::*handler)());
     void FillArchiveMenu();
     // The file chosen in a save dialog proposing today's `cinta-<date>.<extension>`;
     // empty when cancelled.

@@ -13,8 +13,7 @@ int32_t TTapeGridCells::RowCount() const {
 }
 
 void TTapeGridCells::SetRowCount(int32_t rows) {
-    TTapeEngine::Action action(engine_);
-    engine_.EditTape().SetRowCount(rows);
+    engine_.Edit(TRoomEdit{rows});
 }
 
 std::string_view TTapeGridCells::Cell(int32_t row, int32_t col) const {
@@ -26,8 +25,7 @@ std::string TTapeGridCells::SetCell(int32_t row, int32_t col, std::string_view t
     TTapeField field{};
     if (!TapeFieldOfColumn(col, field)) return {};
     std::string old(engine_.Tape().Field(row, field));
-    TTapeEngine::Action action(engine_);
-    engine_.EditTape().WriteField(row, field, text);
+    engine_.Edit(TFieldEdit{row, field, std::string(text)});
     return old;
 }
 
@@ -40,11 +38,9 @@ int32_t TTapeGridCells::LastUsedRow() const {
 }
 
 void TTapeGridCells::MoveRow(int32_t from, int32_t to) {
-    TTapeEngine::Action action(engine_);
-    engine_.EditTape().MoveRow(from, to);
+    engine_.Edit(TRowMoveEdit{from, to});
 }
 
 void TTapeGridCells::RemoveRow(int32_t row) {
-    TTapeEngine::Action action(engine_);
-    engine_.EditTape().RemoveRow(row);
+    engine_.Edit(TRowRemoveEdit{row});
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "controls/grid/gridex.h"
+#include "controls/platform/eventguard.h"
 #include "tape/tapeengine.h"
 
 namespace {
@@ -27,7 +28,7 @@ static_assert(TTapeDocument::kMaxRows <= kMaxGridRows, "the grid must hold the w
 TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
     : paper_(paper), paperAlive_(&paper), engine_(engine), cells_(engine) {
     ConfigurePaper();
-    engine_.EditTape().AddObserver(this);
+    engine_.Tape().AddObserver(this);
     paper_.installEventFilter(this);
     paper_.OnDrawCell = [this](TGridEx* sender, int32_t col, int32_t row, const QRect& rect,
                                TGridDrawState state, TGridCanvas& canvas) {
@@ -37,17 +38,22 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
         if (paper_.FilaActual() != engine_.Tape().CurrentRow())
             engine_.SelectRow(paper_.FilaActual());
     };
-    paper_.OnClick = [this](TGridEx*) { engine_.RecallRow(); };
-    paper_.OnDblClick = [this](TGridEx*) { PaperDblClick(); };
-    engine_.OnDecimalsChanged = [this](TTapeEngine*) { ShowDecimals(); };
-    engine_.OnFocusTape = [this](TTapeEngine*) { FocusPaper(); };
+    // A click or a double click is one user action: a failure stops it with a
+    // message and the window carries on.
+    paper_.OnClick = [this](TGridEx*) {
+        RunGuarded(paper_.window(), [this] { engine_.RecallRow(); });
+    };
+    paper_.OnDblClick = [this](TGridEx*) {
+        RunGuarded(paper_.window(), [this] { PaperDblClick(); });
+    };
+    connect(&engine_, &TTapeEngine::OptionsChanged, this, [this] { ShowDecimals(); });
+    // The tape takes the keyboard focus after every evaluation.
+    connect(&engine_, &TTapeEngine::Evaluated, this, [this] { FocusPaper(); });
 }
 
 TTapeView::~TTapeView() {
     delete commentEditor_;
-    engine_.EditTape().RemoveObserver(this);
-    engine_.OnDecimalsChanged = nullptr;
-    engine_.OnFocusTape = nullptr;
+    engine_.Tape().RemoveObserver(this);
     if (paperAlive_.isNull()) return;
     paper_.removeEventFilter(this);
     paper_.OnDrawCell = nullptr;
@@ -101,7 +107,7 @@ void TTapeView::FitColumns() {
 void TTapeView::ShowDecimals() {
     if (paperAlive_.isNull()) return;
     paper_.Columnes[kValueColumn].Tipus = kNumberColumnKind;
-    paper_.Columnes[kValueColumn].Decimals = engine_.Decimals();
+    paper_.Columnes[kValueColumn].Decimals = engine_.Options().decimals;
     paper_.Invalidate();
 }
 

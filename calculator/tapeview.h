@@ -10,8 +10,8 @@
 // follows the tape's current row, and hands the user's moves of the current
 // row on the grid back to the tape. A click recalls a row, a double click
 // ends the last row or, on a comment, edits it (TTapeEngine::RecallRow,
-// PaperDblClick); a hosting window may put its own handlers, guarded against
-// failures, there.
+// PaperDblClick); a failure stops it with the window's error box. After
+// every evaluation the tape takes the keyboard focus.
 //
 // A comment is edited in place (EditComment): Enter or leaving the editor
 // keeps it, as one step of the undo history; Escape drops it.

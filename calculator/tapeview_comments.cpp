@@ -55,9 +55,6 @@ void TTapeView::EndCommentEdit(bool keep) {
     editor->removeEventFilter(this);
     editor->hide();
     editor->deleteLater();
-    if (keep) {
-        TTapeEngine::Action action(engine_);
-        engine_.EditTape().WriteField(commentRow_, TTapeField::Comment, text);
-    }
+    if (keep) engine_.Edit(TFieldEdit{commentRow_, TTapeField::Comment, text});
     FocusPaper();
 }

@@ -34,10 +34,7 @@ struct TSnapshot {
     std::string entry;
     bool newEntryPending = false;
     std::string subtotal;
-    int32_t decimals = 0;
-    bool roundTotals = false;
-    bool roundCalculations = false;
-    bool roundAll = false;
+    TTapeOptions options;
 
     friend bool operator==(const TSnapshot&, const TSnapshot&) = default;
 };
@@ -53,10 +50,7 @@ TSnapshot Snapshot(const TTapeEngine& engine) {
     snapshot.entry = engine.EntryText();
     snapshot.newEntryPending = engine.NewEntryPending();
     snapshot.subtotal = engine.SubtotalText();
-    snapshot.decimals = engine.Decimals();
-    snapshot.roundTotals = engine.RoundTotals();
-    snapshot.roundCalculations = engine.RoundCalculations();
-    snapshot.roundAll = engine.RoundAll();
+    snapshot.options = engine.Options();
     return snapshot;
 }
 
@@ -102,9 +96,12 @@ void TypeATape(FuzzedDataProvider& input, TTapeEngine& engine) {
                 engine.SelectRow(input.ConsumeIntegralInRange(0, engine.Tape().UsedRows()));
                 engine.RecallRow();
                 break;
-            default:
-                engine.ChooseDecimals(input.ConsumeIntegralInRange(0, kMaxDecimals));
+            default: {
+                TTapeOptions options = engine.Options();
+                options.decimals = input.ConsumeIntegralInRange(0, kMaxDecimals);
+                engine.ChangeOptions(options);
                 break;
+            }
         }
     }
 }
@@ -122,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const TSnapshot before = Snapshot(engine);
     const size_t steps = engine.History().StepCount();
-    Check(!engine.CanRedo());
+    Check(!engine.History().CanRedo());
     try {
         if (replace) {
             // Clearing and pasting are one step, as the window makes them.

@@ -154,11 +154,11 @@ void TTapeDocument::RecordAllRows() {
     log_->Add(TAllRowsSwap{rows_});
 }
 
-void TTapeDocument::AddObserver(TTapeObserver* observer) {
+void TTapeDocument::AddObserver(TTapeObserver* observer) const {
     observers_.push_back(observer);
 }
 
-void TTapeDocument::RemoveObserver(TTapeObserver* observer) {
+void TTapeDocument::RemoveObserver(TTapeObserver* observer) const {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 

@@ -92,8 +92,9 @@ public:
     void RemoveRow(int32_t row);
 
     // ---- Observers, change log, undo ----
-    void AddObserver(TTapeObserver* observer);
-    void RemoveObserver(TTapeObserver* observer);
+    // Observing changes nothing: a reader of the tape may observe it.
+    void AddObserver(TTapeObserver* observer) const;
+    void RemoveObserver(TTapeObserver* observer) const;
     // While a log is set, every change adds what it replaced to it.
     void SetChangeLog(TTapeChangeLog* log) { log_ = log; }
     // Swaps a recorded change in: undoes it, or redoes what was undone.
@@ -135,6 +136,6 @@ private:
     int32_t currentRow_ = 0;
     bool linkField_ = false;
     std::set<int32_t> forwardLinks_;
-    std::vector<TTapeObserver*> observers_;
+    mutable std::vector<TTapeObserver*> observers_;
     TTapeChangeLog* log_ = nullptr;
 };

@@ -1,4 +1,4 @@
-// TTapeEngine: the entry and subtotal texts, the options and the entry keys.
+// TTapeEngine: the entry and subtotal texts, the options and the keys.
 
 #include "tape/tapeengine.h"
 
@@ -19,42 +19,41 @@ size_t LastCharacterLength(const std::string& text) {
     return std::min(length, text.size());
 }
 
+// Every number is rewritten when rounding them all is turned on, or when the
+// decimals change while it is on.
+bool RewritesEveryNumber(const TTapeOptions& before, const TTapeOptions& after) {
+    return after.roundAll && (!before.roundAll || before.decimals != after.decimals);
+}
+
+TTapeOptions WithinRange(TTapeOptions options) {
+    options.decimals = std::clamp(options.decimals, 0, kMaxDecimals);
+    return options;
+}
+
 }  // namespace
 
-TMarginType MarginTypeFromIndex(int index) {
-    return index == 1   ? TMarginType::OverCost
-           : index == 2 ? TMarginType::Discount
-                        : TMarginType::OverSalePrice;
-}
-
 TTapeEngine::TTapeEngine() {
-    tape_.AddObserver(&dirtyRows_);
-    history_.OnChanged = [this] {
-        if (OnHistoryChanged) OnHistoryChanged(this);
-    };
+    history_.OnChanged = [this] { Q_EMIT HistoryChanged(); };
 }
 
-TTapeEngine::~TTapeEngine() {
-    tape_.RemoveObserver(&dirtyRows_);
-}
-
-void TTapeEngine::FocusTape() {
-    if (OnFocusTape) OnFocusTape(this);
-}
+TTapeEngine::~TTapeEngine() = default;
 
 // ---- Entry and subtotal ---------------------------------------------------
 
 void TTapeEngine::SetEntryText(const std::string& text) {
     if (text == entryText_) return;
     entryText_ = text;
-    if (OnEntryTextChanged) OnEntryTextChanged(this, entryText_);
+    Q_EMIT EntryTextChanged(entryText_);
 }
 
 void TTapeEngine::ShowSubtotal(double value) {
-    std::string text = FormatNumber(value, options_.decimals);
+    SetSubtotalText(FormatNumber(value, options_.decimals));
+}
+
+void TTapeEngine::SetSubtotalText(const std::string& text) {
     if (text == subtotalText_) return;
-    subtotalText_ = std::move(text);
-    if (OnSubtotalTextChanged) OnSubtotalTextChanged(this, subtotalText_);
+    subtotalText_ = text;
+    Q_EMIT SubtotalTextChanged(subtotalText_);
 }
 
 // The running value before the current row.
@@ -67,82 +66,70 @@ void TTapeEngine::ShowRunningValue() {
 // Every option that changes what the evaluation writes or keeps makes the
 // next evaluation go through the whole tape.
 void TTapeEngine::SetOptions(const TTapeOptions& options) {
-    if (options == options_) return;
-    const bool decimals = options.decimals != options_.decimals;
-    options_ = options;
-    dirtyFrom_ = 0;
-    if (decimals && OnDecimalsChanged) OnDecimalsChanged(this);
-}
-
-void TTapeEngine::SetDecimals(int32_t decimals) {
-    TTapeOptions options = options_;
-    options.decimals = std::clamp(decimals, 0, kMaxDecimals);
-    SetOptions(options);
-}
-
-void TTapeEngine::SetRoundTotals(bool on) {
-    SetOption(&TTapeOptions::roundTotals, on);
-}
-
-void TTapeEngine::SetRoundCalculations(bool on) {
-    SetOption(&TTapeOptions::roundCalculations, on);
-}
-
-void TTapeEngine::SetRoundAll(bool on) {
-    SetOption(&TTapeOptions::roundAll, on);
-}
-
-void TTapeEngine::SetOption(bool TTapeOptions::*option, bool on) {
-    TTapeOptions options = options_;
-    options.*option = on;
-    SetOptions(options);
+    const TTapeOptions chosen = WithinRange(options);
+    if (chosen == options_) return;
+    if (!EvaluatesAlike(chosen, options_)) evaluation_.Invalidate();
+    options_ = chosen;
+    Q_EMIT OptionsChanged();
 }
 
 // With every number rounded, the evaluation rewrites most rows: the step
-// keeps them as one copy.
-void TTapeEngine::ChooseDecimals(int32_t decimals) {
+// keeps them as one copy. The decimal separator of copies changes nothing
+// on the tape and is no step.
+void TTapeEngine::ChangeOptions(const TTapeOptions& options) {
+    const TTapeOptions chosen = WithinRange(options);
+    if (EvaluatesAlike(chosen, options_)) {
+        SetOptions(chosen);
+        return;
+    }
     Action action(*this);
-    if (options_.roundAll) tape_.RecordAllRows();
-    SetDecimals(decimals);
+    if (RewritesEveryNumber(options_, chosen)) tape_.RecordAllRows();
+    SetOptions(chosen);
     Refresh();
 }
 
-void TTapeEngine::ToggleRoundTotals() {
-    Action action(*this);
-    SetRoundTotals(!options_.roundTotals);
-    Refresh();
-}
-
-void TTapeEngine::ToggleRoundCalculations() {
-    Action action(*this);
-    SetRoundCalculations(!options_.roundCalculations);
-    Refresh();
-}
-
-void TTapeEngine::ToggleRoundAll() {
-    Action action(*this);
-    if (!options_.roundAll) tape_.RecordAllRows();
-    SetRoundAll(!options_.roundAll);
-    Refresh();
-}
-
-// The view repaints the rows the evaluation rewrites; a change of decimals
-// alone reaches it through OnDecimalsChanged.
+// The view repaints the rows the evaluation rewrites.
 void TTapeEngine::Refresh() {
     Action action(*this);
     ShowRunningValue();
 }
 
-// ---- Keypad -----------------------------------------------------------------
+// ---- Keys -------------------------------------------------------------------
+
+void TTapeEngine::Press(TTapeKey key) {
+    if (IsEntryKey(key)) return PressEntryKey(key);
+    switch (key) {
+        case TTapeKey::Clear:
+            return SetEntryText({});
+        case TTapeKey::Backspace:
+            return TeclaDarreraClick();
+        case TTapeKey::Plus:
+            return ApplyOperator(entryText_, TTapeOperator::Plus);
+        case TTapeKey::Minus:
+            return ApplyOperator(entryText_, TTapeOperator::Minus);
+        case TTapeKey::Times:
+            return ApplyOperator(entryText_, TTapeOperator::Times);
+        case TTapeKey::Divide:
+            return ApplyOperator(entryText_, TTapeOperator::Divide);
+        case TTapeKey::Percent:
+            return ApplyOperator(entryText_, TTapeOperator::Percent);
+        case TTapeKey::Total:
+            return TeclaIgualClick();
+        case TTapeKey::Enter:
+            return EnterEntry();
+        default:
+            return;
+    }
+}
 
 // After "=", Enter or a click on the tape, the first key starts a new number.
 // The sign key negates the entry; an entry worth zero has no sign to change
 // and is left as it stands (so 0, stays 0, while the user types 0,5).
-void TTapeEngine::TeclaClick(TEntryKey key) {
+void TTapeEngine::PressEntryKey(TTapeKey key) {
     std::string text = newEntryPending_ ? std::string() : entryText_;
-    if (key == TEntryKey::Comma) {
+    if (key == TTapeKey::Comma) {
         text += ',';
-    } else if (key == TEntryKey::Sign) {
+    } else if (key == TTapeKey::Sign) {
         const double value = TextToFloat(text);
         if (value != 0) text = FloatToPlainText(-value);
     } else {
@@ -158,8 +145,10 @@ void TTapeEngine::TeclaIgualClick() {
     newEntryPending_ = true;
 }
 
+// The display may be edited freely, so the last character may take several
+// bytes.
 void TTapeEngine::TeclaDarreraClick() {
     std::string text = entryText_;
-    text.resize(text.size() - (text.empty() ? 0 : LastCharacterLength(text)));
+    text.resize(text.size() - LastCharacterLength(text));
     SetEntryText(text);
 }

@@ -137,3 +137,21 @@ void TTapeEngine::ConvertTape(TConversion direction) {
     }
     Refresh();
 }
+
+void TTapeEngine::Edit(const TTapeEdit& edit) {
+    Action action(*this);
+    std::visit(
+        [this](const auto& e) {
+            using T = std::decay_t<decltype(e)>;
+            if constexpr (std::is_same_v<T, TFieldEdit>) {
+                tape_.WriteField(e.row, e.field, e.text);
+            } else if constexpr (std::is_same_v<T, TRoomEdit>) {
+                tape_.SetRowCount(e.rows);
+            } else if constexpr (std::is_same_v<T, TRowMoveEdit>) {
+                tape_.MoveRow(e.from, e.to);
+            } else {
+                tape_.RemoveRow(e.row);
+            }
+        },
+        edit);
+}

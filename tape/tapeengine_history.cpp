@@ -27,7 +27,7 @@ void TTapeEngine::EndAction() {
     tape_.SetChangeLog(nullptr);
     actionLog_.DropUnchanged(tape_);
     TTapeState after = State();
-    if (actionLog_.Empty() && after.options == actionBefore_.options) return;
+    if (actionLog_.Empty() && EvaluatesAlike(after.options, actionBefore_.options)) return;
     history_.Push({std::move(actionLog_.Changes()), std::move(actionBefore_), std::move(after)});
 }
 
@@ -39,7 +39,7 @@ void TTapeEngine::Undo() {
     TTapeStep& step = history_.NextUndo();
     for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change)
         tape_.Apply(*change);
-    Restore(step.before, step.before.options != step.after.options);
+    Restore(step.before, !EvaluatesAlike(step.before.options, step.after.options));
     history_.Undone();
 }
 
@@ -48,17 +48,33 @@ void TTapeEngine::Redo() {
     TTapeStep& step = history_.NextRedo();
     for (TTapeChange& change : step.changes)
         tape_.Apply(change);
-    Restore(step.after, step.before.options != step.after.options);
+    Restore(step.after, !EvaluatesAlike(step.before.options, step.after.options));
     history_.Redone();
 }
 
+// The decimal separator of copies is no part of a step: it stays as it is.
 void TTapeEngine::Restore(const TTapeState& state, bool options) {
-    if (options) SetOptions(state.options);
+    if (options) {
+        TTapeOptions restored = state.options;
+        restored.convertOnCopy = options_.convertOnCopy;
+        SetOptions(restored);
+    }
     tape_.RestoreCurrentRow(state.currentRow);
     SetEntryText(state.entry);
     newEntryPending_ = state.newEntryPending;
-    if (state.subtotal != subtotalText_) {
-        subtotalText_ = state.subtotal;
-        if (OnSubtotalTextChanged) OnSubtotalTextChanged(this, subtotalText_);
-    }
+    SetSubtotalText(state.subtotal);
+}
+
+void TTapeEngine::Resume(TKeptTape tape) {
+    SetOptions(tape.state.options);
+    tape_.ReplaceRows(std::move(tape.rows), tape.linkField);
+    const TTapeOperator last = Operator(UsedRows() - 1);
+    if (last == TTapeOperator::Total || last == TTapeOperator::Percent)
+        evaluation_.Update(options_);
+    const int32_t firstFree = UsedRows();
+    const int32_t row = tape.state.currentRow;
+    tape_.SetCurrentRow(row >= 0 && row <= firstFree ? row : firstFree);
+    SetEntryText(tape.state.entry);
+    newEntryPending_ = tape.state.newEntryPending;
+    SetSubtotalText(tape.state.subtotal);
 }

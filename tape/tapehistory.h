@@ -17,23 +17,15 @@
 #include <vector>
 
 #include "tape/tapechange.h"
-
-// The options that change what the evaluation writes.
-struct TTapeOptions {
-    int32_t decimals = 2;
-    bool roundTotals = true;
-    bool roundCalculations = true;
-    bool roundAll = false;
-    friend bool operator==(const TTapeOptions&, const TTapeOptions&) = default;
-};
+#include "tape/tapeoptions.h"
 
 // What a step puts back besides the tape's rows.
 struct TTapeState {
     int32_t currentRow = 0;
-    std::string entry;
+    std::string entry = {};
     bool newEntryPending = false;
-    std::string subtotal;
-    TTapeOptions options;
+    std::string subtotal = {};
+    TTapeOptions options = {};
 };
 
 struct TTapeStep {

@@ -47,152 +47,27 @@
         <translation>Number</translation>
     </message>
     <message>
-        <source>Teclat</source>
-        <translation>Keypad</translation>
-    </message>
-    <message>
-        <source>IVA i marge</source>
-        <translation>VAT and margin</translation>
-    </message>
-    <message>
-        <source>Càlcul Interès Bancari</source>
-        <translation>Bank Interest</translation>
-    </message>
-    <message>
-        <source>Comparar dos préstecs bancaris</source>
-        <translation>Compare two bank loans</translation>
-    </message>
-    <message>
-        <source>% Iva</source>
-        <translation>% VAT</translation>
-    </message>
-    <message>
-        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
-        <translation>VAT rate the VAT keys apply</translation>
-    </message>
-    <message>
-        <source>+ Iva</source>
-        <translation>+ VAT</translation>
-    </message>
-    <message>
-        <source>Calcula el Valor més IVA [i]</source>
-        <translation>Adds VAT to the value [i]</translation>
-    </message>
-    <message>
-        <source>Base Imp</source>
-        <translation>Net</translation>
-    </message>
-    <message>
-        <source>Calcula la Base Imposable [B]</source>
-        <translation>Works out the net amount before VAT [B]</translation>
-    </message>
-    <message>
-        <source>Quota Iva</source>
-        <translation>VAT Amt</translation>
-    </message>
-    <message>
-        <source>Calcula la Quota d&apos;IVA [Q]</source>
-        <translation>Works out the VAT amount [Q]</translation>
-    </message>
-    <message>
-        <source>Marge S/PVP</source>
-        <translation>Margin on price</translation>
-    </message>
-    <message>
-        <source>Marge S/Cost</source>
-        <translation>Markup on cost</translation>
-    </message>
-    <message>
-        <source>Descompte</source>
-        <translation>Discount</translation>
-    </message>
-    <message>
-        <source>Estableix % de Marge</source>
-        <translation>Sets the margin %</translation>
-    </message>
-    <message>
-        <source>+ Marge</source>
-        <translation>+ Margin</translation>
-    </message>
-    <message>
-        <source>Calcula el Preu Final Afegint el Marge [M]</source>
-        <translation>Works out the final price with the margin added [M]</translation>
-    </message>
-    <message>
-        <source>- Marge</source>
-        <translation>- Margin</translation>
-    </message>
-    <message>
-        <source>Calcula el Preu Descomptant el Marge (Preu de Cost) [N]</source>
-        <translation>Works out the price without the margin (the cost price) [N]</translation>
-    </message>
-    <message>
-        <source>Percentatge d&apos;IVA</source>
-        <translation>VAT rate</translation>
-    </message>
-    <message>
         <source>Subtotal</source>
         <translation>Subtotal</translation>
-    </message>
-    <message>
-        <source>Sortir Entregant Valor [F10]</source>
-        <translation>Exit handing over the value [F10]</translation>
     </message>
     <message>
         <source>Paper</source>
         <translation>Tape</translation>
     </message>
     <message>
-        <source>Eines del paper</source>
-        <translation>Tape tools</translation>
+        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
     </message>
     <message>
-        <source>Esborrar Paper [F8]</source>
-        <translation>Clear the tape [F8]</translation>
+        <source>Unable to create directory %1</source>
+        <translation>Unable to create directory %1</translation>
     </message>
+</context>
+<context>
+    <name>TCommands</name>
     <message>
-        <source>Obrir espai a la posició marcada per insertar un valor [Ins]</source>
-        <translation>Open a row at the marked place to insert a value [Ins]</translation>
-    </message>
-    <message>
-        <source>Esborrar Linia Marcada [Supr]</source>
-        <translation>Delete the marked row [Del]</translation>
-    </message>
-    <message>
-        <source>Copiar i Lligar Valor al Final  [F7]</source>
-        <translation>Copy and link the value at the end  [F7]</translation>
-    </message>
-    <message>
-        <source>Converteix a Pessetes [P]</source>
-        <translation>Convert to pesetas [P]</translation>
-    </message>
-    <message>
-        <source>Converteix a EUROS [E]</source>
-        <translation>Convert to EUROS [E]</translation>
-    </message>
-    <message>
-        <source>Copiar Resultat [Control+R]</source>
-        <translation>Copy the result [Control+R]</translation>
-    </message>
-    <message>
-        <source>Copiar Valors Numèrics [Control+N]</source>
-        <translation>Copy the numbers [Control+N]</translation>
-    </message>
-    <message>
-        <source>Copiar Paper [Control+P]</source>
-        <translation>Copy the tape [Control+P]</translation>
-    </message>
-    <message>
-        <source>Esborrar Paper i Enganxar [Control+E]</source>
-        <translation>Clear the tape and paste [Control+E]</translation>
-    </message>
-    <message>
-        <source>Enganxar al Final [Control+V]</source>
-        <translation>Paste at the end [Control+V]</translation>
-    </message>
-    <message>
-        <source>Propietats</source>
-        <translation>Options</translation>
+        <source>Xifra</source>
+        <translation>Digit</translation>
     </message>
     <message>
         <source>&amp;0 Decimals</source>
@@ -223,6 +98,154 @@
         <translation>&amp;6 Decimals</translation>
     </message>
     <message>
+        <source>Coma decimal</source>
+        <translation>Decimal comma</translation>
+    </message>
+    <message>
+        <source>Canvia el signe</source>
+        <translation>Change the sign</translation>
+    </message>
+    <message>
+        <source>Esborra el número</source>
+        <translation>Clear the number</translation>
+    </message>
+    <message>
+        <source>Esborra l&apos;última xifra</source>
+        <translation>Delete the last digit</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Resta</source>
+        <translation>Subtract</translation>
+    </message>
+    <message>
+        <source>Multiplica</source>
+        <translation>Multiply</translation>
+    </message>
+    <message>
+        <source>Divideix</source>
+        <translation>Divide</translation>
+    </message>
+    <message>
+        <source>Percentatge</source>
+        <translation>Percent</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Acaba el càlcul, o lliga al final la fila recuperada</source>
+        <translation>End the calculation, or link the recalled row at the end</translation>
+    </message>
+    <message>
+        <source>% Iva</source>
+        <translation>% VAT</translation>
+    </message>
+    <message>
+        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
+        <translation>VAT rate the VAT keys apply</translation>
+    </message>
+    <message>
+        <source>+ Iva</source>
+        <translation>+ VAT</translation>
+    </message>
+    <message>
+        <source>Calcula el Valor més IVA</source>
+        <translation>Adds VAT to the value</translation>
+    </message>
+    <message>
+        <source>Base Imp</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>Calcula la Base Imposable</source>
+        <translation>Works out the net amount before VAT</translation>
+    </message>
+    <message>
+        <source>Quota Iva</source>
+        <translation>VAT Amt</translation>
+    </message>
+    <message>
+        <source>Calcula la Quota d&apos;IVA</source>
+        <translation>Works out the VAT amount</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margin</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Final Afegint el Marge</source>
+        <translation>Works out the final price with the margin added</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margin</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Descomptant el Marge (Preu de Cost)</source>
+        <translation>Works out the price without the margin (the cost price)</translation>
+    </message>
+    <message>
+        <source>Edita el número</source>
+        <translation>Edit the number</translation>
+    </message>
+    <message>
+        <source>Escriu un comentari a la fila</source>
+        <translation>Write a comment on the row</translation>
+    </message>
+    <message>
+        <source>Copiar i Lligar Valor al Final </source>
+        <translation>Copy and link the value at the end </translation>
+    </message>
+    <message>
+        <source>Esborrar Paper</source>
+        <translation>Clear the tape</translation>
+    </message>
+    <message>
+        <source>Obrir espai a la posició marcada per insertar un valor</source>
+        <translation>Open a row at the marked place to insert a value</translation>
+    </message>
+    <message>
+        <source>Esborrar Linia Marcada</source>
+        <translation>Delete the marked row</translation>
+    </message>
+    <message>
+        <source>Converteix a Pessetes</source>
+        <translation>Convert to pesetas</translation>
+    </message>
+    <message>
+        <source>Converteix a EUROS</source>
+        <translation>Convert to EUROS</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat</source>
+        <translation>Copy the result</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat i Enganxar-lo al Final</source>
+        <translation>Copy the result and paste it at the end</translation>
+    </message>
+    <message>
+        <source>Copiar Valors Numèrics</source>
+        <translation>Copy the numbers</translation>
+    </message>
+    <message>
+        <source>Copiar Paper</source>
+        <translation>Copy the tape</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper i Enganxar</source>
+        <translation>Clear the tape and paste</translation>
+    </message>
+    <message>
+        <source>Enganxar al Final</source>
+        <translation>Paste at the end</translation>
+    </message>
+    <message>
         <source>Arrodonir Totals</source>
         <translation>Round totals</translation>
     </message>
@@ -251,28 +274,76 @@
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
-        <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
+        <source>De&amp;sa la cinta...</source>
+        <translation>&amp;Save the tape...</translation>
     </message>
     <message>
-        <source>+ Dte</source>
-        <translation>+ Disc</translation>
+        <source>&amp;Obre una cinta...</source>
+        <translation>&amp;Open a tape...</translation>
     </message>
     <message>
-        <source>- Dte</source>
-        <translation>- Disc</translation>
+        <source>&amp;Cintes anteriors</source>
+        <translation>&amp;Earlier tapes</translation>
     </message>
     <message>
-        <source>Edita els tipus...</source>
-        <translation>Edit the rates...</translation>
+        <source>Exporta a &amp;PDF...</source>
+        <translation>Export to &amp;PDF...</translation>
     </message>
     <message>
-        <source>%1Iva</source>
-        <translation>%1VAT</translation>
+        <source>Exporta a CS&amp;V...</source>
+        <translation>Export to CS&amp;V...</translation>
     </message>
     <message>
-        <source>Unable to create directory %1</source>
-        <translation>Unable to create directory %1</translation>
+        <source>&amp;Imprimeix...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Propietats</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Càlcul Interès Bancari</source>
+        <translation>Bank Interest</translation>
+    </message>
+    <message>
+        <source>Comparar dos préstecs bancaris</source>
+        <translation>Compare two bank loans</translation>
+    </message>
+    <message>
+        <source>Sortir Entregant Valor</source>
+        <translation>Exit handing over the value</translation>
+    </message>
+    <message>
+        <source>Tanca la calculadora</source>
+        <translation>Close the calculator</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Maj</source>
+        <translation>Shift</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Supr</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Retrocés</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Retorn</source>
+        <translation>Enter</translation>
     </message>
 </context>
 <context>
@@ -363,6 +434,13 @@
     </message>
 </context>
 <context>
+    <name>TKeypad</name>
+    <message>
+        <source>Teclat</source>
+        <translation>Keypad</translation>
+    </message>
+</context>
+<context>
     <name>TTapeCsv</name>
     <message>
         <source>Valor</source>
@@ -428,30 +506,6 @@
     <message>
         <source> · total %1</source>
         <translation> · total %1</translation>
-    </message>
-    <message>
-        <source>De&amp;sa la cinta...</source>
-        <translation>&amp;Save the tape...</translation>
-    </message>
-    <message>
-        <source>&amp;Obre una cinta...</source>
-        <translation>&amp;Open a tape...</translation>
-    </message>
-    <message>
-        <source>&amp;Cintes anteriors</source>
-        <translation>&amp;Earlier tapes</translation>
-    </message>
-    <message>
-        <source>Exporta a &amp;PDF...</source>
-        <translation>Export to &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Exporta a CS&amp;V...</source>
-        <translation>Export to CS&amp;V...</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimeix...</source>
-        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>La cinta no s&apos;ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
@@ -530,6 +584,64 @@
     <message>
         <source>Comentari</source>
         <translation>Comment</translation>
+    </message>
+</context>
+<context>
+    <name>TTaxPanel</name>
+    <message>
+        <source>IVA i marge</source>
+        <translation>VAT and margin</translation>
+    </message>
+    <message>
+        <source>Marge S/PVP</source>
+        <translation>Margin on price</translation>
+    </message>
+    <message>
+        <source>Marge S/Cost</source>
+        <translation>Markup on cost</translation>
+    </message>
+    <message>
+        <source>Descompte</source>
+        <translation>Discount</translation>
+    </message>
+    <message>
+        <source>Estableix % de Marge</source>
+        <translation>Sets the margin %</translation>
+    </message>
+    <message>
+        <source>Percentatge d&apos;IVA</source>
+        <translation>VAT rate</translation>
+    </message>
+    <message>
+        <source>+ Dte</source>
+        <translation>+ Disc</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margin</translation>
+    </message>
+    <message>
+        <source>- Dte</source>
+        <translation>- Disc</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margin</translation>
+    </message>
+    <message>
+        <source>Edita els tipus...</source>
+        <translation>Edit the rates...</translation>
+    </message>
+    <message>
+        <source>%1Iva</source>
+        <translation>%1VAT</translation>
+    </message>
+</context>
+<context>
+    <name>TToolButtons</name>
+    <message>
+        <source>Eines del paper</source>
+        <translation>Tape tools</translation>
     </message>
 </context>
 <context>

@@ -47,152 +47,27 @@
         <translation>Número</translation>
     </message>
     <message>
-        <source>Teclat</source>
-        <translation>Teclado</translation>
-    </message>
-    <message>
-        <source>IVA i marge</source>
-        <translation>IVA y margen</translation>
-    </message>
-    <message>
-        <source>Càlcul Interès Bancari</source>
-        <translation>Cálculo Interés Bancario</translation>
-    </message>
-    <message>
-        <source>Comparar dos préstecs bancaris</source>
-        <translation>Comparar dos préstamos bancarios</translation>
-    </message>
-    <message>
-        <source>% Iva</source>
-        <translation>% IVA</translation>
-    </message>
-    <message>
-        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
-        <translation>Porcentaje de IVA que aplican los botones de IVA</translation>
-    </message>
-    <message>
-        <source>+ Iva</source>
-        <translation>+ IVA</translation>
-    </message>
-    <message>
-        <source>Calcula el Valor més IVA [i]</source>
-        <translation>Calcula el valor más IVA [i]</translation>
-    </message>
-    <message>
-        <source>Base Imp</source>
-        <translation>Base Imp</translation>
-    </message>
-    <message>
-        <source>Calcula la Base Imposable [B]</source>
-        <translation>Calcula la base imponible [B]</translation>
-    </message>
-    <message>
-        <source>Quota Iva</source>
-        <translation>Cuota IVA</translation>
-    </message>
-    <message>
-        <source>Calcula la Quota d&apos;IVA [Q]</source>
-        <translation>Calcula la cuota de IVA [Q]</translation>
-    </message>
-    <message>
-        <source>Marge S/PVP</source>
-        <translation>Margen s/PVP</translation>
-    </message>
-    <message>
-        <source>Marge S/Cost</source>
-        <translation>Margen s/coste</translation>
-    </message>
-    <message>
-        <source>Descompte</source>
-        <translation>Descuento</translation>
-    </message>
-    <message>
-        <source>Estableix % de Marge</source>
-        <translation>Establece el % de margen</translation>
-    </message>
-    <message>
-        <source>+ Marge</source>
-        <translation>+ Margen</translation>
-    </message>
-    <message>
-        <source>Calcula el Preu Final Afegint el Marge [M]</source>
-        <translation>Calcula el precio final añadiendo el margen [M]</translation>
-    </message>
-    <message>
-        <source>- Marge</source>
-        <translation>- Margen</translation>
-    </message>
-    <message>
-        <source>Calcula el Preu Descomptant el Marge (Preu de Cost) [N]</source>
-        <translation>Calcula el precio descontando el margen (precio de coste) [N]</translation>
-    </message>
-    <message>
-        <source>Percentatge d&apos;IVA</source>
-        <translation>Porcentaje de IVA</translation>
-    </message>
-    <message>
         <source>Subtotal</source>
         <translation>Subtotal</translation>
-    </message>
-    <message>
-        <source>Sortir Entregant Valor [F10]</source>
-        <translation>Salir entregando el valor [F10]</translation>
     </message>
     <message>
         <source>Paper</source>
         <translation>Papel</translation>
     </message>
     <message>
-        <source>Eines del paper</source>
-        <translation>Herramientas del papel</translation>
+        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
+        <translation>Los tipos de IVA no se han podido guardar: las líneas 12 a 20 del archivo de configuración ya están llenas.</translation>
     </message>
     <message>
-        <source>Esborrar Paper [F8]</source>
-        <translation>Borrar papel [F8]</translation>
+        <source>Unable to create directory %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
     </message>
+</context>
+<context>
+    <name>TCommands</name>
     <message>
-        <source>Obrir espai a la posició marcada per insertar un valor [Ins]</source>
-        <translation>Abrir espacio en la posición marcada para insertar un valor [Ins]</translation>
-    </message>
-    <message>
-        <source>Esborrar Linia Marcada [Supr]</source>
-        <translation>Borrar la línea marcada [Supr]</translation>
-    </message>
-    <message>
-        <source>Copiar i Lligar Valor al Final  [F7]</source>
-        <translation>Copiar y enlazar el valor al final  [F7]</translation>
-    </message>
-    <message>
-        <source>Converteix a Pessetes [P]</source>
-        <translation>Convierte a pesetas [P]</translation>
-    </message>
-    <message>
-        <source>Converteix a EUROS [E]</source>
-        <translation>Convierte a EUROS [E]</translation>
-    </message>
-    <message>
-        <source>Copiar Resultat [Control+R]</source>
-        <translation>Copiar el resultado [Control+R]</translation>
-    </message>
-    <message>
-        <source>Copiar Valors Numèrics [Control+N]</source>
-        <translation>Copiar los valores numéricos [Control+N]</translation>
-    </message>
-    <message>
-        <source>Copiar Paper [Control+P]</source>
-        <translation>Copiar el papel [Control+P]</translation>
-    </message>
-    <message>
-        <source>Esborrar Paper i Enganxar [Control+E]</source>
-        <translation>Borrar el papel y pegar [Control+E]</translation>
-    </message>
-    <message>
-        <source>Enganxar al Final [Control+V]</source>
-        <translation>Pegar al final [Control+V]</translation>
-    </message>
-    <message>
-        <source>Propietats</source>
-        <translation>Propiedades</translation>
+        <source>Xifra</source>
+        <translation>Cifra</translation>
     </message>
     <message>
         <source>&amp;0 Decimals</source>
@@ -223,6 +98,154 @@
         <translation>&amp;6 decimales</translation>
     </message>
     <message>
+        <source>Coma decimal</source>
+        <translation>Coma decimal</translation>
+    </message>
+    <message>
+        <source>Canvia el signe</source>
+        <translation>Cambia el signo</translation>
+    </message>
+    <message>
+        <source>Esborra el número</source>
+        <translation>Borra el número</translation>
+    </message>
+    <message>
+        <source>Esborra l&apos;última xifra</source>
+        <translation>Borra la última cifra</translation>
+    </message>
+    <message>
+        <source>Suma</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Resta</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplica</source>
+        <translation>Multiplica</translation>
+    </message>
+    <message>
+        <source>Divideix</source>
+        <translation>Divide</translation>
+    </message>
+    <message>
+        <source>Percentatge</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Acaba el càlcul, o lliga al final la fila recuperada</source>
+        <translation>Termina el cálculo, o enlaza al final la fila recuperada</translation>
+    </message>
+    <message>
+        <source>% Iva</source>
+        <translation>% IVA</translation>
+    </message>
+    <message>
+        <source>Percentatge d&apos;IVA a aplicar amb els Botons IVA</source>
+        <translation>Porcentaje de IVA que aplican los botones de IVA</translation>
+    </message>
+    <message>
+        <source>+ Iva</source>
+        <translation>+ IVA</translation>
+    </message>
+    <message>
+        <source>Calcula el Valor més IVA</source>
+        <translation>Calcula el valor más IVA</translation>
+    </message>
+    <message>
+        <source>Base Imp</source>
+        <translation>Base Imp</translation>
+    </message>
+    <message>
+        <source>Calcula la Base Imposable</source>
+        <translation>Calcula la base imponible</translation>
+    </message>
+    <message>
+        <source>Quota Iva</source>
+        <translation>Cuota IVA</translation>
+    </message>
+    <message>
+        <source>Calcula la Quota d&apos;IVA</source>
+        <translation>Calcula la cuota de IVA</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margen</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Final Afegint el Marge</source>
+        <translation>Calcula el precio final añadiendo el margen</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margen</translation>
+    </message>
+    <message>
+        <source>Calcula el Preu Descomptant el Marge (Preu de Cost)</source>
+        <translation>Calcula el precio descontando el margen (precio de coste)</translation>
+    </message>
+    <message>
+        <source>Edita el número</source>
+        <translation>Edita el número</translation>
+    </message>
+    <message>
+        <source>Escriu un comentari a la fila</source>
+        <translation>Escribe un comentario en la fila</translation>
+    </message>
+    <message>
+        <source>Copiar i Lligar Valor al Final </source>
+        <translation>Copiar y enlazar el valor al final </translation>
+    </message>
+    <message>
+        <source>Esborrar Paper</source>
+        <translation>Borrar papel</translation>
+    </message>
+    <message>
+        <source>Obrir espai a la posició marcada per insertar un valor</source>
+        <translation>Abrir espacio en la posición marcada para insertar un valor</translation>
+    </message>
+    <message>
+        <source>Esborrar Linia Marcada</source>
+        <translation>Borrar la línea marcada</translation>
+    </message>
+    <message>
+        <source>Converteix a Pessetes</source>
+        <translation>Convierte a pesetas</translation>
+    </message>
+    <message>
+        <source>Converteix a EUROS</source>
+        <translation>Convierte a EUROS</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat</source>
+        <translation>Copiar el resultado</translation>
+    </message>
+    <message>
+        <source>Copiar Resultat i Enganxar-lo al Final</source>
+        <translation>Copiar el resultado y pegarlo al final</translation>
+    </message>
+    <message>
+        <source>Copiar Valors Numèrics</source>
+        <translation>Copiar los valores numéricos</translation>
+    </message>
+    <message>
+        <source>Copiar Paper</source>
+        <translation>Copiar el papel</translation>
+    </message>
+    <message>
+        <source>Esborrar Paper i Enganxar</source>
+        <translation>Borrar el papel y pegar</translation>
+    </message>
+    <message>
+        <source>Enganxar al Final</source>
+        <translation>Pegar al final</translation>
+    </message>
+    <message>
         <source>Arrodonir Totals</source>
         <translation>Redondear totales</translation>
     </message>
@@ -251,28 +274,76 @@
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <source>Els tipus d&apos;IVA no s&apos;han pogut desar: les línies 12 a 20 del fitxer de configuració ja són plenes.</source>
-        <translation>Los tipos de IVA no se han podido guardar: las líneas 12 a 20 del archivo de configuración ya están llenas.</translation>
+        <source>De&amp;sa la cinta...</source>
+        <translation>&amp;Guardar la cinta...</translation>
     </message>
     <message>
-        <source>+ Dte</source>
-        <translation>+ Dto</translation>
+        <source>&amp;Obre una cinta...</source>
+        <translation>&amp;Abrir una cinta...</translation>
     </message>
     <message>
-        <source>- Dte</source>
-        <translation>- Dto</translation>
+        <source>&amp;Cintes anteriors</source>
+        <translation>&amp;Cintas anteriores</translation>
     </message>
     <message>
-        <source>Edita els tipus...</source>
-        <translation>Editar los tipos...</translation>
+        <source>Exporta a &amp;PDF...</source>
+        <translation>Exportar a &amp;PDF...</translation>
     </message>
     <message>
-        <source>%1Iva</source>
-        <translation>%1IVA</translation>
+        <source>Exporta a CS&amp;V...</source>
+        <translation>Exportar a CS&amp;V...</translation>
     </message>
     <message>
-        <source>Unable to create directory %1</source>
-        <translation>No se puede crear la carpeta %1</translation>
+        <source>&amp;Imprimeix...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Propietats</source>
+        <translation>Propiedades</translation>
+    </message>
+    <message>
+        <source>Càlcul Interès Bancari</source>
+        <translation>Cálculo Interés Bancario</translation>
+    </message>
+    <message>
+        <source>Comparar dos préstecs bancaris</source>
+        <translation>Comparar dos préstamos bancarios</translation>
+    </message>
+    <message>
+        <source>Sortir Entregant Valor</source>
+        <translation>Salir entregando el valor</translation>
+    </message>
+    <message>
+        <source>Tanca la calculadora</source>
+        <translation>Cierra la calculadora</translation>
+    </message>
+    <message>
+        <source>Control</source>
+        <translation>Control</translation>
+    </message>
+    <message>
+        <source>Maj</source>
+        <translation>Mayús</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Ins</translation>
+    </message>
+    <message>
+        <source>Supr</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Retrocés</source>
+        <translation>Retroceso</translation>
+    </message>
+    <message>
+        <source>Retorn</source>
+        <translation>Intro</translation>
     </message>
 </context>
 <context>
@@ -363,6 +434,13 @@
     </message>
 </context>
 <context>
+    <name>TKeypad</name>
+    <message>
+        <source>Teclat</source>
+        <translation>Teclado</translation>
+    </message>
+</context>
+<context>
     <name>TTapeCsv</name>
     <message>
         <source>Valor</source>
@@ -428,30 +506,6 @@
     <message>
         <source> · total %1</source>
         <translation> · total %1</translation>
-    </message>
-    <message>
-        <source>De&amp;sa la cinta...</source>
-        <translation>&amp;Guardar la cinta...</translation>
-    </message>
-    <message>
-        <source>&amp;Obre una cinta...</source>
-        <translation>&amp;Abrir una cinta...</translation>
-    </message>
-    <message>
-        <source>&amp;Cintes anteriors</source>
-        <translation>&amp;Cintas anteriores</translation>
-    </message>
-    <message>
-        <source>Exporta a &amp;PDF...</source>
-        <translation>Exportar a &amp;PDF...</translation>
-    </message>
-    <message>
-        <source>Exporta a CS&amp;V...</source>
-        <translation>Exportar a CS&amp;V...</translation>
-    </message>
-    <message>
-        <source>&amp;Imprimeix...</source>
-        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>La cinta no s&apos;ha pogut guardar a les cintes anteriors (%1): %2#13#13Es continua igualment; Ctrl+Z la pot recuperar.</source>
@@ -530,6 +584,64 @@
     <message>
         <source>Comentari</source>
         <translation>Comentario</translation>
+    </message>
+</context>
+<context>
+    <name>TTaxPanel</name>
+    <message>
+        <source>IVA i marge</source>
+        <translation>IVA y margen</translation>
+    </message>
+    <message>
+        <source>Marge S/PVP</source>
+        <translation>Margen s/PVP</translation>
+    </message>
+    <message>
+        <source>Marge S/Cost</source>
+        <translation>Margen s/coste</translation>
+    </message>
+    <message>
+        <source>Descompte</source>
+        <translation>Descuento</translation>
+    </message>
+    <message>
+        <source>Estableix % de Marge</source>
+        <translation>Establece el % de margen</translation>
+    </message>
+    <message>
+        <source>Percentatge d&apos;IVA</source>
+        <translation>Porcentaje de IVA</translation>
+    </message>
+    <message>
+        <source>+ Dte</source>
+        <translation>+ Dto</translation>
+    </message>
+    <message>
+        <source>+ Marge</source>
+        <translation>+ Margen</translation>
+    </message>
+    <message>
+        <source>- Dte</source>
+        <translation>- Dto</translation>
+    </message>
+    <message>
+        <source>- Marge</source>
+        <translation>- Margen</translation>
+    </message>
+    <message>
+        <source>Edita els tipus...</source>
+        <translation>Editar los tipos...</translation>
+    </message>
+    <message>
+        <source>%1Iva</source>
+        <translation>%1IVA</translation>
+    </message>
+</context>
+<context>
+    <name>TToolButtons</name>
+    <message>
+        <source>Eines del paper</source>
+        <translation>Herramientas del papel</translation>
     </message>
 </context>
 <context>

@@ -70,8 +70,8 @@ TEST_F(AccessibilityTest, EveryInteractiveElementOfBothWindowsHasAName) {
         for (QAccessibleInterface* element : elements) {
             if (!IsInteractive(element->role())) continue;
             EXPECT_FALSE(element->text(QAccessible::Name).isEmpty())
-                << element->object()->objectName().toStdString() << " (role "
-                << element->role() << ")";
+                << element->object()->objectName().toStdString() << " (role " << element->role()
+                << ")";
         }
     }
     EXPECT_FALSE(NameOf(window).isEmpty());
@@ -120,8 +120,9 @@ TEST_F(AccessibilityTest, ControlsHaveTheRoleOfWhatTheyAre) {
     }
     QAccessibleInterface* clear = Interface(InWindows("BotoNetejar"));
     EXPECT_EQ(clear->text(QAccessible::Accelerator), QStringLiteral("F8"));
-    EXPECT_EQ(clear->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
-              QStringList{QStringLiteral("F8")});
+    EXPECT_EQ(
+        clear->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+        QStringList{QStringLiteral("F8")});
     EXPECT_EQ(Interface(InWindows("TeclaMesIva"))->text(QAccessible::Description),
               QStringLiteral("Calcula el Valor més IVA [i]"));
 }
@@ -150,10 +151,10 @@ TEST_F(AccessibilityTest, PressActionsWorkLikeClicks) {
 TEST_F(AccessibilityTest, NamesAndValuesFollowWhatTheControlsShow) {
     Type("12+");
     EXPECT_EQ(Interface(Find("cSubtotal"))->text(QAccessible::Value), QStringLiteral("12,00"));
-    window->SetVatIndex(1);
+    window->TaxSettings().SetVatIndex(1);
     const QString rateKey = Find<TPanelEx>("TeclaQuinIva")->DisplayText().c_str();
     EXPECT_EQ(NameOf(Find("TeclaQuinIva")), rateKey);
-    window->SetVatIndex(2);
+    window->TaxSettings().SetVatIndex(2);
     EXPECT_NE(NameOf(Find("TeclaQuinIva")), rateKey) << "the name is read again";
 }
 

@@ -29,7 +29,7 @@ TEST_F(ClipboardTest, CopyKeysPutTheResultValuesAndTape) {
     EXPECT_EQ(Clipboard(), "12,5\t+\r\n3\t=\r\n15,5\t\r\n");
     Key(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(Clipboard(), "15,5");
-    window->MenuConvertirClick();
+    Choose("MenuConvertir");
     Click("BotoCopiarValors");
     EXPECT_EQ(Clipboard(), "12.5\r\n3\r\n15.5\r\n");
     EXPECT_EQ(Focus(), &window->Paper());

@@ -83,7 +83,8 @@ TEST_F(CommentsTest, ADoubleClickOnACommentEditsIt) {
 TEST_F(CommentsTest, CommentsReachTheFileAndComeBack) {
     Close();
     std::string file;
-    for (int line = 1; line <= 20; ++line) file += line == 11 ? "3\r\n" : "\r\n";
+    for (int line = 1; line <= 20; ++line)
+        file += line == 11 ? "3\r\n" : "\r\n";
     WriteFile(file + "1200\t+\t\tLloguer\r\n300\t=\t\t\r\n1500\t\t\r\n1200\t\t0\tDe nou\r\n");
     Open();
     EXPECT_EQ(Comment(0), "Lloguer");

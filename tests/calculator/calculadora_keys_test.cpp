@@ -50,7 +50,8 @@ TEST_F(KeysTest, TypicalCalculationReachesTheFileAndComesBack) {
 // The numeric keypad's keys count as keys without a modifier: the same tape
 // as the clicks on the window's keypad.
 TEST_F(KeysTest, NumericKeypadMatchesTheOnScreenKeypad) {
-    for (const char* key : {"Tecla1", "Tecla2", "TeclaMes", "Tecla3", "TeclaIntro"}) Click(key);
+    for (const char* key : {"Tecla1", "Tecla2", "TeclaMes", "Tecla3", "TeclaIntro"})
+        Click(key);
     const std::string clicked = Tape();
     EXPECT_EQ(clicked, "12 + | 3 = | 15");
 
@@ -97,7 +98,7 @@ TEST_F(KeysTest, DigitsReachOnlyTheMarginFieldWhileItIsEdited) {
     Key(Qt::Key_Return);
     EXPECT_FALSE(field->IsEditing());
     EXPECT_EQ(field->Caption(), "12.5%");
-    EXPECT_EQ(window->MarginPercent(), 12.5);
+    EXPECT_EQ(window->TaxSettings().MarginPercent(), 12.5);
     EXPECT_EQ(Focus(), &window->Paper());
     // Back on the tape the keys work again.
     Type("+");
@@ -199,8 +200,8 @@ using UndoKeysTest = CalculadoraWindow;
 // F8 by mistake, then Ctrl+Z: the tape, the current row and the subtotal come
 // back; Ctrl+Y and Ctrl+Shift+Z clear it again. The menu items follow.
 TEST_F(UndoKeysTest, CtrlZTakesBackAClearAndCtrlYDoesItAgain) {
-    auto* undo = window->MenuPropietats()->findChild<QAction*>("MenuDesfer");
-    auto* redo = window->MenuPropietats()->findChild<QAction*>("MenuRefer");
+    auto* undo = Find<QAction>("MenuDesfer");
+    auto* redo = Find<QAction>("MenuRefer");
     ASSERT_NE(undo, nullptr);
     ASSERT_NE(redo, nullptr);
     EXPECT_FALSE(undo->isEnabled());

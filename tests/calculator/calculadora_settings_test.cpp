@@ -7,8 +7,8 @@
 #include <QScreen>
 
 #include "controls/combo/comboex.h"
-#include "controls/panel/panelex.h"
 #include "controls/grid/gridex.h"
+#include "controls/panel/panelex.h"
 #include "tests/calculator/calculadorafixture.h"
 
 namespace {
@@ -18,9 +18,11 @@ using SettingsTest = CalculadoraWindow;
 // Lines 1 to 11 of a file, then a tape.
 std::string FileOf(const std::vector<std::string>& options, const std::string& tape = "") {
     std::string text;
-    for (const std::string& line : options) text += line + "\r\n";
+    for (const std::string& line : options)
+        text += line + "\r\n";
     if (tape.empty()) return text;
-    for (size_t line = options.size() + 1; line <= 20; ++line) text += "\r\n";
+    for (size_t line = options.size() + 1; line <= 20; ++line)
+        text += "\r\n";
     return text + tape;
 }
 
@@ -42,51 +44,51 @@ TEST_F(SettingsTest, AFirstRunWritesTheStartValuesAndTheRatesInForce) {
 }
 
 TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
-    window->MenuDecimalsClick(4);
-    window->MenuArrodonirTotClick();
-    window->MenuConvertirClick();
-    window->SetVatIndex(6);
-    window->SetMargin(12.5);
-    window->SetMarginType(2);
+    Choose("Menu4Decimals");
+    Choose("MenuArrodonirTot");
+    Choose("MenuConvertir");
+    window->TaxSettings().SetVatIndex(6);
+    window->TaxSettings().SetMargin(12.5);
+    window->Tax().SetMarginType(2);
     Reopen();
     const std::vector<std::string> lines = FileLines();
     EXPECT_EQ(lines[3], "12.5");
     EXPECT_EQ(lines[5], "4");
     EXPECT_EQ(lines[7], "1");
     TTapeEngine& engine = window->Engine();
-    EXPECT_EQ(engine.Decimals(), 4);
-    EXPECT_TRUE(engine.RoundAll());
-    EXPECT_TRUE(engine.ConvertOnCopy());
-    EXPECT_EQ(window->VatIndex(), 6);
+    EXPECT_EQ(engine.Options().decimals, 4);
+    EXPECT_TRUE(engine.Options().roundAll);
+    EXPECT_TRUE(engine.Options().convertOnCopy);
+    EXPECT_EQ(window->TaxSettings().VatIndex(), 6);
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "26.2% (21%+5.2%)Iva");
     Click("TeclaQuinIva");  // the list opens on the restored rate
     EXPECT_EQ(Find<QListWidget>("LlistaIvas")->currentRow(), 6);
     Key(Qt::Key_Escape);
-    EXPECT_EQ(window->MarginPercent(), 12.5);
+    EXPECT_EQ(window->TaxSettings().MarginPercent(), 12.5);
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinMarge")->Caption(), "12.5%");
-    EXPECT_EQ(window->MarginType(), 2);
+    EXPECT_EQ(window->TaxSettings().MarginTypeIndex(), 2);
     // The type comes back in the combo box alone: the keys keep their captions.
     EXPECT_EQ(Find<TPanelEx>("TeclaMesMarge")->Caption(), "+ Marge");
 }
 
 // An option turned off, or 0 decimals, stays so after a restart.
 TEST_F(SettingsTest, OptionsTurnedOffStayOff) {
-    window->MenuDecimalsClick(0);
-    window->MenuArrodonirTotalsClick();
-    window->MenuArrodonirCalculsClick();
+    Choose("Menu0Decimals");
+    Choose("MenuArrodonirTotals");
+    Choose("MenuArrodonirCalculs");
     Reopen();
     TTapeEngine& engine = window->Engine();
-    EXPECT_EQ(engine.Decimals(), 0);
-    EXPECT_FALSE(engine.RoundTotals());
-    EXPECT_FALSE(engine.RoundCalculations());
+    EXPECT_EQ(engine.Options().decimals, 0);
+    EXPECT_FALSE(engine.Options().roundTotals);
+    EXPECT_FALSE(engine.Options().roundCalculations);
 }
 
 // The largest number of decimals the options offer comes back too.
 TEST_F(SettingsTest, SixDecimalsComeBack) {
-    window->MenuDecimalsClick(6);
+    Choose("Menu6Decimals");
     Reopen();
     EXPECT_EQ(FileLines()[5], "6");
-    EXPECT_EQ(window->Engine().Decimals(), 6);
+    EXPECT_EQ(window->Engine().Options().decimals, 6);
 }
 
 TEST_F(SettingsTest, UnreadableOptionLinesKeepTheStartValues) {
@@ -94,17 +96,16 @@ TEST_F(SettingsTest, UnreadableOptionLinesKeepTheStartValues) {
     WriteFile(FileOf({"", "", "", "", "", "9", "x", "", "-1", "2", ""}));
     Open();
     TTapeEngine& engine = window->Engine();
-    EXPECT_EQ(engine.Decimals(), 2);  // 9 decimals is out of range
-    EXPECT_TRUE(engine.RoundTotals());
-    EXPECT_FALSE(engine.RoundAll());
-    EXPECT_TRUE(engine.RoundCalculations());
-    EXPECT_FALSE(engine.ConvertOnCopy());  // more than 1 is false
+    EXPECT_EQ(engine.Options().decimals, 2);  // 9 decimals is out of range
+    EXPECT_TRUE(engine.Options().roundTotals);
+    EXPECT_FALSE(engine.Options().roundAll);
+    EXPECT_TRUE(engine.Options().roundCalculations);
+    EXPECT_FALSE(engine.Options().convertOnCopy);  // more than 1 is false
 }
 
 TEST_F(SettingsTest, TapeLinesFillTheTapeAndTheCurrentRowIsRestored) {
     Close();
-    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "2"},
-                     "10\t+\r\n5,5\t=\r\n15.5\r\n"));
+    WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "2"}, "10\t+\r\n5,5\t=\r\n15.5\r\n"));
     Open();
     EXPECT_EQ(Tape(), "10 + | 5,5 = | 15.5");
     EXPECT_EQ(CurrentRow(), 2);
@@ -141,7 +142,8 @@ TEST_F(SettingsTest, ATapeGoesOnAtItsFirstFreeRowAfterARestart) {
         SCOPED_TRACE(std::to_string(c.rows) + " rows, line 11 \"" + c.storedRow + "\"");
         const auto row = static_cast<size_t>(c.rows);
         std::string tape;
-        for (int line = 0; line < c.rows; ++line) tape += "1\t+\r\n";
+        for (int line = 0; line < c.rows; ++line)
+            tape += "1\t+\r\n";
         Close();
         WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", c.storedRow}, tape));
         Open();
@@ -176,7 +178,7 @@ TEST_F(SettingsTest, OutOfRangeRateIndexShowsTheRateThenUsed) {
     Close();
     WriteFile(FileOf({"", "", "12"}));
     Open();
-    EXPECT_EQ(window->VatRate(), 0);
+    EXPECT_EQ(window->TaxSettings().VatRate(), 0);
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "0%Iva");
 }
 
@@ -204,7 +206,8 @@ TEST_F(SettingsTest, AMillionLinesLoad) {
     Close();
     std::string tape;
     tape.reserve(4'000'000);
-    for (int line = 0; line < 1'000'000; ++line) tape += "1\t+\r\n";
+    for (int line = 0; line < 1'000'000; ++line)
+        tape += "1\t+\r\n";
     WriteFile(FileOf({"", "", "", "", "", "", "", "", "", "", "5"}, tape));
     Open();
     EXPECT_EQ(window->Paper().FilesUsades(), 1'000'000);

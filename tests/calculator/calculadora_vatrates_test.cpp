@@ -93,7 +93,7 @@ TEST_F(VatRatesWindowTest, TaxKeysUseTheEditedRates) {
     };
     for (const EditedTaxCase& c : cases) {
         Key(Qt::Key_F8);
-        window->SetVatIndex(c.rateIndex);
+        window->TaxSettings().SetVatIndex(c.rateIndex);
         Type(c.typed);
         EXPECT_EQ(Tape(), c.tape) << c.name;
         EXPECT_EQ(Subtotal(), c.subtotal) << c.name;
@@ -104,7 +104,7 @@ TEST_F(VatRatesWindowTest, TaxKeysUseTheEditedRates) {
 // Typed as a user types: the text of slot 1, Tab, its rate with a point,
 // Enter. Separators the stored line cannot hold are not taken.
 TEST_F(VatRatesWindowTest, EditorTakesTypedTextsAndRates) {
-    window->SetVatIndex(1);
+    window->TaxSettings().SetVatIndex(1);
     Edit([](QDialog&) {
         Press(Qt::Key_A, Qt::ControlModifier);
         TypeText("IVA; general: 21%");
@@ -112,15 +112,15 @@ TEST_F(VatRatesWindowTest, EditorTakesTypedTextsAndRates) {
         TypeText("21.5");
         Press(Qt::Key_Return);
     });
-    EXPECT_EQ(window->VatRates().Slots()[0], (TVatSlot{"IVA general 21%", 2150}));
+    EXPECT_EQ(window->TaxSettings().Rates().Slots()[0], (TVatSlot{"IVA general 21%", 2150}));
     EXPECT_EQ(Find<QListWidget>("LlistaIvas")->item(0)->text(), QStringLiteral("IVA general 21%"));
-    EXPECT_EQ(window->VatIndex(), 1);
+    EXPECT_EQ(window->TaxSettings().VatIndex(), 1);
 
     Edit([](QDialog&) {
         TypeText("x");
         Press(Qt::Key_Escape);
     });
-    EXPECT_EQ(window->VatRates().Slots()[0].text, "IVA general 21%");
+    EXPECT_EQ(window->TaxSettings().Rates().Slots()[0].text, "IVA general 21%");
 }
 
 // A new user's list is the rates in force, kept on the stored line. The
@@ -135,7 +135,7 @@ TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
     EXPECT_EQ(lines[11], kInForceLine);
     EXPECT_EQ(lines[12], "");
     EXPECT_EQ(lines[20], "100\t+");
-    EXPECT_EQ(window->VatRate(), 21);
+    EXPECT_EQ(window->TaxSettings().VatRate(), 21);
 
     Key(Qt::Key_F8);
     Edit([](QDialog& editor) { FillAndAccept(editor, "TipusOriginals"); });
@@ -144,7 +144,7 @@ TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
     EXPECT_EQ(FileLines().size(), 11u);
     EXPECT_EQ(RateCaption(), "16%Iva");
     Edit([](QDialog& editor) { FillAndAccept(editor, "TipusVigents"); });
-    EXPECT_EQ(window->VatRate(), 21);
+    EXPECT_EQ(window->TaxSettings().VatRate(), 21);
 }
 
 // The list's last entry opens the editor; the rates passed on the way there
@@ -161,12 +161,13 @@ TEST_F(VatRatesWindowTest, LastEntryOfTheRateListOpensTheEditor) {
     });
     Key(Qt::Key_Down);
     Key(Qt::Key_Down);
-    EXPECT_EQ(window->VatRate(), 4);  // the rate shown selected is the one used
-    for (int row = 2; row < 9; ++row) Key(Qt::Key_Down);
+    EXPECT_EQ(window->TaxSettings().VatRate(), 4);  // the rate shown selected is the one used
+    for (int row = 2; row < 9; ++row)
+        Key(Qt::Key_Down);
     Key(Qt::Key_Return);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(list->isVisible());
-    EXPECT_EQ(window->VatIndex(), 0);
+    EXPECT_EQ(window->TaxSettings().VatIndex(), 0);
     EXPECT_EQ(RateCaption(), "21%Iva");
     EXPECT_EQ(list->currentRow(), 0);
 }
@@ -179,7 +180,7 @@ TEST_F(VatRatesWindowTest, LinesNotUsedAreWrittenBackAsRead) {
     Close();
     WriteFile(content);
     Open();
-    EXPECT_EQ(window->VatRate(), 16);
+    EXPECT_EQ(window->TaxSettings().VatRate(), 16);
     Edit([](QDialog& editor) {
         auto* why = editor.findChild<QLabel*>(QStringLiteral("Motiu"));
         ASSERT_NE(why, nullptr);
@@ -195,7 +196,8 @@ TEST_F(VatRatesWindowTest, LinesNotUsedAreWrittenBackAsRead) {
 // told the rates were not.
 TEST_F(VatRatesWindowTest, NoRoomForTheRatesIsReported) {
     std::string full;
-    for (char key = 'a'; key < 'a' + 9; ++key) full += std::string(1, key) + "=1\r\n";
+    for (char key = 'a'; key < 'a' + 9; ++key)
+        full += std::string(1, key) + "=1\r\n";
     Close();
     WriteFile(FileWith(full));
     Open();

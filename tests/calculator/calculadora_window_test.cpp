@@ -9,9 +9,9 @@
 
 #include "controls/button/botopetit.h"
 #include "controls/combo/comboex.h"
+#include "controls/grid/gridex.h"
 #include "controls/panel/panelex.h"
 #include "interest/interes.h"
-#include "controls/grid/gridex.h"
 #include "tests/calculator/calculadorafixture.h"
 
 namespace {
@@ -29,9 +29,9 @@ TEST_F(WindowTest, CaptionAndIcon) {
 }
 
 TEST_F(WindowTest, MenuShowsTheOptionsWhenOpened) {
-    window->Engine().SetRoundAll(true);
+    Choose("MenuArrodonirTot");
     Click("BotoPropietats");
-    QMenu* menu = window->MenuPropietats();
+    auto* menu = Find<QMenu>("MenuPropietats");
     ASSERT_TRUE(menu->isVisible());
     EXPECT_TRUE(Find<QAction>("MenuArrodonirTotals")->isChecked());
     EXPECT_TRUE(Find<QAction>("MenuArrodonirCalculs")->isChecked());
@@ -40,7 +40,7 @@ TEST_F(WindowTest, MenuShowsTheOptionsWhenOpened) {
     Find<QAction>("Menu4Decimals")->trigger();
     menu->hide();
     QCoreApplication::processEvents();
-    EXPECT_EQ(window->Engine().Decimals(), 4);
+    EXPECT_EQ(window->Engine().Options().decimals, 4);
     EXPECT_EQ(Focus(), &window->Paper());
 }
 
@@ -71,7 +71,7 @@ TEST_F(WindowTest, RateListChoosesTheRate) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "4.5% (4%+0.5%)Iva");
-    EXPECT_EQ(window->VatRate(), 4.5);
+    EXPECT_EQ(window->TaxSettings().VatRate(), 4.5);
 }
 
 // Enter and Escape in the open list close the list only: no tape Enter, and
@@ -91,7 +91,7 @@ TEST_F(WindowTest, EnterAndEscapeCloseOnlyTheRateList) {
     EXPECT_FALSE(list->isVisible());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Tape(), "12 +");
-    EXPECT_EQ(window->VatIndex(), 1);
+    EXPECT_EQ(window->TaxSettings().VatIndex(), 1);
     EXPECT_EQ(Focus(), &window->Paper());
 }
 
@@ -116,20 +116,20 @@ TEST_F(WindowTest, TaxAndMarginKeysDivideByTheExactFactor) {
     };
     for (const TaxCase& c : cases) {
         Key(Qt::Key_F8);
-        window->SetVatIndex(c.rateIndex);
+        window->TaxSettings().SetVatIndex(c.rateIndex);
         Type(c.typed);
         EXPECT_EQ(Tape(), c.tape) << c.name;
     }
     Key(Qt::Key_F8);
-    window->SetMargin(12.5);
+    window->TaxSettings().SetMargin(12.5);
     Type("87,5m");
     EXPECT_EQ(Tape(), "87,5 / | 0.875 = | 100");
     Key(Qt::Key_F8);
-    window->SetMarginType(1);
+    window->Tax().SetMarginType(1);
     EXPECT_EQ(Find<TPanelEx>("TeclaMenysMarge")->Caption(), "- Marge");
     Type("112,5n");
     EXPECT_EQ(Tape(), "112,5 / | 1.125 = | 100");
-    window->SetMarginType(2);
+    window->Tax().SetMarginType(2);
     EXPECT_EQ(Find<TPanelEx>("TeclaMesMarge")->Caption(), "+ Dte");
 }
 

@@ -1,5 +1,6 @@
 #include "tests/calculator/calculadorafixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QTest>
@@ -62,6 +63,13 @@ void CalculadoraWindow::Click(const char* name) {
     QCoreApplication::processEvents();
 }
 
+void CalculadoraWindow::Choose(const char* item) {
+    auto* action = Find<QAction>(item);
+    ASSERT_NE(action, nullptr);
+    action->trigger();
+    QCoreApplication::processEvents();
+}
+
 std::string CalculadoraWindow::Tape() const {
     std::string tape;
     const TGridEx& paper = window->Paper();
@@ -70,7 +78,8 @@ std::string CalculadoraWindow::Tape() const {
         std::string line = paper.TextFila(row);
         for (char& c : line)
             if (c == '\t') c = ' ';
-        while (!line.empty() && line.back() == ' ') line.pop_back();
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
         tape += line;
     }
     return tape;

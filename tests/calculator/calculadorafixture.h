@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "calculator/calculadora.h"
+#include "calculator/taxpanel.h"
+#include "calculator/taxsettings.h"
+#include "tape/tapeengine.h"
 #include "tests/controls/messageboxspy.h"
 
 class CalculadoraWindow : public testing::Test {
@@ -37,6 +40,8 @@ protected:
     void Type(const std::string& text);
     // Clicks a control found by its object name.
     void Click(const char* name);
+    // Chooses an item of the options menu, found by its object name.
+    void Choose(const char* item);
     template <typename T = QWidget>
     T* Find(const char* name) const {
         auto* found = window->findChild<T*>(QString::fromLatin1(name));

@@ -47,7 +47,9 @@ TEST(ExtensionLinesTest, NothingIsStoredWithoutRoomOrThatWouldBreakTheLine) {
 
     TExtensionLines lines;
     for (const auto& [key, value] : {std::pair<std::string, std::string>{"", "a"},
-                                     {"a=b", "c"}, {"a\r", "b"}, {"a", "b\nc"},
+                                     {"a=b", "c"},
+                                     {"a\r", "b"},
+                                     {"a", "b\nc"},
                                      {"a", std::string("b\0c", 3)}})
         EXPECT_FALSE(lines.Set(key, value)) << key << "=" << value;
     EXPECT_TRUE(Written(lines).empty());

@@ -26,6 +26,7 @@ inline std::vector<std::string> Written(const TExtensionLines& lines) {
     file.SetItemAt(11, "0");
     lines.Write(file);
     std::vector<std::string> written;
-    for (int line = 12; line <= file.Count(); ++line) written.push_back(file.ItemAt(line));
+    for (int line = 12; line <= file.Count(); ++line)
+        written.push_back(file.ItemAt(line));
     return written;
 }

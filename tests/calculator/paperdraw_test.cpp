@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #include "controls/grid/gridcanvas.h"
-#include "tests/calculator/tapescript.h"
+#include "tests/calculator/tapeviewfixture.h"
 #include "tests/support/tablecases.h"
 
 namespace {
@@ -34,12 +34,12 @@ struct DrawCase {
     friend std::ostream& operator<<(std::ostream& os, const DrawCase& c) { return os << c.name; }
 };
 
-class PaperDrawCellTest : public TapeTest, public testing::WithParamInterface<DrawCase> {};
+class PaperDrawCellTest : public TapeViewTest, public testing::WithParamInterface<DrawCase> {};
 
 TEST_P(PaperDrawCellTest, ChoosesBrushColourAndFont) {
     const DrawCase& c = GetParam();
-    LoadTape(paper, kTape);
-    engine.Refresh();
+    LoadTape(engine, kTape);
+    PlayKeys(engine, "refresh");
     QImage image(10, 10, QImage::Format_RGB32);
     QPainter painter(&image);
     TGridCanvas canvas(painter, paper.font());
@@ -70,14 +70,14 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName<DrawCase>);
 
 // The same on screen: the tape is shown, grabbed and its pixels read.
-class PaperPixelsTest : public TapeTest {
+class PaperPixelsTest : public TapeViewTest {
 protected:
     void SetUp() override {
         paper.setObjectName("Paper");
         paper.resize(170, 200);
-        LoadTape(paper, kTape);
+        LoadTape(engine, kTape);
         paper.PosarFilaActual(3);
-        engine.Refresh();
+        PlayKeys(engine, "refresh");
         paper.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&paper));
         shot = paper.grab().toImage();

@@ -128,7 +128,8 @@ TEST(VatRatesTest, AdoptingAChangeReplacesARefusedLine) {
     ASSERT_TRUE(edited.SetRate(0, 2100));
     EXPECT_FALSE(edited.SetRate(1, 10001));
     EXPECT_FALSE(edited.SetRate(1, -1));
-    for (const char* text : {"a;b", "a:b", "a\nb", "a\rb"}) EXPECT_FALSE(edited.SetText(1, text));
+    for (const char* text : {"a;b", "a:b", "a\nb", "a\rb"})
+        EXPECT_FALSE(edited.SetText(1, text));
     ASSERT_TRUE(edited.SetText(1, "IVA reduït"));
     rates.Adopt(edited);
     EXPECT_TRUE(rates.Refusal().empty());

@@ -14,12 +14,8 @@ namespace {
 void ExpectSameAsWholeEvaluation(unsigned seed, const TTapeOptions& options) {
     TTapeEngine kept;
     TTapeEngine whole;
-    for (TTapeEngine* engine : {&kept, &whole}) {
-        engine->SetDecimals(options.decimals);
-        engine->SetRoundTotals(options.roundTotals);
-        engine->SetRoundCalculations(options.roundCalculations);
-        engine->SetRoundAll(options.roundAll);
-    }
+    for (TTapeEngine* engine : {&kept, &whole})
+        engine->Resume({{}, false, {.options = options}});
     RandomActions forKept(seed);
     RandomActions forWhole(seed);
     std::string played;
@@ -49,7 +45,7 @@ TEST(IncrementalEvaluationTest, ARowLinkedToARowBelowFollowsAtEveryEvaluation) {
     TTapeEngine whole;
     for (TTapeEngine* engine : {&kept, &whole}) {
         PlayKeys(*engine, "5 + 7 + 1 = 2 + 3 =");
-        engine->EditTape().WriteField(0, TTapeField::Link, "3");
+        engine->Edit(TFieldEdit{0, TTapeField::Link, "3"});
     }
     for (const char* keys : {"4 +", "^1 6 +", "^9 <<", "@2", "^5 del"}) {
         PlayKeys(kept, keys);

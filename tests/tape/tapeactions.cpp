@@ -7,6 +7,7 @@
 
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
+#include "tape/taxkeys.h"
 
 std::vector<std::string> ScriptWords(const std::string& script) {
     std::istringstream in(script);
@@ -18,23 +19,32 @@ std::vector<std::string> ScriptWords(const std::string& script) {
 
 namespace {
 
+// Refresh: the tape evaluated again and the running value before the
+// current row shown, as after an option change.
+void Refresh(TTapeEngine& engine) {
+    TTapeEngine::Action action(engine);
+    engine.ShowSubtotal(engine.RecalcTape(engine.Tape().CurrentRow() - 1));
+}
+
 bool PlayCommand(TTapeEngine& engine, const std::string& token) {
-    using Action = void (TTapeEngine::*)();
-    static const std::map<std::string, Action, std::less<>> kActions = {
-        {"+", &TTapeEngine::TeclaMesClick},      {"-", &TTapeEngine::TeclaMenysClick},
-        {"x", &TTapeEngine::TeclaMultiplicarClick}, {"/", &TTapeEngine::TeclaDividirClick},
-        {"%", &TTapeEngine::TeclaPercentClick},  {"=", &TTapeEngine::TeclaIgualClick},
-        {"<<", &TTapeEngine::TeclaIntroClick},   {"link", &TTapeEngine::LinkValue},
-        {"open", &TTapeEngine::OpenRow},         {"del", &TTapeEngine::DeleteTapeRow},
-        {"clear", &TTapeEngine::ClearTape},      {"dbl", &TTapeEngine::PaperDblClick},
-        {"C", &TTapeEngine::TeclaBorrarClick},  {"<", &TTapeEngine::TeclaDarreraClick},
-        {"refresh", &TTapeEngine::Refresh},
+    static const std::map<std::string, TTapeKey, std::less<>> kKeys = {
+        {"+", TTapeKey::Plus},   {"-", TTapeKey::Minus},   {"x", TTapeKey::Times},
+        {"/", TTapeKey::Divide}, {"%", TTapeKey::Percent}, {"=", TTapeKey::Total},
+        {"<<", TTapeKey::Enter}, {"C", TTapeKey::Clear},   {"<", TTapeKey::Backspace},
+        {"+/-", TTapeKey::Sign},
     };
-    const auto found = kActions.find(token);
-    if (found != kActions.end()) {
-        (engine.*found->second)();
-    } else if (token == "+/-") {
-        engine.TeclaClick(TEntryKey::Sign);
+    using Command = void (TTapeEngine::*)();
+    static const std::map<std::string, Command, std::less<>> kCommands = {
+        {"link", &TTapeEngine::LinkValue},    {"open", &TTapeEngine::OpenRow},
+        {"del", &TTapeEngine::DeleteTapeRow}, {"clear", &TTapeEngine::ClearTape},
+        {"dbl", &TTapeEngine::PaperDblClick},
+    };
+    if (const auto key = kKeys.find(token); key != kKeys.end()) {
+        engine.Press(key->second);
+    } else if (const auto command = kCommands.find(token); command != kCommands.end()) {
+        (engine.*command->second)();
+    } else if (token == "refresh") {
+        Refresh(engine);
     } else if (token == "eur" || token == "pts") {
         engine.ConvertTape(token == "eur" ? TConversion::ToEuros : TConversion::ToPesetas);
     } else {
@@ -51,7 +61,7 @@ void PlayKeys(TTapeEngine& engine, const std::string& script) {
         if (PlayCommand(engine, token)) continue;
         if ((first >= '0' && first <= '9') || first == ',') {
             for (const char c : token)
-                engine.TeclaClick(c == ',' ? TEntryKey::Comma : DigitKey(c - '0'));
+                engine.Press(c == ',' ? TTapeKey::Comma : DigitKey(c - '0'));
         } else if (first == '^' || first == '@') {
             engine.SelectRow(std::stoi(token.substr(1)));
             if (first == '@') engine.RecallRow();
@@ -99,10 +109,12 @@ std::string RandomActions::PlayOneChange(TTapeEngine& engine) {
     }
     switch (kind) {
         case 15:
-            engine.AddTax(kNumbers[Uniform(0, 7)], 16);
+            engine.SetEntryText(kNumbers[Uniform(0, 7)]);
+            AddTax(engine, 16);
             return "tax";
         case 16:
-            engine.RemoveMargin(kNumbers[Uniform(0, 7)], 25, MarginTypeFromIndex(Uniform(0, 2)));
+            engine.SetEntryText(kNumbers[Uniform(0, 7)]);
+            RemoveMargin(engine, 25, MarginTypeFromIndex(Uniform(0, 2)));
             return "margin";
         case 17: {
             TArrayCadena lines;
@@ -111,11 +123,17 @@ std::string RandomActions::PlayOneChange(TTapeEngine& engine) {
             engine.AddLinesToTape(lines);
             return "paste";
         }
-        case 18:
-            engine.ChooseDecimals(Uniform(0, 4));
+        case 18: {
+            TTapeOptions options = engine.Options();
+            options.decimals = Uniform(0, 4);
+            engine.ChangeOptions(options);
             return "decimals";
-        default:
-            engine.ToggleRoundAll();
+        }
+        default: {
+            TTapeOptions options = engine.Options();
+            options.roundAll = !options.roundAll;
+            engine.ChangeOptions(options);
             return "round all";
+        }
     }
 }

@@ -31,6 +31,8 @@ public:
     std::string PlayOneChange(TTapeEngine& engine);
 
 private:
-    int Uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+    int Uniform(int low, int high) {
+        return std::uniform_int_distribution<int>(low, high)(random_);
+    }
     std::mt19937 random_;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "basic/stringlists.h"
+#include "tape/tapeclipboard.h"
 #include "tests/support/tablecases.h"
 #include "tests/tape/tapeactions.h"
 
@@ -39,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, TapeLineTest,
     testing::Values(LineCase{"NoComment", "1200\t+", "1200", "+", "", ""},
                     LineCase{"Comment", "1200\t+\t\tLloguer", "1200", "+", "", "Lloguer"},
-                    LineCase{"LinkAndComment", "17\t\t2\tTotal gener", "17", "", "2", "Total gener"},
+                    LineCase{"LinkAndComment", "17\t\t2\tTotal gener", "17", "", "2",
+                             "Total gener"},
                     LineCase{"BlanksAndQuotesKept", "5\t=\t\t \"Factura\" 12.3, abril ", "5", "=",
                              "", " \"Factura\" 12.3, abril "},
                     LineCase{"NumbersTrimmedAsBefore", "5\t=\t\tx", "5", "=", "", "x"}),
@@ -50,7 +52,8 @@ TEST(TapeCommentTest, AnyTextBecomesOneLineOfAtMost250Characters) {
     const std::string accents(300, 'a');
     EXPECT_EQ(TapeComment(accents).size(), kMaxCommentLength);
     std::string catalan;
-    for (int i = 0; i < 200; ++i) catalan += "\xC3\xA0\xC3\xA8";  // "àè", two bytes each
+    for (int i = 0; i < 200; ++i)
+        catalan += "\xC3\xA0\xC3\xA8";  // "àè", two bytes each
     const std::string kept = TapeComment(catalan);
     EXPECT_EQ(kept.size(), 2 * kMaxCommentLength);  // characters, not bytes, and none cut
     bool linkField = false;
@@ -61,9 +64,9 @@ TEST(TapeCommentTest, AnyTextBecomesOneLineOfAtMost250Characters) {
 TEST(TapeCommentTest, CopyAndPasteKeepTheCommentAsWritten) {
     TTapeEngine engine;
     PlayKeys(engine, "1200 + 35,5 =");
-    engine.EditTape().WriteField(0, TTapeField::Comment, "Factura 12.3, abril");
-    engine.EditTape().WriteField(1, TTapeField::Comment, "1.234,5 kg");
-    const std::string copied = engine.CopyTapeText();
+    engine.Edit(TFieldEdit{0, TTapeField::Comment, "Factura 12.3, abril"});
+    engine.Edit(TFieldEdit{1, TTapeField::Comment, "1.234,5 kg"});
+    const std::string copied = CopyTapeText(engine.Tape());
     EXPECT_EQ(copied, "1200\t+\t\tFactura 12.3, abril\r\n35,5\t=\t\t1.234,5 kg\r\n1235,5\t\r\n");
 
     TTapeEngine other;
@@ -83,10 +86,7 @@ TEST(TapeCommentTest, CopyAndPasteKeepTheCommentAsWritten) {
 TEST(TapeCommentTest, ACommentStaysWithItsRow) {
     TTapeEngine engine;
     PlayKeys(engine, "100 + 50 =");
-    {
-        TTapeEngine::Action action(engine);
-        engine.EditTape().WriteField(1, TTapeField::Comment, "Gas");
-    }
+    engine.Edit(TFieldEdit{1, TTapeField::Comment, "Gas"});
     PlayKeys(engine, "^1 link ^0 open eur");
     EXPECT_EQ(engine.Tape().Row(2).Comment(), "Gas");
     EXPECT_EQ(engine.Tape().Row(4).Comment(), "");
@@ -94,8 +94,10 @@ TEST(TapeCommentTest, ACommentStaysWithItsRow) {
     PlayKeys(engine, "^0 del");
     EXPECT_EQ(engine.Tape().Row(1).Comment(), "Gas");
     // "+", "=", then the comment: three steps.
-    while (engine.CanUndo()) engine.Undo();
-    for (int step = 0; step < 2; ++step) engine.Redo();
+    while (engine.History().CanUndo())
+        engine.Undo();
+    for (int step = 0; step < 2; ++step)
+        engine.Redo();
     EXPECT_EQ(engine.Tape().Row(1).Comment(), "");
     engine.Redo();
     EXPECT_EQ(engine.Tape().Row(1).Comment(), "Gas");

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "basic/stringlists.h"
+#include "tape/taxkeys.h"
 #include "tests/support/tablecases.h"
 #include "tests/tape/tapeactions.h"
 #include "tests/tape/tapestate.h"
@@ -22,6 +23,13 @@ struct StepCase {
 
 void Keys(TTapeEngine& engine, const char* keys) {
     PlayKeys(engine, keys);
+}
+
+template <typename T>
+void Change(TTapeEngine& engine, T TTapeOptions::*option, T value) {
+    TTapeOptions options = engine.Options();
+    options.*option = value;
+    engine.ChangeOptions(options);
 }
 
 class StepTest : public testing::TestWithParam<StepCase> {
@@ -63,6 +71,8 @@ TTapeEngine& Paste(TTapeEngine& engine, bool replace) {
 }
 
 const char* const kTape = "12 + 5 = 200 + 15 %";
+// The tax and margin keys take the number typed.
+const char* const kTapeThen100 = "12 + 5 = 200 + 15 % 100";
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, StepTest,
@@ -71,15 +81,16 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"OperatorReentersRowAbove", kTape, [](TTapeEngine& e) { Keys(e, "-"); }},
         StepCase{"Total", "12 + 5", [](TTapeEngine& e) { Keys(e, "="); }},
         StepCase{"Enter", "12 + 5", [](TTapeEngine& e) { Keys(e, "<<"); }},
-        StepCase{"EnterAfterEditingTheDisplay", "12 + 5 C 7,5", [](TTapeEngine& e) { Keys(e, "<<"); }},
+        StepCase{"EnterAfterEditingTheDisplay", "12 + 5 C 7,5",
+                 [](TTapeEngine& e) { Keys(e, "<<"); }},
         StepCase{"LinkedRecalledRow", "12 + 5 + @0", [](TTapeEngine& e) { Keys(e, "<<"); }},
-        StepCase{"AddTax", kTape, [](TTapeEngine& e) { e.AddTax("100", 21); }},
-        StepCase{"TaxableBase", kTape, [](TTapeEngine& e) { e.TaxableBase("121", 21); }},
-        StepCase{"TaxAmount", kTape, [](TTapeEngine& e) { e.TaxAmount("100", 21); }},
-        StepCase{"AddMargin", kTape,
-                 [](TTapeEngine& e) { e.AddMargin("75", 25, TMarginType::OverSalePrice); }},
-        StepCase{"RemoveMargin", kTape,
-                 [](TTapeEngine& e) { e.RemoveMargin("100", 10, TMarginType::Discount); }},
+        StepCase{"AddTax", kTapeThen100, [](TTapeEngine& e) { AddTax(e, 21); }},
+        StepCase{"TaxableBase", kTapeThen100, [](TTapeEngine& e) { TaxableBase(e, 21); }},
+        StepCase{"TaxAmount", kTapeThen100, [](TTapeEngine& e) { TaxAmount(e, 21); }},
+        StepCase{"AddMargin", kTapeThen100,
+                 [](TTapeEngine& e) { AddMargin(e, 25, TMarginType::OverSalePrice); }},
+        StepCase{"RemoveMargin", kTapeThen100,
+                 [](TTapeEngine& e) { RemoveMargin(e, 10, TMarginType::Discount); }},
         StepCase{"ToEuros", kTape, [](TTapeEngine& e) { Keys(e, "eur"); }},
         StepCase{"ToPesetas", kTape, [](TTapeEngine& e) { Keys(e, "pts"); }},
         StepCase{"OpenRow", "12 + 5 + 7 = ^1 link ^1", [](TTapeEngine& e) { Keys(e, "open"); }},
@@ -90,14 +101,17 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"DoubleClick", "12 + 5 +", [](TTapeEngine& e) { Keys(e, "dbl"); }},
         StepCase{"PasteAppend", kTape, [](TTapeEngine& e) { Paste(e, false); }},
         StepCase{"PasteReplace", kTape, [](TTapeEngine& e) { Paste(e, true); }},
-        StepCase{"Decimals", "10 / 3 =", [](TTapeEngine& e) { e.ChooseDecimals(4); }},
-        StepCase{"RoundEveryNumber", "2,675 + 0,125 =", [](TTapeEngine& e) { e.ToggleRoundAll(); }},
-        StepCase{"RoundTotals", "10 / 3 =", [](TTapeEngine& e) { e.ToggleRoundTotals(); }},
+        StepCase{"Decimals",
+                 "10 / 3 =", [](TTapeEngine& e) { Change(e, &TTapeOptions::decimals, 4); }},
+        StepCase{"RoundEveryNumber", "2,675 + 0,125 =",
+                 [](TTapeEngine& e) { Change(e, &TTapeOptions::roundAll, true); }},
+        StepCase{"RoundTotals",
+                 "10 / 3 =", [](TTapeEngine& e) { Change(e, &TTapeOptions::roundTotals, false); }},
         StepCase{"CellEdit", kTape,
                  [](TTapeEngine& e) {
                      TTapeEngine::Action action(e);
-                     e.EditTape().WriteField(1, TTapeField::Value, "50");
-                     e.Refresh();
+                     e.Edit(TFieldEdit{1, TTapeField::Value, "50"});
+                     PlayKeys(e, "refresh");
                  }},
         StepCase{"GrowingTheRoom", "12 + ^400 5", [](TTapeEngine& e) { Keys(e, "+"); }}),
     CaseName<StepCase>);
@@ -109,9 +123,9 @@ TEST(TapeHistoryTest, ActionsThatChangeNoRowLeaveNoStep) {
     PlayKeys(engine, "12 + 5 =");
     const size_t steps = engine.History().StepCount();
     PlayKeys(engine, "3 4 ^0 @1");
-    engine.TeclaDarreraClick();
+    engine.Press(TTapeKey::Backspace);
     engine.SetEntryText(",");
-    EXPECT_ANY_THROW(engine.TeclaMesClick());
+    EXPECT_ANY_THROW(engine.Press(TTapeKey::Plus));
     EXPECT_EQ(engine.History().StepCount(), steps);
 }
 
@@ -119,9 +133,9 @@ TEST(TapeHistoryTest, ANewActionAfterAnUndoDropsTheRedo) {
     TTapeEngine engine;
     PlayKeys(engine, "12 + 5 + 7 +");
     engine.Undo();
-    ASSERT_TRUE(engine.CanRedo());
+    ASSERT_TRUE(engine.History().CanRedo());
     PlayKeys(engine, "-");
-    EXPECT_FALSE(engine.CanRedo());
+    EXPECT_FALSE(engine.History().CanRedo());
     engine.Redo();
     EXPECT_EQ(engine.Tape().RowText(2), "7\t-");
 }
@@ -135,7 +149,7 @@ void LoadRandomTape(TTapeEngine& engine, RandomActions& actions) {
     bool linkField = false;
     for (int32_t row = 0; row < maker.Tape().UsedRows(); ++row)
         rows.push_back(TapeRowFromLine(maker.Tape().RowText(row), linkField));
-    engine.EditTape().ReplaceRows(std::move(rows), maker.Tape().WritesLinkField());
+    engine.Resume({std::move(rows), maker.Tape().WritesLinkField(), {}});
 }
 
 // The tape itself, without the state around it that moves of the current
@@ -154,18 +168,20 @@ TEST(TapeHistoryTest, RandomSequencesComeBackWhereTheyStarted) {
         RandomActions actions(seed);
         LoadRandomTape(engine, actions);
         bool historyChanged = false;
-        engine.OnHistoryChanged = [&](TTapeEngine*) { historyChanged = true; };
+        QObject::connect(&engine, &TTapeEngine::HistoryChanged, [&] { historyChanged = true; });
         const WholeState first = TapeOf(engine);
         std::string played;
         WholeState newest = StateOf(engine);
         for (int i = 0; i < 200; ++i) {
             historyChanged = false;
             played += actions.PlayOne(engine) + "; ";
-            if (historyChanged && !engine.CanRedo()) newest = StateOf(engine);
+            if (historyChanged && !engine.History().CanRedo()) newest = StateOf(engine);
         }
-        while (engine.CanUndo()) engine.Undo();
+        while (engine.History().CanUndo())
+            engine.Undo();
         ASSERT_EQ(TapeOf(engine), first) << "seed " << seed << ": " << played;
-        while (engine.CanRedo()) engine.Redo();
+        while (engine.History().CanRedo())
+            engine.Redo();
         ASSERT_EQ(StateOf(engine), newest) << "seed " << seed << ": " << played;
     }
 }
@@ -180,7 +196,7 @@ TEST(TapeHistoryTest, TheHistoryKeepsToItsMemory) {
         row.SetField(TTapeField::Operator, "+");
     }
     for (int i = 0; i < 5; ++i) {
-        engine.EditTape().ReplaceRows(rows, false);
+        engine.Resume({rows, false, {}});
         engine.ClearTape();
         EXPECT_LE(engine.History().Bytes(), TTapeHistory::kMaxBytes);
     }
@@ -196,7 +212,8 @@ TEST(TapeHistoryTest, TheHistoryKeepsItsNewestSteps) {
         PlayKeys(engine, "1 +");
     EXPECT_EQ(engine.History().StepCount(), TTapeHistory::kMaxSteps);
     EXPECT_LT(engine.History().Bytes(), size_t{16} << 20);
-    while (engine.CanUndo()) engine.Undo();
+    while (engine.History().CanUndo())
+        engine.Undo();
     EXPECT_EQ(engine.Tape().UsedRows(), 5);
 }
 

@@ -40,9 +40,10 @@ inline WholeState StateOf(const TTapeEngine& engine) {
 
 inline std::ostream& operator<<(std::ostream& os, const WholeState& s) {
     os << "{rows";
-    for (const std::string& row : s.rows) os << " [" << row << "]";
+    for (const std::string& row : s.rows)
+        os << " [" << row << "]";
     return os << ", room " << s.rowCount << ", link field " << s.linkField << ", row "
               << s.currentRow << ", entry '" << s.entry << "', pending " << s.pending
-              << ", subtotal '" << s.subtotal << "', decimals " << s.options.decimals
-              << ", all " << s.options.roundAll << "}";
+              << ", subtotal '" << s.subtotal << "', decimals " << s.options.decimals << ", all "
+              << s.options.roundAll << "}";
 }

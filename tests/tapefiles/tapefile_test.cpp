@@ -30,7 +30,7 @@ void Keys(TTapeEngine& engine, const char* script) {
 }
 
 void Comment(TTapeEngine& engine, int32_t row, const char* text) {
-    engine.EditTape().WriteField(row, TTapeField::Comment, text);
+    engine.Edit(TFieldEdit{row, TTapeField::Comment, text});
 }
 
 class TapeFileRoundTrip : public testing::TestWithParam<RoundTripCase> {};
@@ -92,8 +92,10 @@ INSTANTIATE_TEST_SUITE_P(
                       [](TTapeEngine& e) { Keys(e, "12 + ^3 5 + 0 + ^6 8 ="); }},
         RoundTripCase{"PastedTextsAndOtherOperators",
                       [](TTapeEngine& e) {
-                          e.EditTape().WriteRowText(0, "12 pomes\tsuma");
-                          e.EditTape().WriteRowText(1, "1.234,56\t+");
+                          e.Edit(TFieldEdit{0, TTapeField::Value, "12 pomes"});
+                          e.Edit(TFieldEdit{0, TTapeField::Operator, "suma"});
+                          e.Edit(TFieldEdit{1, TTapeField::Value, "1.234,56"});
+                          e.Edit(TFieldEdit{1, TTapeField::Operator, "+"});
                       }}),
     CaseName<RoundTripCase>);
 

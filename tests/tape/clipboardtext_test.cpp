@@ -3,7 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "basic/stringlists.h"
-#include "tests/calculator/tapescript.h"
+#include "tape/tapeclipboard.h"
+#include "tests/tape/tapescript.h"
 
 namespace {
 
@@ -15,42 +16,44 @@ TArrayCadena Lines(std::initializer_list<const char*> lines) {
 }
 
 TEST_F(TapeTest, CopiedValuesUseOneDecimalSeparator) {
-    Play(engine, "12,5 + 3 =");
-    EXPECT_EQ(engine.CopyValuesText(), "12,5\r\n3\r\n15,5\r\n");
-    engine.ToggleConvertOnCopy();
-    EXPECT_EQ(engine.CopyValuesText(), "12.5\r\n3\r\n15.5\r\n");
+    PlayKeys(engine, "12,5 + 3 =");
+    EXPECT_EQ(CopyValuesText(engine.Tape(), engine.Options().convertOnCopy),
+              "12,5\r\n3\r\n15,5\r\n");
+    StartWith(engine, {.convertOnCopy = true});
+    EXPECT_EQ(CopyValuesText(engine.Tape(), engine.Options().convertOnCopy),
+              "12.5\r\n3\r\n15.5\r\n");
 }
 
 TEST_F(TapeTest, EmptyTapeCopiesNothing) {
-    EXPECT_EQ(engine.CopyValuesText(), "");
-    EXPECT_EQ(engine.CopyTapeText(), "");
-    EXPECT_EQ(engine.CopyResultText(), "");
+    EXPECT_EQ(CopyValuesText(engine.Tape(), engine.Options().convertOnCopy), "");
+    EXPECT_EQ(CopyTapeText(engine.Tape()), "");
+    EXPECT_EQ(CopyResultText(engine.Tape(), engine.Options().convertOnCopy), "");
 }
 
 TEST_F(TapeTest, CopiedTapeHasTabsAndCommasWhateverTheOption) {
-    Play(engine, "12,5 + 3 = ^0 link");
+    PlayKeys(engine, "12,5 + 3 = ^0 link");
     const std::string expected = "12,5\t+\t\r\n3\t=\t\r\n15,5\t\t\r\n12,5\t\t0\r\n";
-    EXPECT_EQ(engine.CopyTapeText(), expected);
-    engine.SetConvertOnCopy(true);
-    EXPECT_EQ(engine.CopyTapeText(), expected);
+    EXPECT_EQ(CopyTapeText(engine.Tape()), expected);
+    StartWith(engine, {.convertOnCopy = true});
+    EXPECT_EQ(CopyTapeText(engine.Tape()), expected);
 }
 
 TEST_F(TapeTest, ResultIsTheTotalOfTheCurrentPosition) {
-    Play(engine, "12 + 5 = 3 + 4 =");
+    PlayKeys(engine, "12 + 5 = 3 + 4 =");
     ASSERT_EQ(Tape(), "12 +; 5 =; 17; 3 +; 4 =; 7");
     const std::pair<int32_t, std::string> cases[] = {{0, "17"}, {2, "17"}, {3, "7"},
                                                      {5, "7"},  {6, "7"},  {40, "7"}};
     for (const auto& [row, result] : cases) {
-        paper.PosarFilaActual(row);
-        EXPECT_EQ(engine.ResultText(), result) << "current row " << row;
+        engine.SelectRow(row);
+        EXPECT_EQ(ResultText(engine.Tape()), result) << "current row " << row;
     }
 }
 
 TEST_F(TapeTest, CopiedResultFollowsTheSeparatorOption) {
-    Play(engine, "1,5 + 1 =");
-    EXPECT_EQ(engine.CopyResultText(), "2,5");
-    engine.SetConvertOnCopy(true);
-    EXPECT_EQ(engine.CopyResultText(), "2.5");
+    PlayKeys(engine, "1,5 + 1 =");
+    EXPECT_EQ(CopyResultText(engine.Tape(), engine.Options().convertOnCopy), "2,5");
+    StartWith(engine, {.convertOnCopy = true});
+    EXPECT_EQ(CopyResultText(engine.Tape(), engine.Options().convertOnCopy), "2.5");
 }
 
 TEST_F(TapeTest, PastedNumbersWithEitherSeparator) {
@@ -66,7 +69,7 @@ TEST_F(TapeTest, PastedLineStartingWithTab) {
 }
 
 TEST_F(TapeTest, SinglePastedLineUpdatesTheSubtotal) {
-    Play(engine, "12 +");
+    PlayKeys(engine, "12 +");
     engine.AddLinesToTape(Lines({"25,5"}));
     EXPECT_EQ(Tape(), "12 +; 25.5 +");
     EXPECT_EQ(Current(), 2);
@@ -74,7 +77,7 @@ TEST_F(TapeTest, SinglePastedLineUpdatesTheSubtotal) {
 }
 
 TEST_F(TapeTest, ZeroAndLettersAddNothing) {
-    Play(engine, "12 +");
+    PlayKeys(engine, "12 +");
     engine.AddLinesToTape(Lines({"0"}));
     EXPECT_EQ(Tape(), "12 +");
     engine.AddLinesToTape(Lines({"0", "abc", "", "."}));
@@ -84,16 +87,16 @@ TEST_F(TapeTest, ZeroAndLettersAddNothing) {
 }
 
 TEST_F(TapeTest, PendingEntryNeverReplacesPastedValue) {
-    Play(engine, "99");
+    PlayKeys(engine, "99");
     engine.AddLinesToTape(Lines({"5", "7"}));
     EXPECT_EQ(Tape(), "5 +; 7");
     EXPECT_EQ(engine.SubtotalText(), "12,00");
 }
 
 TEST_F(TapeTest, CopiedTapePastedBack) {
-    Play(engine, "12,5 + 3 = ^0 link");
+    PlayKeys(engine, "12,5 + 3 = ^0 link");
     TArrayCadena lines;
-    lines.SetText(engine.CopyTapeText());
+    lines.SetText(CopyTapeText(engine.Tape()));
     engine.ClearTape();
     engine.AddLinesToTape(lines);
     EXPECT_EQ(Tape(), "12.5 +; 3 =; 15.5 +; 12.5 L0");

@@ -3,17 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/calculator/tapescript.h"
 #include "tests/support/tablecases.h"
+#include "tests/tape/tapescript.h"
 
 namespace {
 
-struct Options {
-    int32_t decimals = 2;
-    bool roundTotals = true;
-    bool roundCalculations = true;
-    bool roundAll = false;
-};
+using Options = TTapeOptions;
 
 struct ExampleCase {
     const char* name;
@@ -31,12 +26,9 @@ class TapeExampleTest : public TapeTest, public testing::WithParamInterface<Exam
 
 TEST_P(TapeExampleTest, LeavesTapeEntryAndSubtotal) {
     const ExampleCase& c = GetParam();
-    engine.SetDecimals(c.options.decimals);
-    engine.SetRoundTotals(c.options.roundTotals);
-    engine.SetRoundCalculations(c.options.roundCalculations);
-    engine.SetRoundAll(c.options.roundAll);
-    LoadTape(paper, c.preset);
-    Play(engine, c.keys);
+    StartWith(engine, c.options);
+    LoadTape(engine, c.preset);
+    PlayKeys(engine, c.keys);
     EXPECT_EQ(Tape(), c.tape);
     EXPECT_EQ(Current(), c.current);
     EXPECT_EQ(engine.EntryText(), c.entry);

@@ -9,8 +9,7 @@
 #include <vector>
 
 #include "basic/numbertext.h"
-#include "calculator/tapegridcells.h"
-#include "tests/calculator/tapescript.h"
+#include "tests/tape/tapescript.h"
 
 namespace {
 
@@ -25,11 +24,10 @@ constexpr int32_t kDecimals = 2;
 // The tape as three columns of texts, evaluated row by row from row 0.
 class PlainTape {
 public:
-    explicit PlainTape(const TGridEx& paper) {
-        for (int32_t row = 0; row < paper.FilesUsades(); ++row) {
-            rows_.push_back({paper.LlegirCella(row, kValueColumn),
-                             paper.LlegirCella(row, kOperatorColumn),
-                             paper.LlegirCella(row, kLinkColumn)});
+    explicit PlainTape(const TTapeDocument& tape) {
+        for (int32_t row = 0; row < tape.UsedRows(); ++row) {
+            const TTapeRow& r = tape.Row(row);
+            rows_.push_back({r.Value(), std::string(r.OperatorField()), std::string(r.Link())});
         }
     }
 
@@ -173,19 +171,18 @@ protected:
     // Computed and linked rows are spoiled in both tapes, so that the
     // evaluation has to write every one of them again.
     void SpoilComputedRows(PlainTape& plain) {
-        for (int32_t row = 0; row < paper.FilesUsades(); ++row) {
-            const TTapeOperator above =
-                OperatorFromText(paper.LlegirCella(row - 1, kOperatorColumn));
+        for (int32_t row = 0; row < engine.Tape().UsedRows(); ++row) {
+            const TTapeOperator above = engine.Tape().Operator(row - 1);
             const bool computed = above == TTapeOperator::Total || above == TTapeOperator::Percent;
-            const bool linked = !paper.LlegirCella(row, kLinkColumn).empty();
+            const bool linked = engine.Tape().Row(row).HasLink();
             if (!computed && !linked) continue;
-            paper.EscriureCella(row, kValueColumn, "999");
+            engine.Edit(TFieldEdit{row, TTapeField::Value, "999"});
             plain.SetValue(row, "999");
         }
     }
 
     void ExpectSameEvaluation(int32_t target) {
-        PlainTape plain(paper);
+        PlainTape plain(engine.Tape());
         SpoilComputedRows(plain);
         const double expected = plain.Evaluate(target, Options());
         EXPECT_EQ(engine.RecalcTape(target), expected) << "target " << target;
@@ -194,24 +191,24 @@ protected:
 };
 
 TEST_P(RecalcReferenceTest, RandomKeysEvaluateAsThePlainEvaluation) {
-    engine.SetDecimals(kDecimals);
-    engine.SetRoundTotals(Options().totals);
-    engine.SetRoundCalculations(Options().calculations);
-    engine.SetRoundAll(Options().all);
+    StartWith(engine, {.decimals = kDecimals,
+                       .roundTotals = Options().totals,
+                       .roundCalculations = Options().calculations,
+                       .roundAll = Options().all});
     KeyPlayer player(7919);
     int steps = 0;
-    while (paper.FilesUsades() < 300 && steps < 5000) {
-        Play(engine, player.NextKeys(paper.FilesUsades()));
+    while (engine.Tape().UsedRows() < 300 && steps < 5000) {
+        PlayKeys(engine, player.NextKeys(engine.Tape().UsedRows()));
         if (++steps % 40 == 0) {
-            ExpectSameEvaluation(paper.FilaActual() - 1);
+            ExpectSameEvaluation(engine.Tape().CurrentRow() - 1);
             if (HasFailure()) return;
         }
     }
-    ASSERT_GE(paper.FilesUsades(), 300);
+    ASSERT_GE(engine.Tape().UsedRows(), 300);
     // Every row as the target, on a tape spoiled once more.
-    PlainTape plain(paper);
+    PlainTape plain(engine.Tape());
     SpoilComputedRows(plain);
-    const int32_t used = paper.FilesUsades();
+    const int32_t used = engine.Tape().UsedRows();
     for (int32_t target = -1; target <= used + 1; ++target) {
         ASSERT_EQ(engine.RecalcTape(target), plain.Evaluate(target, Options()))
             << "target " << target;

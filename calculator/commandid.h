@@ -1,0 +1,86 @@
+#pragma once
+
+// The commands of the main window: every key of the keypad, every tax and
+// tool button, every item of the options menu and every keyboard key the
+// window maps. Their keys, texts and actions are in the command table
+// (commandtable.h).
+
+#include <cstdint>
+
+#include "tape/tapeoptions.h"
+
+enum class TCommandId : uint8_t {
+    // The keypad.
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+    Digit6,
+    Digit7,
+    Digit8,
+    Digit9,
+    Comma,
+    Sign,
+    ClearEntry,
+    Backspace,
+    Plus,
+    Minus,
+    Times,
+    Divide,
+    Percent,
+    Total,
+    Enter,
+    // The tax and margin keys.
+    ChooseVat,
+    AddVat,
+    TaxableBase,
+    VatAmount,
+    AddMargin,
+    RemoveMargin,
+    // The tape.
+    EditDisplay,
+    EditComment,
+    LinkValue,
+    ClearTape,
+    OpenRow,
+    DeleteRow,
+    ToPesetas,
+    ToEuros,
+    // The clipboard.
+    CopyResult,
+    CopyResultAndAppend,
+    CopyValues,
+    CopyTape,
+    PasteReplace,
+    PasteAppend,
+    // The options menu.
+    Decimals0,
+    Decimals6 = Decimals0 + kMaxDecimals,
+    RoundTotals,
+    RoundCalculations,
+    RoundAll,
+    ConvertOnCopy,
+    VatRates,
+    Undo,
+    Redo,
+    SaveTape,
+    OpenTape,
+    EarlierTapes,
+    ExportPdf,
+    ExportCsv,
+    PrintTape,
+    // The window.
+    Options,
+    Interest,
+    Exit,
+    Close,
+};
+
+inline constexpr int kCommandCount = static_cast<int>(TCommandId::Close) + 1;
+
+// The command that chooses `decimals` decimals.
+constexpr TCommandId DecimalsCommand(int32_t decimals) {
+    return static_cast<TCommandId>(static_cast<int>(TCommandId::Decimals0) + decimals);
+}
