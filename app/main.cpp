@@ -10,6 +10,7 @@
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "app/translations/translations.h"
+#include "basic/filesizesignal.h"
 #include "basic/platformerror.h"
 #include "basic/translation.h"
 #include "calculator/calculadora.h"
@@ -36,6 +37,7 @@ std::string SettingsFile() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    IgnoreFileSizeSignal();
     if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentabo - Tarvik"));

@@ -597,20 +597,48 @@
         <translation>Cannot read file &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;.</source>
-        <translation>Cannot create file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;.</source>
-        <translation>Cannot write file &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; is not a valid date</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>No queda espai al disc.</source>
+        <translation>There is no space left on the disk.</translation>
+    </message>
+    <message>
+        <source>El disc només es pot llegir.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>No hi teniu permís d&apos;escriptura.</source>
+        <translation>You do not have permission to write there.</translation>
+    </message>
+    <message>
+        <source>Hi ha una carpeta amb aquest nom.</source>
+        <translation>There is a folder with this name.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existeix.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>El disc ha donat un error d&apos;escriptura.</source>
+        <translation>The disk reported a write error.</translation>
+    </message>
+    <message>
+        <source>El nom del fitxer és massa llarg.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Error del sistema %1 (%2).</source>
+        <translation>System error %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut desar el fitxer &quot;%1&quot;.</source>
+        <translation>The file &quot;%1&quot; could not be saved.</translation>
     </message>
 </context>
 <context>

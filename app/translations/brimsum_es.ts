@@ -597,20 +597,48 @@
         <translation>No se puede leer el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;.</source>
-        <translation>No se puede crear el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;.</source>
-        <translation>No se puede escribir el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; no es una fecha válida</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; no es un valor numérico válido</translation>
+    </message>
+    <message>
+        <source>No queda espai al disc.</source>
+        <translation>No queda espacio en el disco.</translation>
+    </message>
+    <message>
+        <source>El disc només es pot llegir.</source>
+        <translation>El disco es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>No hi teniu permís d&apos;escriptura.</source>
+        <translation>No tiene permiso de escritura.</translation>
+    </message>
+    <message>
+        <source>Hi ha una carpeta amb aquest nom.</source>
+        <translation>Hay una carpeta con este nombre.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existeix.</source>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>El disc ha donat un error d&apos;escriptura.</source>
+        <translation>El disco ha dado un error de escritura.</translation>
+    </message>
+    <message>
+        <source>El nom del fitxer és massa llarg.</source>
+        <translation>El nombre del archivo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Error del sistema %1 (%2).</source>
+        <translation>Error del sistema %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut desar el fitxer &quot;%1&quot;.</source>
+        <translation>No se ha podido guardar el archivo &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>
