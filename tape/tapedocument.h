@@ -14,6 +14,10 @@
 // takes the empty row after the used ones up to the opened place, deleting a
 // row shifts the rows below up and shrinks the room by one, and clearing
 // empties every row but keeps the room and the current row.
+//
+// A sink (TTapeSink), when set, receives every change as the state it leaves,
+// for a copy of the tape kept on disk; TTapeReplay plays such changes onto
+// another document.
 
 #include <cstdint>
 #include <set>
@@ -23,6 +27,7 @@
 
 #include "tape/tapechange.h"
 #include "tape/taperow.h"
+#include "tape/tapesink.h"
 
 // What the tape tells those that show it or compute from it.
 class TTapeObserver {
@@ -103,8 +108,12 @@ public:
     // Records every row as it is now, for an action about to rewrite most of
     // them: one copy instead of one record a row.
     void RecordAllRows();
+    // Every change from now on also goes to `sink` (none: nullptr).
+    void SetSink(TTapeSink* sink) { sink_ = sink; }
 
 private:
+    friend class TTapeReplay;
+
     TTapeRow& EditRow(int32_t row);
     void DropTrailingEmptyRows();
     void Record(TTapeChange change);
@@ -126,6 +135,8 @@ private:
 
     void NoteLink(int32_t row);
     void FindForwardLinks();
+    // The rows from `first` on, as they are now, to the sink.
+    void RowsReplacedFrom(int32_t first);
     void RowsChanged(int32_t first, int32_t last);
     void RowCountChanged();
     void CurrentRowChanged();
@@ -137,4 +148,5 @@ private:
     std::set<int32_t> forwardLinks_;
     std::vector<TTapeObserver*> observers_;
     TTapeChangeLog* log_ = nullptr;
+    TTapeSink* sink_ = nullptr;
 };
