@@ -28,6 +28,9 @@
 
 class TTapeReplay;
 
+// The fewest bytes a row takes in a record: four empty texts.
+inline constexpr size_t kSmallestRecordedRow = 4;
+
 // The types of journal records.
 enum class TJournalRecordType : uint8_t {
     Action = 1,
