@@ -55,6 +55,8 @@ bool TJournalWriter::Open() {
         written_ = kJournalHeaderSize;
     }
     fd_ = open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    // A journal gone from under the writer lost what it held.
+    if (fd_ < 0 && errno == ENOENT) restartWanted_ = true;
     if (fd_ < 0) return Fail(errno);
     struct stat st {};
     if (fstat(fd_, &st) != 0) return Fail(errno);

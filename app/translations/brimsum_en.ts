@@ -363,6 +363,13 @@
     </message>
 </context>
 <context>
+    <name>TJournaledTape</name>
+    <message>
+        <source>Els canvis desats a «%1» són malmesos a partir del byte %2: la cinta torna tal com era abans d&apos;aquell punt.</source>
+        <translation>The changes saved in “%1” are damaged from byte %2 on: the tape comes back as it was before that point.</translation>
+    </message>
+</context>
+<context>
     <name>TTapeCsv</name>
     <message>
         <source>Valor</source>

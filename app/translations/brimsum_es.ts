@@ -363,6 +363,13 @@
     </message>
 </context>
 <context>
+    <name>TJournaledTape</name>
+    <message>
+        <source>Els canvis desats a «%1» són malmesos a partir del byte %2: la cinta torna tal com era abans d&apos;aquell punt.</source>
+        <translation>Los cambios guardados en «%1» están dañados a partir del byte %2: la cinta vuelve tal como era antes de ese punto.</translation>
+    </message>
+</context>
+<context>
     <name>TTapeCsv</name>
     <message>
         <source>Valor</source>

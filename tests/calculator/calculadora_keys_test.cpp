@@ -31,7 +31,11 @@ TEST_F(KeysTest, TypicalCalculationReachesTheFileAndComesBack) {
     EXPECT_EQ(lines[20], "12\t+");
     EXPECT_EQ(lines[21], "5\t=");
     EXPECT_EQ(lines[22], "17\t");
-    for (int line = 12; line <= 20; ++line) EXPECT_EQ(lines[line - 1], "") << line;
+    // What the next start needs besides lines 1 to 11: after "=" a digit
+    // starts a new number, and the subtotal shows 17.
+    EXPECT_EQ(lines[11], "novaentrada=1");
+    EXPECT_EQ(lines[12], "subtotal=17,00");
+    for (int line = 14; line <= 20; ++line) EXPECT_EQ(lines[line - 1], "") << line;
     EXPECT_EQ(FileText().back(), '\n');
 
     Open();

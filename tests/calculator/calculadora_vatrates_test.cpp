@@ -133,7 +133,7 @@ TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
     std::vector<std::string> lines = FileLines();
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[11], kInForceLine);
-    EXPECT_EQ(lines[12], "");
+    EXPECT_EQ(lines[12], "novaentrada=1");
     EXPECT_EQ(lines[20], "100\t+");
     EXPECT_EQ(window->VatRate(), 21);
 
@@ -141,7 +141,9 @@ TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
     Edit([](QDialog& editor) { FillAndAccept(editor, "TipusOriginals"); });
     EXPECT_EQ(RateCaption(), "16%Iva");
     Close();
-    EXPECT_EQ(FileLines().size(), 11u);
+    lines = FileLines();
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[11], "novaentrada=1");  // no rates' line before it
     Open();
 }
 
