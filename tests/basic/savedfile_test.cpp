@@ -10,7 +10,6 @@
 
 #include <QTemporaryDir>
 #include <csignal>
-#include <functional>
 #include <memory>
 
 #include "basic/filesizesignal.h"
@@ -39,97 +38,78 @@ private:
     rlimit saved_{};
 };
 
-// Where a failing write is tried: the folder, the target in it, and what
-// is left in place for the write to meet.
-struct Place {
-    std::unique_ptr<SmallFileSystem> disk;
-    std::unique_ptr<QTemporaryDir> dir;
-    std::string folder;
-    std::string target;
-    std::unique_ptr<FileSizeLimit> limit;
+// What stands in the write's way.
+enum class Obstacle {
+    FullDisk,
+    SizeLimit,
+    ReadOnlyDisk,
+    UnwritableFolder,
+    FolderInPlace,
+    NoFolder
 };
-
-using Setup = std::function<bool(Place&, std::string& skip)>;
-
-bool OnSmallDisk(Place& place, std::string& skip) {
-    place.disk = std::make_unique<SmallFileSystem>(64 * 1024);
-    if (!place.disk->Mounted()) {
-        skip = place.disk->Refusal();
-        return false;
-    }
-    place.folder = place.disk->Path("");
-    place.folder.pop_back();
-    place.target = place.disk->Path("Brimsum.Ini");
-    return WriteBytes(place.target, kOldFile);
-}
-
-bool OnOrdinaryDisk(Place& place, std::string&) {
-    place.dir = std::make_unique<QTemporaryDir>();
-    place.folder = place.dir->path().toStdString();
-    place.target = place.folder + "/Brimsum.Ini";
-    return WriteBytes(place.target, kOldFile);
-}
 
 struct FailureCase {
     const char* name;
-    Setup setup;
+    Obstacle obstacle;
     bool throughDevice;  // written as QPdfWriter writes, through Device()
     const char* reason;
     friend std::ostream& operator<<(std::ostream& os, const FailureCase& c) { return os << c.name; }
 };
 
 const FailureCase kFailures[] = {
-    {"FullDisk",
-     [](Place& p, std::string& skip) {
-         if (!OnSmallDisk(p, skip)) return false;
-         p.disk->Fill();
-         return true;
-     },
-     false, "No queda espai al disc."},
-    {"FullDiskThroughADevice",
-     [](Place& p, std::string& skip) {
-         if (!OnSmallDisk(p, skip)) return false;
-         p.disk->Fill();
-         return true;
-     },
-     true, "No queda espai al disc."},
-    {"FileSizeLimit",
-     [](Place& p, std::string& skip) {
-         if (!OnOrdinaryDisk(p, skip)) return false;
-         p.limit = std::make_unique<FileSizeLimit>(16 * 1024);
-         return true;
-     },
-     false, "No queda espai al disc."},
-    {"ReadOnlyDisk",
-     [](Place& p, std::string& skip) {
-         if (!OnSmallDisk(p, skip)) return false;
-         p.disk->MakeReadOnly();
-         return true;
-     },
-     false, "El disc només es pot llegir."},
-    {"UnwritableFolder",
-     [](Place& p, std::string& skip) {
-         if (geteuid() == 0) {
-             skip = "permissions do not bind the superuser (ReadOnlyDisk covers it)";
-             return false;
-         }
-         return OnOrdinaryDisk(p, skip) && chmod(p.folder.c_str(), 0555) == 0;
-     },
-     false, "No hi teniu permís d'escriptura."},
-    {"AFolderInTheFilesPlace",
-     [](Place& p, std::string& skip) {
-         if (!OnOrdinaryDisk(p, skip)) return false;
-         p.target = p.folder + "/Tarvik";
-         return mkdir(p.target.c_str(), 0755) == 0 && WriteBytes(p.target + "/inside", kOldFile);
-     },
-     false, "Hi ha una carpeta amb aquest nom."},
-    {"NoSuchFolder",
-     [](Place& p, std::string& skip) {
-         if (!OnOrdinaryDisk(p, skip)) return false;
-         p.target = p.folder + "/absent/Brimsum.Ini";
-         return true;
-     },
-     false, "La carpeta no existeix."},
+    {"FullDisk", Obstacle::FullDisk, false, "No queda espai al disc."},
+    {"FullDiskThroughADevice", Obstacle::FullDisk, true, "No queda espai al disc."},
+    {"FileSizeLimit", Obstacle::SizeLimit, false, "No queda espai al disc."},
+    {"ReadOnlyDisk", Obstacle::ReadOnlyDisk, false, "El disc només es pot llegir."},
+    {"UnwritableFolder", Obstacle::UnwritableFolder, false, "No hi teniu permís d'escriptura."},
+    {"AFolderInTheFilesPlace", Obstacle::FolderInPlace, false, "Hi ha una carpeta amb aquest nom."},
+    {"NoSuchFolder", Obstacle::NoFolder, false, "La carpeta no existeix."},
+};
+
+// Where the write is tried: an old file in a folder, and the obstacle.
+struct Place {
+    std::unique_ptr<SmallFileSystem> disk;
+    QTemporaryDir dir;
+    std::string folder = dir.path().toStdString();
+    std::string target = folder + "/Brimsum.Ini";
+    std::unique_ptr<FileSizeLimit> limit;
+
+    // Empty when ready; otherwise why the case cannot run here.
+    std::string Prepare(Obstacle obstacle) {
+        const bool small = obstacle == Obstacle::FullDisk || obstacle == Obstacle::ReadOnlyDisk;
+        if (small) {
+            disk = std::make_unique<SmallFileSystem>(64 * 1024);
+            if (!disk->Mounted()) return disk->Refusal();
+            target = disk->Path("Brimsum.Ini");
+            folder = target.substr(0, target.rfind('/'));
+        }
+        if (obstacle == Obstacle::UnwritableFolder && geteuid() == 0)
+            return "permissions do not bind the superuser (ReadOnlyDisk covers it)";
+        if (!WriteBytes(target, kOldFile)) return "the old file could not be written";
+        switch (obstacle) {
+            case Obstacle::FullDisk:
+                disk->Fill();
+                break;
+            case Obstacle::SizeLimit:
+                limit = std::make_unique<FileSizeLimit>(16 * 1024);
+                break;
+            case Obstacle::ReadOnlyDisk:
+                disk->MakeReadOnly();
+                break;
+            case Obstacle::UnwritableFolder:
+                chmod(folder.c_str(), 0555);
+                break;
+            case Obstacle::FolderInPlace:
+                target = folder + "/Tarvik";
+                mkdir(target.c_str(), 0755);
+                WriteBytes(target + "/inside", kOldFile);
+                break;
+            case Obstacle::NoFolder:
+                target = folder + "/absent/Brimsum.Ini";
+                break;
+        }
+        return {};
+    }
 };
 
 class SavedFileFailureTest : public testing::TestWithParam<FailureCase> {};
@@ -150,11 +130,7 @@ TEST_P(SavedFileFailureTest, LeavesTheOldFileAndSaysWhy) {
     IgnoreFileSizeSignal();
     const FailureCase& c = GetParam();
     Place place;
-    std::string skip;
-    if (!c.setup(place, skip)) {
-        if (!skip.empty()) GTEST_SKIP() << skip;
-        FAIL() << "the place could not be prepared";
-    }
+    if (const std::string skip = place.Prepare(c.obstacle); !skip.empty()) GTEST_SKIP() << skip;
     const std::string oldBytes = ReadBytes(place.target);
     const std::vector<std::string> oldEntries = FolderEntries(place.folder);
     try {
@@ -167,7 +143,6 @@ TEST_P(SavedFileFailureTest, LeavesTheOldFileAndSaysWhy) {
     place.limit.reset();
     EXPECT_EQ(ReadBytes(place.target), oldBytes);
     EXPECT_EQ(FolderEntries(place.folder), oldEntries);
-    if (place.disk) place.disk->MakeRoom();
     chmod(place.folder.c_str(), 0755);
 }
 
@@ -196,16 +171,6 @@ TEST(SavedFileTest, ReplacingKeepsPermissionsAndLinks) {
     ASSERT_EQ(stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0600u);
     EXPECT_EQ(FolderEntries(folder), (std::vector<std::string>{"link.txt", "real.txt"}));
-}
-
-TEST(SavedFileTest, AFileNotCommittedLeavesNothing) {
-    QTemporaryDir dir;
-    const std::string target = dir.path().toStdString() + "/f.txt";
-    {
-        TSavedFile file(target);
-        file.Write("never");
-    }
-    EXPECT_TRUE(FolderEntries(dir.path().toStdString()).empty());
 }
 
 }  // namespace

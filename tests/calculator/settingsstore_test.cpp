@@ -70,7 +70,8 @@ TEST(SettingsStoreTest, AJournalOfAnotherFileIsLeftAlone) {
     }
 }
 
-// The journal as the kill left it, cut at each byte of its last action.
+// The journal as a kill left it, cut at each byte of its last action, or as
+// a power cut leaves it, with zeros where the rest of the action was going.
 TEST(SettingsStoreTest, AKillAtAnyByteOfTheLastActionGivesTheTapeBeforeIt) {
     StoreFolder folder;
     WholeState before;
@@ -86,10 +87,14 @@ TEST(SettingsStoreTest, AKillAtAnyByteOfTheLastActionGivesTheTapeBeforeIt) {
     }
     ASSERT_GT(journal.size(), lastStart);
     for (size_t cut = lastStart; cut < journal.size(); ++cut) {
-        ASSERT_TRUE(WriteBytes(folder.journal, journal.substr(0, cut)));
-        StoreSession session(folder.ini);
-        ASSERT_EQ(session.State(), before) << cut;
-        EXPECT_EQ(session.store.ReplayProblem(), "") << cut;
+        for (const bool zeros : {false, true}) {
+            std::string left = journal.substr(0, cut);
+            if (zeros) left.resize(journal.size(), '\0');
+            ASSERT_TRUE(WriteBytes(folder.journal, left));
+            StoreSession session(folder.ini);
+            ASSERT_EQ(session.State(), before) << cut << (zeros ? " and zeros" : "");
+            EXPECT_EQ(session.store.ReplayProblem(), "") << cut;
+        }
     }
 }
 

@@ -76,20 +76,6 @@ TEST(TapeJournalTest, RecordsPlayedOntoASecondTapeGiveTheSameTape) {
     }
 }
 
-// A typed number and its operator record the row once, with both fields.
-TEST(TapeJournalTest, AKeyRecordsOnlyWhatItChanged) {
-    TTapeEngine engine;
-    PlayKeys(engine, "12 + 5 =");
-    TTapeRecorder recorder;
-    engine.EditTape().SetSink(&recorder);
-    PlayKeys(engine, "3 +");
-    std::string journal;
-    ASSERT_TRUE(recorder.Seal(journal));
-    // The row written once, the total rewritten, the current row moved.
-    EXPECT_LT(journal.size(), 60u);
-    engine.EditTape().SetSink(nullptr);
-}
-
 // An action too large for a record is not recorded: its owner writes the
 // whole tape instead. The next action is recorded again.
 TEST(TapeJournalTest, ATooLargeActionIsRefused) {
