@@ -11,6 +11,7 @@
 #include "app/singleinstance.h"
 #include "app/terminationsignals.h"
 #include "app/translations/translations.h"
+#include "basic/filesizesignal.h"
 #include "basic/platformerror.h"
 #include "basic/translation.h"
 #include "calculator/calculadora.h"
@@ -37,6 +38,7 @@ std::string SettingsFile() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    IgnoreFileSizeSignal();
     if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
     // Before the application: Qt's X11 platform takes the startup id away.
     const TActivationToken activation = TActivationToken::FromEnvironment();

@@ -1,10 +1,10 @@
 #include "app/terminationsignals.h"
 
-#include <QSocketNotifier>
-#include <QWidget>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <QSocketNotifier>
+#include <csignal>
+#include "calculator/calculadora.h"
 
 namespace {
 
@@ -18,17 +18,18 @@ void WriteSignalByte(int) {
 
 }  // namespace
 
-void CloseOnTerminationSignals(QWidget& window) {
+void CloseOnTerminationSignals(TCalculadora& window) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSockets) != 0) return;
     auto* notifier = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, &window);
     QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
-        window.close();
+        window.CloseWithoutAsking();
     });
     struct sigaction action = {};
     action.sa_handler = WriteSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }

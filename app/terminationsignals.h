@@ -1,7 +1,8 @@
 #pragma once
 
-class QWidget;
+class TCalculadora;
 
 // SIGTERM, SIGINT and SIGHUP close `window` the normal way, from the event
-// loop, so that it saves what it must before the program ends.
-void CloseOnTerminationSignals(QWidget& window);
+// loop, so that it saves what it must before the program ends, without
+// asking anything: what cannot be written stays in the journal.
+void CloseOnTerminationSignals(TCalculadora& window);

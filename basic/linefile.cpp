@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "basic/filefailure.h"
 #include "basic/platformerror.h"
 #include "basic/savedfile.h"
 #include "basic/stringlists.h"

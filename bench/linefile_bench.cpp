@@ -73,7 +73,8 @@ BENCHMARK(BM_SplitTapeRow);
 // The same row as a list of its own fields, as the grid splits each line.
 void BM_SplitTapeRowList(benchmark::State& state) {
     const std::string row = "1234.56\t+\t17";
-    for (auto _ : state) benchmark::DoNotOptimize(SplitFieldList(row, "\t", 0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SplitFieldList(row, "\t", 0));
 }
 BENCHMARK(BM_SplitTapeRowList);
 

@@ -32,6 +32,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    for (const auto& cleanup : Cleanups()) cleanup();
+    for (const auto& cleanup : Cleanups())
+        cleanup();
     return 0;
 }

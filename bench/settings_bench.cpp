@@ -26,7 +26,7 @@ std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
                                                 std::to_string(row % 977) + ",25");
         tape[static_cast<size_t>(row)].SetField(TTapeField::Operator, kOperators[row % 4]);
     }
-    window->Engine().Resume({std::move(tape), false, {.currentRow = -1}});
+    window->Engine().Resume({std::move(tape), false, 0, {.currentRow = rows}});
     return window;
 }
 

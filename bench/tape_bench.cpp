@@ -42,7 +42,7 @@ struct Tape {
             if (row % kPatternRows == kLinkedRow)
                 r.SetField(TTapeField::Link, std::to_string(row - kLinkedRow));
         }
-        engine.Resume({std::move(tape), true, {.currentRow = -1}});
+        engine.Resume({std::move(tape), true, 0, {.currentRow = rows}});
         engine.RecalcTape(rows - 1);
     }
     std::vector<std::string> ValueTexts() const {

@@ -7,10 +7,13 @@
 #include <QCloseEvent>
 
 #include "basic/dates.h"
+#include "basic/platformerror.h"
+#include "basic/translation.h"
 #include "calculator/clipboardcommands.h"
 #include "calculator/commandtable.h"
 #include "calculator/entrydisplay.h"
 #include "calculator/optionsmenu.h"
+#include "calculator/settingskeeper.h"
 #include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
@@ -35,7 +38,9 @@ constexpr const char* kTitleLine =
 TCalculadora::TCalculadora(QWidget* parent)
     : QWidget(parent, Qt::Window),
       engine_(std::make_unique<TTapeEngine>()),
-      taxSettings_(std::make_unique<TTaxSettings>()) {
+      taxSettings_(std::make_unique<TTaxSettings>()),
+      keeper_(std::make_unique<TSettingsKeeper>(SettingsFileName(false), *engine_,
+                                                [this] { return CurrentSettings(); })) {
     BuildLayout();
     WireEvents();
     FormCreate();
@@ -94,18 +99,56 @@ void TCalculadora::FormClose() {
     DiscardKeyboardMessages();
 }
 
-// The interest window goes with its owner.
+// The settings file is written before the window goes; when it cannot be,
+// the user may try again, save the tape elsewhere or close anyway. The
+// interest window goes with its owner.
 void TCalculadora::closeEvent(QCloseEvent* event) {
+    if (!WriteBeforeClosing()) {
+        event->ignore();
+        return;
+    }
     FormClose();
     if (interes_ != nullptr) interes_->hide();
     QWidget::closeEvent(event);
 }
 
-// The drop target goes first, then the settings and tape file is written. A
-// failure to write is shown; the old file then stays as it was.
+void TCalculadora::CloseWithoutAsking() {
+    closingWithoutAsking_ = true;
+    close();
+}
+
+// Closing anyway keeps the journal: the next start gives everything back.
+bool TCalculadora::WriteBeforeClosing() {
+    for (;;) {
+        try {
+            WriteSettings();
+            return true;
+        } catch (const PlatformError& error) {
+            if (closingWithoutAsking_) return true;
+            const std::string question = Filled(
+                tr("%1#13#13Els canvis de la cinta són al diari, al costat del fitxer: la "
+                   "propera vegada que obriu la calculadora hi tornaran a ser, encara que la "
+                   "tanqueu ara.")
+                    .toStdString(),
+                {error.what()});
+            const int answer =
+                ShowChoiceBox(this, question, tr("No s'ha pogut desar").toStdString(),
+                              {{idRetry, tr("&Torna-ho a provar").toStdString()},
+                               {idYes, tr("&Desa la cinta en un altre lloc...").toStdString()},
+                               {idIgnore, tr("Tanca &igualment").toStdString()}});
+            if (answer == idIgnore) return true;
+            if (answer == idYes) RunGuarded(this, [this] { files_->SaveTape(); });
+        }
+    }
+}
+
+// The drop target goes first, then the settings and tape file is written
+// once more if anything changed since the window closed (a window destroyed
+// without closing, as a test does). A failure to write is shown; the old file
+// then stays as it was, and the journal keeps everything.
 void TCalculadora::FormDestroy() {
     if (dropTarget_ != nullptr) dropTarget_->Revoke();
-    RunGuarded(nullptr, [this] { WriteSettings(); });
+    if (!keeper_->Folded()) RunGuarded(nullptr, [this] { WriteSettings(); });
 }
 
 void TCalculadora::FocusTape() {

@@ -21,7 +21,8 @@
 // and so does the keyboard: the window sees every key before the focused
 // control (FormKeyDown) and plays the command the key map gives. The window
 // restores its position, options and tape from the settings file when it is
-// created and writes them back when it is destroyed.
+// created; the settings keeper (TSettingsKeeper) keeps them on disk after
+// every user action, and writes the file whole when the window closes.
 
 #include <QWidget>
 #include <memory>
@@ -31,10 +32,12 @@
 #include "calculator/commandcontext.h"
 #include "calculator/commandid.h"
 #include "calculator/extensionlines.h"
+#include "calculator/settingsfile.h"
 
 class TDropTarget;
 class TGridEx;
 class TInteres;
+class TSettingsKeeper;
 class TTaxSettings;
 
 class TCalculadora : public QWidget {
@@ -48,7 +51,6 @@ public:
     TTapeEngine& Engine() { return *engine_; }
     TTapeFileCommands& Files() { return *files_; }
     TGridEx& Paper() const;
-    TTaxPanel& Tax() { return *tax_; }
     TTaxSettings& TaxSettings() { return *taxSettings_; }
 
     // Plays a command of the command table, as one user action: a failure (a
@@ -65,15 +67,19 @@ public:
     void BotoPropietatsClick();
     void BotoInteresClick();
     TInteres* Interes() const { return interes_; }
+    // A close that asks nothing (a termination signal): when the file cannot
+    // be written, the journal keeps everything for the next start.
+    void CloseWithoutAsking();
 
     // ---- Settings and tape file ---------------------------------------------
     // Tarvik/Brimsum.Ini in the per-user configuration folder; the folder is
     // created when asked.
     static std::string SettingsFileName(bool createFolder);
     void ReadSettings();
-    // Throws PlatformError when the file cannot be written (the old file then
-    // stays as it was).
-    void WriteSettings() const;
+    // Writes the file whole now. Throws PlatformError when it cannot be
+    // written: the old file then stays as it was, and the journal beside it
+    // keeps every change.
+    void WriteSettings();
 
 protected:
     // Key preview: the keys of every control of the window pass FormKeyDown.
@@ -87,11 +93,14 @@ private:
     void FormClose();
     void FormDestroy();
     void FocusTape();
-    void PlaceWindow(int32_t left, int32_t top);
-    void ResizeToStoredSize(const std::optional<std::string>& stored);
+    // The settings as they are now, for the settings file.
+    TStoredSettings CurrentSettings() const;
+    // Writes the settings file at the end; false when the user chose to stay.
+    bool WriteBeforeClosing();
 
     std::unique_ptr<TTapeEngine> engine_;
     std::unique_ptr<TTaxSettings> taxSettings_;
+    std::unique_ptr<TSettingsKeeper> keeper_;
     std::unique_ptr<TTapeView> view_;
     std::unique_ptr<TTapeFileCommands> files_;
     std::unique_ptr<TClipboardCommands> clipboard_;
@@ -101,6 +110,7 @@ private:
     std::unique_ptr<TCommandContext> context_;
     TDropTarget* dropTarget_ = nullptr;
     TInteres* interes_ = nullptr;
+    bool closingWithoutAsking_ = false;
     // Lines 12 to 20 of the settings file as read, written back with the
     // window's own keys set.
     TExtensionLines extensionLines_;

@@ -8,6 +8,7 @@
 #include "calculator/commandtable.h"
 #include "calculator/entrydisplay.h"
 #include "calculator/keymap.h"
+#include "calculator/settingskeeper.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
 #include "controls/platform/eventguard.h"
@@ -32,6 +33,7 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
     // holds the focus, and the window would take it for a key of its own.
     const bool done =
         RunGuarded(this, [&] { FormKeyDown(watched, key, shift, KeyText(*keyEvent)); });
+    keeper_->Changed();
     return !done || key == 0;
 }
 

@@ -10,6 +10,8 @@
 #include "calculator/keylook.h"
 #include "calculator/keypad.h"
 #include "calculator/optionsmenu.h"
+#include "calculator/savestatusbar.h"
+#include "calculator/settingskeeper.h"
 #include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
@@ -95,6 +97,7 @@ void TCalculadora::BuildLayout() {
     paper->setAccessibleName(tr("Paper"));
     auto* tools = new TToolButtons(
         paperSide, QRect(0, kClientHeight - kToolPanelHeight, kPaperSideWidth, kToolPanelHeight));
+    auto* saveStatus = new TSaveStatusBar(paper);
 
     TPanelEx* keypadSide =
         NewPanel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight));
@@ -126,4 +129,6 @@ void TCalculadora::BuildLayout() {
     });
     exit->OnClick = [this](TBotoPetit*) { Run(TCommandId::Exit); };
     interest->OnClick = [this](TBotoPetit*) { Run(TCommandId::Interest); };
+    connect(keeper_.get(), &TSettingsKeeper::FailureChanged, saveStatus,
+            &TSaveStatusBar::ShowFailure);
 }

@@ -25,53 +25,36 @@ std::string TCalculadora::SettingsFileName(bool createFolder) {
     return folder + "Brimsum.Ini";
 }
 
-void TCalculadora::ReadSettings() {
-    const std::string fileName = SettingsFileName(true);
-    TArrayCadena lines;
-    const bool found = QFile::exists(QString::fromStdString(fileName));
-    if (found) lines.LoadFromFile(fileName);
-
-    TStoredSettings stored = ReadStoredSettings(lines);
-    LoadStoredTape(stored, *engine_);
-    extensionLines_ = stored.extensions;
-    ResizeToStoredSize(extensionLines_.Value(kWindowSizeKey));
-    PlaceWindow(stored.left, stored.top);
-    taxSettings_->ReadRates(extensionLines_, found ? TVatRates::TSource::SettingsFile
-                                                   : TVatRates::TSource::NoSettingsFile);
-    taxSettings_->SetVatIndex(stored.vatIndex);
-    taxSettings_->SetMargin(stored.marginPercent);
-    taxSettings_->SetMarginTypeIndex(stored.marginType);
-}
+namespace {
 
 // A stored left edge of 1 or more keeps the window where it was, as long as
 // that place is still on a screen; otherwise the window opens centred.
-void TCalculadora::PlaceWindow(int32_t left, int32_t top) {
+void PlaceWindow(QWidget& window, int32_t left, int32_t top) {
     // A point a little inside the window's corner must lie on a screen.
     constexpr int32_t kInside = 20;
     const auto inside = [](int32_t edge) {
         return static_cast<int>(std::clamp<int64_t>(int64_t{edge} + kInside, INT_MIN, INT_MAX));
     };
     if (left >= 1 && QGuiApplication::screenAt(QPoint(inside(left), inside(top))) != nullptr) {
-        move(left, top);
+        window.move(left, top);
         return;
     }
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect place(QPoint(), frameGeometry().size());
+        QRect place(QPoint(), window.frameGeometry().size());
         place.moveCenter(screen->availableGeometry().center());
-        move(place.topLeft());
+        window.move(place.topLeft());
     }
 }
 
 // A window stored larger than its smallest size comes back at that size, as
 // far as the screen has room.
-void TCalculadora::ResizeToStoredSize(const std::optional<std::string>& stored) {
+void ResizeToStoredSize(QWidget& window, const std::optional<std::string>& stored) {
     const std::optional<QSize> size = stored ? WindowSizeFromText(*stored) : std::nullopt;
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!size || screen == nullptr) return;
-    resize(FittedWindowSize(*size, minimumSize(), screen->availableGeometry().size()));
+    window.resize(
+        FittedWindowSize(*size, window.minimumSize(), screen->availableGeometry().size()));
 }
-
-namespace {
 
 // The smallest window writes no size, so that its file stays as it was; a
 // size with no free line to go to is not kept.
@@ -86,7 +69,23 @@ void StoreWindowSize(const QWidget& window, TExtensionLines& extensions) {
 
 }  // namespace
 
-void TCalculadora::WriteSettings() const {
+// The file and its journal: the tape and the engine's state come back as
+// they were left, the window takes its place, its rates and its margin.
+void TCalculadora::ReadSettings() {
+    const bool found = QFile::exists(QString::fromStdString(SettingsFileName(true)));
+    const TStoredSettings stored = keeper_->Start();
+    extensionLines_ = stored.extensions;
+    ResizeToStoredSize(*this, extensionLines_.Value(kWindowSizeKey));
+    PlaceWindow(*this, stored.left, stored.top);
+    taxSettings_->ReadRates(extensionLines_, found ? TVatRates::TSource::SettingsFile
+                                                   : TVatRates::TSource::NoSettingsFile);
+    taxSettings_->SetVatIndex(stored.vatIndex);
+    taxSettings_->SetMargin(stored.marginPercent);
+    taxSettings_->SetMarginTypeIndex(stored.marginType);
+    if (!keeper_->ReplayProblem().empty()) throw PlatformError(keeper_->ReplayProblem());
+}
+
+TStoredSettings TCalculadora::CurrentSettings() const {
     TStoredSettings stored;
     stored.left = pos().x();
     stored.top = pos().y();
@@ -95,13 +94,17 @@ void TCalculadora::WriteSettings() const {
     stored.marginType = taxSettings_->MarginTypeIndex();
     StoreEngineState(*engine_, stored);
     stored.extensions = extensionLines_;
-    const bool ratesStored = taxSettings_->Rates().WriteTo(stored.extensions);
+    taxSettings_->Rates().WriteTo(stored.extensions);
     StoreWindowSize(*this, stored.extensions);
-    TArrayCadena lines;
-    WriteStoredSettings(stored, engine_->Tape(), lines);
-    // The folder is made again if it went away while the program ran.
-    lines.SaveToFile(SettingsFileName(true));
-    if (!ratesStored)
+    return stored;
+}
+
+// The folder is made again if it went away while the program ran.
+void TCalculadora::WriteSettings() {
+    SettingsFileName(true);
+    keeper_->Fold();
+    TExtensionLines extensions = extensionLines_;
+    if (!taxSettings_->Rates().WriteTo(extensions))
         throw PlatformError(tr("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "
                                "fitxer de configuració ja són plenes.")
                                 .toStdString());

@@ -1,3 +1,5 @@
+// The settings file's lines: read into TStoredSettings and written back.
+
 #include "calculator/settingsfile.h"
 
 #include <algorithm>
@@ -6,12 +8,13 @@
 #include "basic/numbertext.h"
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
-#include "tape/tapeengine.h"
+#include "tape/tapedocument.h"
 #include "tapefiles/storedtape.h"
 
 namespace {
 
-// The decimals (line 6) and the first tape line (21): see storedtape.h.
+// The decimals (line 6) and the first tape line (21): see storedtape.h; the
+// current row (11): see settingsfile.h.
 enum TSettingsLine : int {
     kLeftLine = 1,
     kTopLine,
@@ -22,8 +25,17 @@ enum TSettingsLine : int {
     kRoundAllLine,
     kRoundCalculationsLine,
     kConvertOnCopyLine,
-    kCurrentRowLine,
 };
+static_assert(kCurrentRowLine == kConvertOnCopyLine + 1);
+
+// The extension lines of what a restart must give back and the other lines
+// cannot hold: the engine's state around the tape, and the link field of
+// rows whose lines do not show it.
+constexpr const char* kEntryKey = "entrada";
+constexpr const char* kNewEntryKey = "novaentrada";
+constexpr const char* kSubtotalKey = "subtotal";
+constexpr const char* kLinkFieldKey = "enllacos";
+constexpr const char* kRowPastTapeKey = "fila";
 
 // Stored as 1 (true) or 0; any number above 1 reads as false.
 std::optional<bool> OptionFlag(const std::string& line) {
@@ -51,6 +63,49 @@ std::string FlagText(std::optional<bool> on) {
     return *on ? "1" : "0";
 }
 
+// A value equal to what a missing line means is not written at all.
+void SetUnlessDefault(TExtensionLines& lines, const char* key, const std::string& value,
+                      const std::string& missing) {
+    if (value == missing) {
+        lines.Remove(key);
+    } else {
+        lines.Set(key, value);
+    }
+}
+
+void WriteOptionLines(const TStoredSettings& stored, TArrayCadena& lines) {
+    lines.SetItemAt(kLeftLine, IntToText(stored.left));
+    lines.SetItemAt(kTopLine, IntToText(stored.top));
+    lines.SetItemAt(kVatIndexLine, IntToText(stored.vatIndex));
+    lines.SetItemAt(kMarginLine, FloatToPlainText(stored.marginPercent));
+    lines.SetItemAt(kMarginTypeLine, IntToText(stored.marginType));
+    lines.SetItemAt(kDecimalsLine, OptionText(stored.decimals));
+    lines.SetItemAt(kRoundTotalsLine, FlagText(stored.roundTotals));
+    lines.SetItemAt(kRoundAllLine, FlagText(stored.roundAll));
+    lines.SetItemAt(kRoundCalculationsLine, FlagText(stored.roundCalculations));
+    lines.SetItemAt(kConvertOnCopyLine, FlagText(stored.convertOnCopy));
+    lines.SetItemAt(kCurrentRowLine, OptionText(stored.currentRow));
+}
+
+TExtensionLines ExtensionsOf(const TStoredSettings& stored) {
+    TExtensionLines extensions = stored.extensions;
+    SetUnlessDefault(extensions, kEntryKey, stored.entryText, "");
+    SetUnlessDefault(extensions, kNewEntryKey, stored.newEntryPending ? "1" : "0", "0");
+    SetUnlessDefault(extensions, kSubtotalKey, stored.subtotalText, "");
+    return extensions;
+}
+
+// Whether the tape lines, read back, show that the rows carry the link
+// field: a row with a link, or a row without a comment, which then has it.
+// (An empty tape and a tape of commented rows do not show it.)
+bool LinesShowLinkField(const TTapeDocument& tape) {
+    for (int32_t row = 0; row < tape.UsedRows(); ++row) {
+        const TTapeRow& r = tape.Row(row);
+        if (r.HasLink() || r.Comment().empty()) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
@@ -67,52 +122,36 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     stored.convertOnCopy = OptionFlag(lines.ItemAt(kConvertOnCopyLine));
     stored.currentRow = SettingsNumber(lines.ItemAt(kCurrentRowLine));
     stored.extensions.Read(lines);
+    stored.entryText = stored.extensions.Value(kEntryKey).value_or(std::string());
+    stored.newEntryPending = stored.extensions.Value(kNewEntryKey) == "1";
+    stored.subtotalText = stored.extensions.Value(kSubtotalKey).value_or(std::string());
     stored.tape = StoredTape(lines);
+    if (stored.extensions.Value(kLinkFieldKey) == "1") stored.tape.linkField = true;
+    if (const std::optional<std::string> line = stored.extensions.Value(kRowPastTapeKey)) {
+        const std::optional<int32_t> row = SettingsNumber(*line);
+        stored.rowPastTape = row && *row < TTapeDocument::kMaxRows;
+        if (stored.rowPastTape) stored.currentRow = row;
+    }
+    // They go back to the first free lines in this order when written, so
+    // that where they stand depends on nothing but the other lines.
+    for (const char* key : {kEntryKey, kNewEntryKey, kSubtotalKey, kLinkFieldKey, kRowPastTapeKey})
+        stored.extensions.Remove(key);
     return stored;
 }
 
-// The tape comes back in one piece, with room for a free row after it, and
-// as it was written, computed rows included: the next key evaluates it again.
-void LoadStoredTape(TStoredSettings& stored, TTapeEngine& engine) {
-    TKeptTape kept;
-    kept.rows = std::move(stored.tape.rows);
-    stored.tape.rows.clear();
-    kept.linkField = stored.tape.linkField;
-    TTapeOptions& options = kept.state.options;
-    if (stored.decimals) options.decimals = *stored.decimals;
-    if (stored.roundTotals) options.roundTotals = *stored.roundTotals;
-    if (stored.roundAll) options.roundAll = *stored.roundAll;
-    if (stored.roundCalculations) options.roundCalculations = *stored.roundCalculations;
-    if (stored.convertOnCopy) options.convertOnCopy = *stored.convertOnCopy;
-    kept.state.currentRow = stored.currentRow.value_or(-1);
-    kept.state.newEntryPending = true;
-    engine.Resume(std::move(kept));
-}
-
-void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored) {
-    const TTapeOptions& options = engine.Options();
-    stored.decimals = options.decimals;
-    stored.roundTotals = options.roundTotals;
-    stored.roundAll = options.roundAll;
-    stored.roundCalculations = options.roundCalculations;
-    stored.convertOnCopy = options.convertOnCopy;
-    stored.currentRow = engine.Tape().CurrentRow();
+void WriteSettingsLines(const TStoredSettings& stored, TArrayCadena& lines) {
+    WriteOptionLines(stored, lines);
+    ExtensionsOf(stored).Write(lines);
 }
 
 void WriteStoredSettings(const TStoredSettings& stored, const TTapeDocument& tape,
                          TArrayCadena& lines) {
-    lines.SetItemAt(kLeftLine, IntToText(stored.left));
-    lines.SetItemAt(kTopLine, IntToText(stored.top));
-    lines.SetItemAt(kVatIndexLine, IntToText(stored.vatIndex));
-    lines.SetItemAt(kMarginLine, FloatToPlainText(stored.marginPercent));
-    lines.SetItemAt(kMarginTypeLine, IntToText(stored.marginType));
-    lines.SetItemAt(kDecimalsLine, OptionText(stored.decimals));
-    lines.SetItemAt(kRoundTotalsLine, FlagText(stored.roundTotals));
-    lines.SetItemAt(kRoundAllLine, FlagText(stored.roundAll));
-    lines.SetItemAt(kRoundCalculationsLine, FlagText(stored.roundCalculations));
-    lines.SetItemAt(kConvertOnCopyLine, FlagText(stored.convertOnCopy));
-    lines.SetItemAt(kCurrentRowLine, OptionText(stored.currentRow));
-    stored.extensions.Write(lines);
+    WriteOptionLines(stored, lines);
+    TExtensionLines extensions = ExtensionsOf(stored);
+    if (tape.WritesLinkField() && !LinesShowLinkField(tape)) extensions.Set(kLinkFieldKey, "1");
+    if (stored.currentRow && *stored.currentRow > tape.UsedRows())
+        extensions.Set(kRowPastTapeKey, IntToText(*stored.currentRow));
+    extensions.Write(lines);
     const int32_t used = tape.UsedRows();
     for (int32_t row = 0; row < used; ++row)
         lines.SetItemAt(row + kFirstTapeLine, tape.RowText(row));

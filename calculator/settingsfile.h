@@ -11,7 +11,12 @@
 //   9      round calculations      10  decimal point in copies
 //   11     current tape row (any other: the first free row)
 //   12 to 20 key=value extensions (TExtensionLines: finestra=WIDTHxHEIGHT,
-//          ives=...)
+//          ives=..., and what a restart must give back as it was: entrada=
+//          the entry text, novaentrada=1 when the next digit starts a new
+//          entry, subtotal= the subtotal as shown, enllacos=1 when the rows
+//          carry the link field and their lines do not show it, fila= the
+//          current row when it lies past the first free row; each only when
+//          it is not what a file without it means)
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator, link and
 //          comment (TTapeDocument::RowText; read by StoredTape)
 //
@@ -20,6 +25,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "calculator/extensionlines.h"
 #include "tapefiles/tapelines.h"
@@ -27,6 +33,11 @@
 class TArrayCadena;
 class TTapeDocument;
 class TTapeEngine;
+
+// The line of the current row, the last of the settings proper; lines 12 to
+// 20 are the extension lines.
+inline constexpr int kCurrentRowLine = 11;
+inline constexpr int kLastSettingsLine = TExtensionLines::kLastLine;
 
 struct TStoredSettings {
     int32_t left = 0;
@@ -43,6 +54,16 @@ struct TStoredSettings {
     std::optional<bool> convertOnCopy;
     // The current row as stored; nothing when the line holds no row number.
     std::optional<int32_t> currentRow;
+    // The current row is the program's own, past the first free row on
+    // purpose: it is kept there (line 11 alone never selects such a row).
+    bool rowPastTape = false;
+    // The engine's state around the tape.
+    std::string entryText;
+    bool newEntryPending = false;
+    std::string subtotalText;
+    // Lines 12 to 20 as read, but for those of entryText, newEntryPending,
+    // subtotalText and the tape's link field, which take the first free
+    // lines when written.
     TExtensionLines extensions;
     // The tape lines as rows, as read.
     TTapeLines tape;
@@ -51,16 +72,27 @@ struct TStoredSettings {
 // The settings of a loaded file (an empty list for a file that is missing).
 TStoredSettings ReadStoredSettings(const TArrayCadena& lines);
 
-// The stored tape and options into the engine: the rows (moved out of
-// `stored`), the options the file holds, then the current row, which is the
-// stored one from 0 to the first free row and otherwise the first free row,
-// so that the next number is added to the tape and never typed over a stored
-// row. A number typed next starts a new entry.
-void LoadStoredTape(TStoredSettings& stored, TTapeEngine& engine);
+// The stored tape onto a tape of its own (the journal of the changes made
+// since the file was written is played onto it next): the rows (moved out of
+// `stored`), the total or percent amount that the last row asks for when the
+// file lacks it, then the current row, which is the stored one from 0 to the
+// first free row and otherwise the first free row (unless the program wrote
+// a row past it on purpose), so that the next number is added to the tape and
+// never typed over a stored row.
+void LoadStoredTape(TStoredSettings& stored, TTapeDocument& tape);
+// The tape (its rows moved out) into the engine, with the options, the entry
+// text, NewEntryPending and the subtotal as stored: the engine takes up the
+// tape where it was left.
+void ResumeStoredTape(const TStoredSettings& stored, TTapeDocument& tape, TTapeEngine& engine);
+// Both, for a file without a journal.
+void ResumeStoredTape(TStoredSettings& stored, TTapeEngine& engine);
 
-// The engine's options and current row, for writing.
+// The engine's options, current row, entry text, NewEntryPending and
+// subtotal, for writing.
 void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored);
 
+// Lines 1 to 20 from `stored`.
+void WriteSettingsLines(const TStoredSettings& stored, TArrayCadena& lines);
 // Lines 1 to 20 from `stored` and the tape lines from the used rows of
 // `tape` (the rows of `stored` are not written).
 void WriteStoredSettings(const TStoredSettings& stored, const TTapeDocument& tape,

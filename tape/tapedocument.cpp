@@ -68,6 +68,7 @@ void TTapeDocument::WriteField(int32_t row, TTapeField field, std::string_view t
     EditRow(row).SetField(field, text);
     DropTrailingEmptyRows();
     if (field == TTapeField::Link) NoteLink(row);
+    if (sink_ != nullptr) sink_->RowWritten(row, Row(row));
     RowsChanged(row, row);
 }
 
@@ -111,6 +112,7 @@ void TTapeDocument::SetLinkField(bool on) {
     if (linkField_ == on) return;
     Record(TLinkFieldSwap{linkField_});
     linkField_ = on;
+    if (sink_ != nullptr) sink_->LinkFieldSet(on);
 }
 
 // ---- Links that look ahead ------------------------------------------------
@@ -132,7 +134,7 @@ void TTapeDocument::FindForwardLinks() {
     }
 }
 
-// ---- Change log and observers ----------------------------------------------
+// ---- Change log, sink and observers ---------------------------------------
 
 void TTapeDocument::Record(TTapeChange change) {
     if (log_ != nullptr) log_->Add(std::move(change));
@@ -162,17 +164,27 @@ void TTapeDocument::RemoveObserver(TTapeObserver* observer) const {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
 }
 
+void TTapeDocument::RowsReplacedFrom(int32_t first) {
+    if (sink_ == nullptr) return;
+    const auto from = static_cast<size_t>(std::clamp(first, 0, UsedRows()));
+    sink_->RowsReplaced(first, std::span<const TTapeRow>(rows_).subspan(from));
+}
+
+// The room and the current row reach the sink with the observers' news, which
+// every change of them sends.
 void TTapeDocument::RowsChanged(int32_t first, int32_t last) {
     for (TTapeObserver* observer : observers_)
         observer->TapeRowsChanged(first, last);
 }
 
 void TTapeDocument::RowCountChanged() {
+    if (sink_ != nullptr) sink_->RowCountSet(rowCount_);
     for (TTapeObserver* observer : observers_)
         observer->TapeRowCountChanged();
 }
 
 void TTapeDocument::CurrentRowChanged() {
+    if (sink_ != nullptr) sink_->CurrentRowSet(currentRow_);
     for (TTapeObserver* observer : observers_)
         observer->TapeCurrentRowChanged();
 }

@@ -14,6 +14,10 @@
 // takes the empty row after the used ones up to the opened place, deleting a
 // row shifts the rows below up and shrinks the room by one, and clearing
 // empties every row but keeps the room and the current row.
+//
+// A sink (TTapeSink), when set, receives every change as the state it leaves,
+// for a copy of the tape kept on disk; TTapeReplay plays such changes onto
+// another document.
 
 #include <cstdint>
 #include <set>
@@ -23,6 +27,7 @@
 
 #include "tape/tapechange.h"
 #include "tape/taperow.h"
+#include "tape/tapesink.h"
 
 // What the tape tells those that show it or compute from it.
 class TTapeObserver {
@@ -84,6 +89,8 @@ public:
     // Every row at once, with room for one more after them; the current row
     // stays where it is when it lies within the new room.
     void ReplaceRows(std::vector<TTapeRow> rows, bool linkField);
+    // Gives its rows away, leaving no row (the room and the current row stay).
+    std::vector<TTapeRow> TakeRows();
     // Room for exactly `rows` rows (at least one); rows past it are lost.
     void SetRowCount(int32_t rows);
     // Takes row `from` out and puts it in at `to` (both within the room).
@@ -104,8 +111,13 @@ public:
     // Records every row as it is now, for an action about to rewrite most of
     // them: one copy instead of one record a row.
     void RecordAllRows();
+    // Every change from now on also goes to `sink` (none: nullptr). Like an
+    // observer, a sink changes nothing.
+    void SetSink(TTapeSink* sink) const { sink_ = sink; }
 
 private:
+    friend class TTapeReplay;
+
     TTapeRow& EditRow(int32_t row);
     void DropTrailingEmptyRows();
     void Record(TTapeChange change);
@@ -127,6 +139,8 @@ private:
 
     void NoteLink(int32_t row);
     void FindForwardLinks();
+    // The rows from `first` on, as they are now, to the sink.
+    void RowsReplacedFrom(int32_t first);
     void RowsChanged(int32_t first, int32_t last);
     void RowCountChanged();
     void CurrentRowChanged();
@@ -138,4 +152,5 @@ private:
     std::set<int32_t> forwardLinks_;
     mutable std::vector<TTapeObserver*> observers_;
     TTapeChangeLog* log_ = nullptr;
+    mutable TTapeSink* sink_ = nullptr;
 };

@@ -50,6 +50,7 @@ void TTapeDocument::Clear() {
     Record(TAllRowsSwap{std::move(rows_)});
     rows_.clear();
     forwardLinks_.clear();
+    RowsReplacedFrom(0);
     RowsChanged(0, used - 1);
 }
 
@@ -61,8 +62,18 @@ void TTapeDocument::ReplaceRows(std::vector<TTapeRow> rows, bool linkField) {
     rows_ = std::move(rows);
     DropTrailingEmptyRows();
     FindForwardLinks();
+    RowsReplacedFrom(0);
     GrowTo(UsedRows() + 1);
     RowsChanged(0, std::max(before, UsedRows()) - 1);
+}
+
+// Only for a tape about to be dropped or loaded elsewhere: nothing is
+// recorded and nobody is told.
+std::vector<TTapeRow> TTapeDocument::TakeRows() {
+    std::vector<TTapeRow> rows = std::move(rows_);
+    rows_.clear();
+    forwardLinks_.clear();
+    return rows;
 }
 
 void TTapeDocument::SetRowCount(int32_t rows) {
@@ -113,6 +124,7 @@ void TTapeDocument::TakeRowOut(int32_t row, TTapeRow* removed) {
         DropTrailingEmptyRows();
     }
     FindForwardLinks();
+    if (sink_ != nullptr) sink_->RowRemoved(row);
 }
 
 void TTapeDocument::PutRowIn(int32_t row, TTapeRow content) {
@@ -123,6 +135,7 @@ void TTapeDocument::PutRowIn(int32_t row, TTapeRow content) {
         rows_.push_back(std::move(content));
     }
     FindForwardLinks();
+    if (sink_ != nullptr) sink_->RowPutIn(row, Row(row));
 }
 
 void TTapeDocument::RotateRow(int32_t from, int32_t to) {
@@ -137,6 +150,7 @@ void TTapeDocument::RotateRow(int32_t from, int32_t to) {
     }
     DropTrailingEmptyRows();
     FindForwardLinks();
+    if (sink_ != nullptr) sink_->RowMoved(from, to);
 }
 
 // ---- Recorded changes swapped back in -------------------------------------
@@ -154,6 +168,7 @@ void TTapeDocument::ApplyChange(TRowSwap& change) {
         DropTrailingEmptyRows();
     }
     NoteLink(row);
+    if (sink_ != nullptr) sink_->RowWritten(row, Row(row));
     RowsChanged(row, row);
 }
 
@@ -181,12 +196,14 @@ void TTapeDocument::ApplyChange(TRowCountSwap& change) {
 
 void TTapeDocument::ApplyChange(TLinkFieldSwap& change) {
     std::swap(linkField_, change.other);
+    if (sink_ != nullptr) sink_->LinkFieldSet(linkField_);
 }
 
 void TTapeDocument::ApplyChange(TAllRowsSwap& change) {
     const int32_t before = UsedRows();
     std::swap(rows_, change.other);
     FindForwardLinks();
+    RowsReplacedFrom(0);
     RowsChanged(0, std::max(before, UsedRows()) - 1);
 }
 
@@ -203,5 +220,6 @@ void TTapeDocument::ApplyChange(TRowsTail& change) {
     change.other = std::move(tail);
     DropTrailingEmptyRows();
     FindForwardLinks();
+    RowsReplacedFrom(change.first);
     RowsChanged(change.first, std::max(before, UsedRows()) - 1);
 }

@@ -65,17 +65,15 @@ struct TRowRemoveEdit {
 };
 using TTapeEdit = std::variant<TFieldEdit, TRoomEdit, TRowMoveEdit, TRowRemoveEdit>;
 
-// A tape as it was kept. The current row is the kept one when it lies from
-// row 0 to the first free row, and otherwise the first free row, so that the
-// next number is added to the tape and never typed over a kept row. A last
-// row that asks for a total or a percent amount kept without it gets it
-// before the current row is chosen.
+// A tape as it was kept (a settings file, a tape file and its journal), to be
+// taken up exactly as it was: its rows, the room for rows, and the state
+// around them (the current row, the entry, NewEntryPending, the subtotal and
+// the options). A room of 0 is the room the rows need, with a free row.
 struct TKeptTape {
-    std::vector<TTapeRow> rows;
+    std::vector<TTapeRow> rows = {};
     bool linkField = false;
-    // A current row of -1 (or any outside the tape) is the first free row;
-    // the decimals are brought within 0 to kMaxDecimals.
-    TTapeState state;
+    int32_t room = 0;
+    TTapeState state = {};
 };
 
 class TTapeEngine : public QObject {
@@ -173,9 +171,10 @@ public:
     const TTapeHistory& History() const { return history_; }
     // The state a step puts back besides the tape's rows.
     TTapeState State() const;
-    // Takes up a tape as it was kept (a settings file read at start), without
-    // a step: its rows come back exactly as they were written, then the state
-    // around them (see TKeptTape).
+    // Takes up a tape as it was kept, without a step and without an
+    // evaluation: its rows come back exactly as they were written, computed
+    // rows included (the next key evaluates them again). The decimals are
+    // brought within 0 to kMaxDecimals.
     void Resume(TKeptTape tape);
 
 Q_SIGNALS:

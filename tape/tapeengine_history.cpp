@@ -1,5 +1,7 @@
 // TTapeEngine: user actions as steps of the undo history.
 
+#include <algorithm>
+
 #include "tape/tapeengine.h"
 
 TTapeEngine::Action::Action(TTapeEngine& engine) : engine_(engine) {
@@ -68,12 +70,8 @@ void TTapeEngine::Restore(const TTapeState& state, bool options) {
 void TTapeEngine::Resume(TKeptTape tape) {
     SetOptions(tape.state.options);
     tape_.ReplaceRows(std::move(tape.rows), tape.linkField);
-    const TTapeOperator last = Operator(UsedRows() - 1);
-    if (last == TTapeOperator::Total || last == TTapeOperator::Percent)
-        evaluation_.Update(options_);
-    const int32_t firstFree = UsedRows();
-    const int32_t row = tape.state.currentRow;
-    tape_.SetCurrentRow(row >= 0 && row <= firstFree ? row : firstFree);
+    if (tape.room > 0) tape_.SetRowCount(std::max(tape.room, UsedRows()));
+    tape_.SetCurrentRow(tape.state.currentRow);
     SetEntryText(tape.state.entry);
     newEntryPending_ = tape.state.newEntryPending;
     SetSubtotalText(tape.state.subtotal);

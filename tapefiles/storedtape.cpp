@@ -18,9 +18,13 @@ std::optional<int32_t> StoredDecimals(const TArrayCadena& lines) {
     return std::nullopt;
 }
 
+// The list of rows gets room for an eighth more: the rows typed after the
+// start (or played from the journal) then move no row of a long tape, which
+// would hold up the first key by a copy of the whole list.
 TTapeLines StoredTape(const TArrayCadena& lines) {
     TTapeLineReader reader;
-    reader.Reserve(static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0)));
+    const auto rows = static_cast<size_t>(std::max(lines.Count() - kFirstTapeLine + 1, 0));
+    reader.Reserve(rows + rows / 8);
     for (int line = kFirstTapeLine; line <= lines.Count(); ++line)
         reader.Add(lines.Strings(line - 1));
     return reader.Take();

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <algorithm>
 
+#include "basic/filefailure.h"
 #include "basic/platformerror.h"
 #include "basic/savedfile.h"
 #include "basic/stringlists.h"

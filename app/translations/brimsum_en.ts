@@ -62,6 +62,26 @@
         <source>Unable to create directory %1</source>
         <translation>Unable to create directory %1</translation>
     </message>
+    <message>
+        <source>No s&apos;ha pogut desar</source>
+        <translation>Could not save</translation>
+    </message>
+    <message>
+        <source>%1#13#13Els canvis de la cinta són al diari, al costat del fitxer: la propera vegada que obriu la calculadora hi tornaran a ser, encara que la tanqueu ara.</source>
+        <translation>%1#13#13The changes of the tape are in the journal beside the file: the next time you open the calculator they will be there, even if you close it now.</translation>
+    </message>
+    <message>
+        <source>&amp;Torna-ho a provar</source>
+        <translation>&amp;Try again</translation>
+    </message>
+    <message>
+        <source>&amp;Desa la cinta en un altre lloc...</source>
+        <translation>&amp;Save the tape elsewhere...</translation>
+    </message>
+    <message>
+        <source>Tanca &amp;igualment</source>
+        <translation>Close &amp;anyway</translation>
+    </message>
 </context>
 <context>
     <name>TCommands</name>
@@ -434,10 +454,28 @@
     </message>
 </context>
 <context>
+    <name>TJournaledTape</name>
+    <message>
+        <source>Els canvis desats a «%1» són malmesos a partir del byte %2: la cinta torna tal com era abans d&apos;aquell punt.</source>
+        <translation>The changes saved in “%1” are damaged from byte %2 on: the tape comes back as it was before that point.</translation>
+    </message>
+</context>
+<context>
     <name>TKeypad</name>
     <message>
         <source>Teclat</source>
         <translation>Keypad</translation>
+    </message>
+</context>
+<context>
+    <name>TSaveStatusBar</name>
+    <message>
+        <source>Avís</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>%1 Es torna a provar tot sol: la cinta es desarà tan bon punt es pugui.</source>
+        <translation>%1 It keeps trying on its own: the tape will be saved as soon as it can be.</translation>
     </message>
 </context>
 <context>
@@ -709,20 +747,48 @@
         <translation>Cannot read file &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;.</source>
-        <translation>Cannot create file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;.</source>
-        <translation>Cannot write file &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; is not a valid date</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>No queda espai al disc.</source>
+        <translation>There is no space left on the disk.</translation>
+    </message>
+    <message>
+        <source>El disc només es pot llegir.</source>
+        <translation>The disk is read-only.</translation>
+    </message>
+    <message>
+        <source>No hi teniu permís d&apos;escriptura.</source>
+        <translation>You do not have permission to write there.</translation>
+    </message>
+    <message>
+        <source>Hi ha una carpeta amb aquest nom.</source>
+        <translation>There is a folder with this name.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existeix.</source>
+        <translation>The folder does not exist.</translation>
+    </message>
+    <message>
+        <source>El disc ha donat un error d&apos;escriptura.</source>
+        <translation>The disk reported a write error.</translation>
+    </message>
+    <message>
+        <source>El nom del fitxer és massa llarg.</source>
+        <translation>The file name is too long.</translation>
+    </message>
+    <message>
+        <source>Error del sistema %1 (%2).</source>
+        <translation>System error %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut desar el fitxer &quot;%1&quot;.</source>
+        <translation>The file &quot;%1&quot; could not be saved.</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,26 @@
         <source>Unable to create directory %1</source>
         <translation>No se puede crear la carpeta %1</translation>
     </message>
+    <message>
+        <source>No s&apos;ha pogut desar</source>
+        <translation>No se ha podido guardar</translation>
+    </message>
+    <message>
+        <source>%1#13#13Els canvis de la cinta són al diari, al costat del fitxer: la propera vegada que obriu la calculadora hi tornaran a ser, encara que la tanqueu ara.</source>
+        <translation>%1#13#13Los cambios de la cinta están en el diario, junto al archivo: la próxima vez que abra la calculadora volverán a estar, aunque la cierre ahora.</translation>
+    </message>
+    <message>
+        <source>&amp;Torna-ho a provar</source>
+        <translation>&amp;Volver a intentarlo</translation>
+    </message>
+    <message>
+        <source>&amp;Desa la cinta en un altre lloc...</source>
+        <translation>&amp;Guardar la cinta en otro lugar...</translation>
+    </message>
+    <message>
+        <source>Tanca &amp;igualment</source>
+        <translation>Cerrar &amp;igualmente</translation>
+    </message>
 </context>
 <context>
     <name>TCommands</name>
@@ -434,10 +454,28 @@
     </message>
 </context>
 <context>
+    <name>TJournaledTape</name>
+    <message>
+        <source>Els canvis desats a «%1» són malmesos a partir del byte %2: la cinta torna tal com era abans d&apos;aquell punt.</source>
+        <translation>Los cambios guardados en «%1» están dañados a partir del byte %2: la cinta vuelve tal como era antes de ese punto.</translation>
+    </message>
+</context>
+<context>
     <name>TKeypad</name>
     <message>
         <source>Teclat</source>
         <translation>Teclado</translation>
+    </message>
+</context>
+<context>
+    <name>TSaveStatusBar</name>
+    <message>
+        <source>Avís</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>%1 Es torna a provar tot sol: la cinta es desarà tan bon punt es pugui.</source>
+        <translation>%1 Se vuelve a intentar solo: la cinta se guardará en cuanto se pueda.</translation>
     </message>
 </context>
 <context>
@@ -709,20 +747,48 @@
         <translation>No se puede leer el archivo &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>Cannot create file &quot;%1&quot;.</source>
-        <translation>No se puede crear el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot write file &quot;%1&quot;.</source>
-        <translation>No se puede escribir el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; no es una fecha válida</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
         <translation>&apos;%1&apos; no es un valor numérico válido</translation>
+    </message>
+    <message>
+        <source>No queda espai al disc.</source>
+        <translation>No queda espacio en el disco.</translation>
+    </message>
+    <message>
+        <source>El disc només es pot llegir.</source>
+        <translation>El disco es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>No hi teniu permís d&apos;escriptura.</source>
+        <translation>No tiene permiso de escritura.</translation>
+    </message>
+    <message>
+        <source>Hi ha una carpeta amb aquest nom.</source>
+        <translation>Hay una carpeta con este nombre.</translation>
+    </message>
+    <message>
+        <source>La carpeta no existeix.</source>
+        <translation>La carpeta no existe.</translation>
+    </message>
+    <message>
+        <source>El disc ha donat un error d&apos;escriptura.</source>
+        <translation>El disco ha dado un error de escritura.</translation>
+    </message>
+    <message>
+        <source>El nom del fitxer és massa llarg.</source>
+        <translation>El nombre del archivo es demasiado largo.</translation>
+    </message>
+    <message>
+        <source>Error del sistema %1 (%2).</source>
+        <translation>Error del sistema %1 (%2).</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut desar el fitxer &quot;%1&quot;.</source>
+        <translation>No se ha podido guardar el archivo &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

@@ -81,15 +81,31 @@ int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& c
     return CurrentHandler()(request);
 }
 
+int ShowChoiceBox(QWidget* owner, const std::string& text, const std::string& caption,
+                  const std::vector<TChoice>& choices) {
+    TMessageBoxRequest request;
+    request.owner = owner;
+    request.text = WithLineBreaks(text);
+    request.caption = caption;
+    for (const TChoice& choice : choices) {
+        request.buttons.push_back(choice.button);
+        request.labels.push_back(choice.label);
+    }
+    return CurrentHandler()(request);
+}
+
 int ShowQtMessageBox(const TMessageBoxRequest& request) {
     QMessageBox box(QMessageBox::Warning, QString::fromStdString(request.caption),
                     QString::fromStdString(request.text), QMessageBox::NoButton, request.owner);
     box.setTextFormat(Qt::PlainText);
     std::vector<std::pair<QPushButton*, TMessageBoxButton>> buttons;
-    for (const TMessageBoxButton id : request.buttons) {
+    for (size_t i = 0; i < request.buttons.size(); ++i) {
+        const TMessageBoxButton id = request.buttons[i];
         const ButtonLook look = LookOf(id);
-        buttons.emplace_back(
-            box.addButton(QCoreApplication::translate("TamComponents", look.text), look.role), id);
+        const QString text = i < request.labels.size()
+                                 ? QString::fromStdString(request.labels[i])
+                                 : QCoreApplication::translate("TamComponents", look.text);
+        buttons.emplace_back(box.addButton(text, look.role), id);
     }
     if (buttons.empty()) return idOk;
     box.setDefaultButton(buttons.front().first);

@@ -27,6 +27,9 @@ struct TMessageBoxRequest {
     std::string text;                        // line breaks as "\n"
     std::string caption;                     // never empty
     std::vector<TMessageBoxButton> buttons;  // in the order shown; the first is the default
+    // The buttons' texts in place of their usual ones, in the same order;
+    // empty for the usual ones.
+    std::vector<std::string> labels;
 };
 
 using TMessageBoxHandler = std::function<int(const TMessageBoxRequest&)>;
@@ -44,6 +47,16 @@ std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind);
 // pressed. An empty caption becomes "Atencio !!!".
 int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption = "",
                    uint8_t kind = 0);
+
+// A question whose answers are not the usual buttons: each button its own
+// text (already in the user's language). Returns the identifier of the one
+// pressed.
+struct TChoice {
+    TMessageBoxButton button;
+    std::string label;
+};
+int ShowChoiceBox(QWidget* owner, const std::string& text, const std::string& caption,
+                  const std::vector<TChoice>& choices);
 
 // The default handler: a modal QMessageBox owned by the request's owner.
 int ShowQtMessageBox(const TMessageBoxRequest& request);

@@ -32,7 +32,11 @@ TEST_F(KeysTest, TypicalCalculationReachesTheFileAndComesBack) {
     EXPECT_EQ(lines[21], "5\t=");
     EXPECT_EQ(lines[22], "17\t");
     EXPECT_EQ(lines[11].rfind("ives=21%:21;", 0), 0u) << "a new user's rates";
-    for (int line = 13; line <= 20; ++line)
+    // What the next start needs besides lines 1 to 11: after "=" a digit
+    // starts a new number, and the subtotal shows 17.
+    EXPECT_EQ(lines[12], "novaentrada=1");
+    EXPECT_EQ(lines[13], "subtotal=17,00");
+    for (int line = 15; line <= 20; ++line)
         EXPECT_EQ(lines[line - 1], "") << line;
     EXPECT_EQ(FileText().back(), '\n');
 

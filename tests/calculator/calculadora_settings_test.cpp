@@ -49,7 +49,7 @@ TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
     Choose("MenuConvertir");
     window->TaxSettings().SetVatIndex(6);
     window->TaxSettings().SetMargin(12.5);
-    window->Tax().SetMarginType(2);
+    ChooseMarginType(2);
     Reopen();
     const std::vector<std::string> lines = FileLines();
     ASSERT_GE(lines.size(), 11u);

@@ -133,15 +133,18 @@ TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
     std::vector<std::string> lines = FileLines();
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[11], kInForceLine);
-    EXPECT_EQ(lines[12], "");
+    EXPECT_EQ(lines[12], "novaentrada=1");
     EXPECT_EQ(lines[20], "100\t+");
     EXPECT_EQ(window->TaxSettings().VatRate(), 21);
 
     Key(Qt::Key_F8);
     Edit([](QDialog& editor) { FillAndAccept(editor, "TipusOriginals"); });
     EXPECT_EQ(RateCaption(), "16%Iva");
-    Reopen();
-    EXPECT_EQ(FileLines().size(), 11u);
+    Close();
+    lines = FileLines();
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[11], "novaentrada=1");  // no rates' line before it
+    Open();
     EXPECT_EQ(RateCaption(), "16%Iva");
     Edit([](QDialog& editor) { FillAndAccept(editor, "TipusVigents"); });
     EXPECT_EQ(window->TaxSettings().VatRate(), 21);

@@ -125,11 +125,11 @@ TEST_F(WindowTest, TaxAndMarginKeysDivideByTheExactFactor) {
     Type("87,5m");
     EXPECT_EQ(Tape(), "87,5 / | 0.875 = | 100");
     Key(Qt::Key_F8);
-    window->Tax().SetMarginType(1);
+    ChooseMarginType(1);
     EXPECT_EQ(Find<TPanelEx>("TeclaMenysMarge")->Caption(), "- Marge");
     Type("112,5n");
     EXPECT_EQ(Tape(), "112,5 / | 1.125 = | 100");
-    window->Tax().SetMarginType(2);
+    ChooseMarginType(2);
     EXPECT_EQ(Find<TPanelEx>("TeclaMesMarge")->Caption(), "+ Dte");
 }
 

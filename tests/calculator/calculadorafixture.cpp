@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QTest>
 
@@ -67,6 +68,14 @@ void CalculadoraWindow::Choose(const char* item) {
     auto* action = Find<QAction>(item);
     ASSERT_NE(action, nullptr);
     action->trigger();
+    QCoreApplication::processEvents();
+}
+
+void CalculadoraWindow::ChooseMarginType(int type) {
+    auto* combo = Find<QComboBox>("CTipusMarge");
+    ASSERT_NE(combo, nullptr);
+    combo->setCurrentIndex(type);
+    emit combo->activated(type);
     QCoreApplication::processEvents();
 }
 

@@ -42,6 +42,8 @@ protected:
     void Click(const char* name);
     // Chooses an item of the options menu, found by its object name.
     void Choose(const char* item);
+    // Chooses a margin type in its combo box.
+    void ChooseMarginType(int type);
     template <typename T = QWidget>
     T* Find(const char* name) const {
         auto* found = window->findChild<T*>(QString::fromLatin1(name));

@@ -74,7 +74,8 @@ expect_same "$WORK/rows" "$WORK/cinta.txt" "the tape file does not hold the stor
 export_without_display "$WORK/cinta.odt" 1
 grep -q "extensió" "$WORK/err" || fail "an unknown extension gave no message: $(cat "$WORK/err")"
 export_without_display "$WORK/no-such-folder/cinta.csv" 1
-grep -q "Cannot create file" "$WORK/err" || fail "an unwritable place gave no message: $(cat "$WORK/err")"
+grep -q "No s'ha pogut desar el fitxer \"$WORK/no-such-folder/cinta.csv\". La carpeta no existeix." "$WORK/err" ||
+    fail "an unwritable place gave no message: $(cat "$WORK/err")"
 [ ! -e "$WORK/cinta.odt" ] && [ ! -e "$WORK/no-such-folder" ] || fail "a failed export left a file"
 
 folder_state >"$WORK/after"

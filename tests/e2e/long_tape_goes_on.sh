@@ -25,8 +25,8 @@ wait_for_exit
 
 lines=$(wc -l <"$ini")
 [ "$lines" -eq $((20 + rows + 1)) ] || fail "the settings file has $lines lines instead of $((20 + rows + 1))"
-tail -n +12 "$WORK/before.ini" >"$WORK/rows.before"
-sed -n "12,$((20 + rows))p" "$ini" >"$WORK/rows.after"
+tail -n +21 "$WORK/before.ini" >"$WORK/rows.before"
+sed -n "21,$((20 + rows))p" "$ini" >"$WORK/rows.after"
 expect_same "$WORK/rows.before" "$WORK/rows.after" "the stored rows did not come back unchanged (row 0 typed over?)"
 printf '5\t+\r\n' >"$WORK/new"
 tail -n 1 "$ini" >"$WORK/new.found"

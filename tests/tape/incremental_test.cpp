@@ -15,7 +15,7 @@ void ExpectSameAsWholeEvaluation(unsigned seed, const TTapeOptions& options) {
     TTapeEngine kept;
     TTapeEngine whole;
     for (TTapeEngine* engine : {&kept, &whole})
-        engine->Resume({{}, false, {.options = options}});
+        engine->Resume({{}, false, 0, {.options = options}});
     RandomActions forKept(seed);
     RandomActions forWhole(seed);
     std::string played;

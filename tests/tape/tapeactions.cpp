@@ -66,7 +66,8 @@ void PlayKeys(TTapeEngine& engine, const std::string& script) {
             engine.SelectRow(std::stoi(token.substr(1)));
             if (first == '@') engine.RecallRow();
         } else if (first == '#') {
-            engine.Edit(TFieldEdit{engine.Tape().CurrentRow(), TTapeField::Comment, token.substr(1)});
+            engine.Edit(
+                TFieldEdit{engine.Tape().CurrentRow(), TTapeField::Comment, token.substr(1)});
         } else {
             throw std::invalid_argument("unknown script token: " + token);
         }

@@ -110,12 +110,12 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"PasteAppend", kTape, [](TTapeEngine& e) { Paste(e, false); }},
         StepCase{"PasteReplace", kTape, [](TTapeEngine& e) { Paste(e, true); }},
         StepCase{"PasteGrowingTheRoom", kTape, [](TTapeEngine& e) { PasteNumbers(e, 400); }},
-        StepCase{"Decimals", "10 / 3 =",
-                 [](TTapeEngine& e) { Change(e, &TTapeOptions::decimals, 4); }},
+        StepCase{"Decimals",
+                 "10 / 3 =", [](TTapeEngine& e) { Change(e, &TTapeOptions::decimals, 4); }},
         StepCase{"RoundEveryNumber", "2,675 + 0,125 =",
                  [](TTapeEngine& e) { Change(e, &TTapeOptions::roundAll, true); }},
-        StepCase{"RoundTotals", "10 / 3 =",
-                 [](TTapeEngine& e) { Change(e, &TTapeOptions::roundTotals, false); }},
+        StepCase{"RoundTotals",
+                 "10 / 3 =", [](TTapeEngine& e) { Change(e, &TTapeOptions::roundTotals, false); }},
         StepCase{"CellEdit", kTape,
                  [](TTapeEngine& e) {
                      TTapeEngine::Action action(e);

@@ -57,5 +57,6 @@ void StartWith(TTapeEngine& engine, const TTapeOptions& options) {
     bool linkField = false;
     for (int32_t row = 0; row < engine.Tape().UsedRows(); ++row)
         rows.push_back(TapeRowFromLine(engine.Tape().RowText(row), linkField));
-    engine.Resume({std::move(rows), engine.Tape().WritesLinkField(), state});
+    engine.Resume(
+        {std::move(rows), engine.Tape().WritesLinkField(), engine.Tape().RowCount(), state});
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+// A whole file read into memory.
+
+#include <optional>
+#include <string>
+
+// The bytes of the file; nothing when there is no such file. Throws
+// PlatformError ("Cannot open file ..." or "Cannot read file ...") when it
+// exists and cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
