@@ -154,7 +154,11 @@ TEST_F(AccessibilityTest, PressActionsWorkLikeClicks) {
 
 TEST_F(AccessibilityTest, NamesAndValuesFollowWhatTheControlsShow) {
     Type("12+");
-    EXPECT_EQ(Interface(Find("cSubtotal"))->text(QAccessible::Value), QStringLiteral("12,00"));
+    QAccessibleInterface* subtotal = Interface(Find("cSubtotal"));
+    EXPECT_EQ(subtotal->text(QAccessible::Value), QStringLiteral("12,00"));
+    ASSERT_NE(subtotal->textInterface(), nullptr) << "a display reads as a text";
+    EXPECT_EQ(subtotal->textInterface()->text(0, -1), QStringLiteral("12,00"));
+    EXPECT_EQ(Interface(Find("TeclaMes"))->textInterface(), nullptr) << "a key is its name";
     window->TaxSettings().SetVatIndex(1);
     const QString rateKey = Find<TPanelEx>("TeclaQuinIva")->DisplayText().c_str();
     EXPECT_EQ(NameOf(Find("TeclaQuinIva")), rateKey);
