@@ -56,6 +56,14 @@ bool AsksForAnyOf(const QCommandLineParser& parser, const TOptions& options) {
     return false;
 }
 
+// Qt's own messages are no business of an export's user: the offscreen
+// platform's start, for one, warns where XDG_RUNTIME_DIR is unset. Only
+// critical and fatal ones (a fatal one ends the program) still go out.
+void CriticalQtMessagesOnly(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "Brimsum: " << message.toLocal8Bit().toStdString() << "\n";
+}
+
 int UsageError(const QString& message) {
     std::cerr << "Brimsum: " << message.toStdString() << "\n"
               << Text(QT_TRANSLATE_NOOP("Brimsum", "Vegeu «Brimsum --help».")).toStdString()
@@ -66,8 +74,10 @@ int UsageError(const QString& message) {
 // The settings file is read as it is, and a missing one is an empty tape;
 // its folder is not made.
 int ExportStoredTape(int argc, char* argv[], const QString& file) {
-    // No window is shown, so no display is needed.
+    // No window is shown, so no display is needed, and standard error gets
+    // nothing but the export's own errors.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(CriticalQtMessagesOnly);
     QGuiApplication app(argc, argv);
     InstallTranslations(app, QLocale::system());
     try {

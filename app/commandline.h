@@ -7,7 +7,8 @@
 //                           to FILE as PDF, CSV or a tape file, by its
 //                           extension, and ends: no window, no display, no
 //                           hand-over to a running program, and the settings
-//                           file is only read, as it is on disk.
+//                           file is only read, as it is on disk; nothing but
+//                           its own errors goes to standard error.
 //   Brimsum --help, -h      the options
 //   Brimsum --version, -v   the version
 //

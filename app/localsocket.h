@@ -23,7 +23,7 @@ class TLocalServer : public QObject {
 public:
     // The longest line taken, its line end included; a peer that sends more
     // without a line end is cut off.
-    static constexpr int kMostLineBytes = 64;
+    static constexpr int kMostLineBytes = 640;
 
     explicit TLocalServer(QObject* parent = nullptr);
     ~TLocalServer() override;

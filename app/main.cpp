@@ -1,6 +1,7 @@
 // Brimsum: the program entry. One main window, the tape calculator; the
 // program ends when it closes. One program runs per settings file: a second
-// start brings the running program's window to the front and ends. The
+// start brings the running program's window to the front, with its
+// desktop's activation token, and ends. The
 // command line's requests (--export, --help, --version) are answered first,
 // without a window.
 
@@ -37,13 +38,15 @@ std::string SettingsFile() {
 
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = RunCommandLine(argc, argv)) return *status;
+    // Before the application: Qt's X11 platform takes the startup id away.
+    const TActivationToken activation = TActivationToken::FromEnvironment();
     TGuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zentabo - Tarvik"));
     InstallTranslations(app, QLocale::system());
     QApplication::setFont(FormFont());
 
     TSingleInstance instance(SettingsFile());
-    switch (instance.Start()) {
+    switch (instance.Start(activation)) {
         case TSingleInstance::TStart::First:
             break;
         case TSingleInstance::TStart::HandedOver:
@@ -57,8 +60,9 @@ int main(int argc, char* argv[]) {
 
     TCalculadora window;
     CloseOnTerminationSignals(window);
-    QObject::connect(&instance, &TSingleInstance::ActivationRequested, &window,
-                     [&window] { BringToFrontForAnotherProgram(window); });
+    QObject::connect(
+        &instance, &TSingleInstance::ActivationRequested, &window,
+        [&window](const TActivationToken& token) { BringToFrontForAnotherProgram(window, token); });
     // The socket closes with the event loop; the lock goes only after the
     // window has written the settings file.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &instance,

@@ -8,7 +8,9 @@
 // The running program locks a lock file next to the settings file for its
 // whole life (TInstanceLock) and listens on a local socket in the user's
 // runtime folder, named after the settings file's path. A start that cannot
-// take the lock connects to that socket and asks for the window. A program
+// take the lock connects to that socket and asks for the window, passing on
+// the desktop's activation token of its start (TActivationToken), with
+// which the running program's window may take the focus. A program
 // that crashed leaves no lock (the system drops it with the process) and a
 // socket file that whoever holds the lock next removes.
 // Nothing leaves the user's own folders, and no network is used.
@@ -20,6 +22,7 @@
 
 #include "app/instancelock.h"
 #include "app/localsocket.h"
+#include "basic/activationtoken.h"
 
 class TSingleInstance : public QObject {
     Q_OBJECT
@@ -35,11 +38,12 @@ public:
     explicit TSingleInstance(const std::string& settingsFile);
     TSingleInstance(const QString& lockFile, const QString& serverName);
 
-    // Takes the lock, or hands over to the program that holds it. While the
-    // holder is still starting or already ending (lock held, no socket), it
-    // tries again until `patience` has run out; a holder that ends meanwhile
-    // leaves the lock to this start.
-    TStart Start(std::chrono::milliseconds patience = std::chrono::seconds(10));
+    // Takes the lock, or hands over to the program that holds it, with this
+    // start's activation token. While the holder is still starting or
+    // already ending (lock held, no socket), it tries again until `patience`
+    // has run out; a holder that ends meanwhile leaves the lock to this start.
+    TStart Start(const TActivationToken& activation = {},
+                 std::chrono::milliseconds patience = std::chrono::seconds(10));
 
     // No more hand-overs: the socket closes while the lock stays held, so a
     // start made while the program ends waits for the lock and then runs.
@@ -49,11 +53,12 @@ public:
     static QString ServerNameFor(const std::string& settingsFile);
 
 signals:
-    // Another start asked for the window.
-    void ActivationRequested();
+    // Another start asked for the window, with the token of its start (empty
+    // when it had none, or an earlier version asked).
+    void ActivationRequested(const TActivationToken& activation);
 
 private:
-    bool HandOver() const;
+    bool HandOver(const TActivationToken& activation) const;
     void Listen();
 
     TInstanceLock lock_;

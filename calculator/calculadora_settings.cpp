@@ -28,14 +28,16 @@ std::string TCalculadora::SettingsFileName(bool createFolder) {
 void TCalculadora::ReadSettings() {
     const std::string fileName = SettingsFileName(true);
     TArrayCadena lines;
-    if (QFile::exists(QString::fromStdString(fileName))) lines.LoadFromFile(fileName);
+    const bool found = QFile::exists(QString::fromStdString(fileName));
+    if (found) lines.LoadFromFile(fileName);
 
     TStoredSettings stored = ReadStoredSettings(lines);
     LoadStoredTape(stored, *engine_);
     extensionLines_ = stored.extensions;
     ResizeToStoredSize(extensionLines_.Value(kWindowSizeKey));
     PlaceWindow(stored.left, stored.top);
-    taxSettings_->ReadRates(extensionLines_);
+    taxSettings_->ReadRates(extensionLines_, found ? TVatRates::TSource::SettingsFile
+                                                   : TVatRates::TSource::NoSettingsFile);
     taxSettings_->SetVatIndex(stored.vatIndex);
     taxSettings_->SetMargin(stored.marginPercent);
     taxSettings_->SetMarginTypeIndex(stored.marginType);

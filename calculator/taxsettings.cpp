@@ -6,8 +6,8 @@ void TTaxSettings::AdoptRates(const TVatRates& edited) {
     if (!(rates_.Slots() == before.Slots())) Q_EMIT Changed();
 }
 
-void TTaxSettings::ReadRates(const TExtensionLines& lines) {
-    rates_.ReadFrom(lines);
+void TTaxSettings::ReadRates(const TExtensionLines& lines, TVatRates::TSource source) {
+    rates_.ReadFrom(lines, source);
     Q_EMIT Changed();
 }
 

@@ -16,8 +16,8 @@ public:
     const TVatRates& Rates() const { return rates_; }
     // Takes the slots of an edited copy (TVatRates::Adopt).
     void AdoptRates(const TVatRates& edited);
-    // The rates as the settings file holds them.
-    void ReadRates(const TExtensionLines& lines);
+    // The rates as the settings file holds them (TVatRates::ReadFrom).
+    void ReadRates(const TExtensionLines& lines, TVatRates::TSource source);
 
     // The selected rate's index; -1 for none (a stored index outside the
     // list).

@@ -127,8 +127,8 @@ void TVatRates::Adopt(const TVatRates& edited) {
     refusal_.clear();
 }
 
-void TVatRates::ReadFrom(const TExtensionLines& lines) {
-    Fill(kOriginalVatItems);
+void TVatRates::ReadFrom(const TExtensionLines& lines, TSource source) {
+    Fill(source == TSource::NoSettingsFile ? kVatItemsInForce : kOriginalVatItems);
     refusedValue_.reset();
     refusal_.clear();
     const std::optional<std::string> value = lines.Value(kVatRatesKey);

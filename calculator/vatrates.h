@@ -2,15 +2,19 @@
 
 // TVatRates: the nine slots of the tax-rate list, each an item text and the
 // rate the tax keys use. The rate comes from the slot by the selected index,
-// never from the text. The list starts as the original one; the user may
-// type other texts and rates, or fill it with the rates in force today.
+// never from the text. The user may type other texts and rates, or fill the
+// list with the rates in force today or with the original ones.
 //
 // The settings file keeps an edited list on one extension line,
-//     ives=16%:16;7%:7;...
+//     ives=21%:21;10%:10;...
 // nine "text:rate" slots with the rate in the stored form. The original list
-// writes no line at all. A line that cannot be read is not used (the original
-// list applies), is written back exactly as it was read until the user
-// changes the rates, and Refusal() says why.
+// writes no line at all, so a file without the line has the original list:
+// the files of earlier versions keep the rates their stored rate index and
+// tape were written with. A start without a settings file (a new user) gets
+// the rates in force, stored on the line like any edited list. A line that
+// cannot be read is not used (the original list applies), is written back
+// exactly as it was read until the user changes the rates, and Refusal() says
+// why.
 
 #include <array>
 #include <cstdint>
@@ -65,6 +69,8 @@ public:
     static constexpr int kSlotCount = 9;
     static constexpr int32_t kMaxHundredths = 100 * 100;
     using TSlots = std::array<TVatSlot, kSlotCount>;
+    // What a start found to read the list from.
+    enum class TSource { NoSettingsFile, SettingsFile };
 
     // The original list.
     TVatRates();
@@ -89,8 +95,10 @@ public:
     void Adopt(const TVatRates& edited);
 
     // ---- The settings file -------------------------------------------------
-    // Reads the "ives" line; without one, the original list.
-    void ReadFrom(const TExtensionLines& lines);
+    // Reads the "ives" line of a settings file; without one, the original
+    // list. With no settings file at all (`lines` is then empty), the rates
+    // in force.
+    void ReadFrom(const TExtensionLines& lines, TSource source);
     // Writes the "ives" line, or removes it for the original list. False when
     // the line found no room (every extension line holds something else).
     bool WriteTo(TExtensionLines& lines) const;

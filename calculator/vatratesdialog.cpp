@@ -92,7 +92,7 @@ void TVatRatesDialog::BuildButtons(QVBoxLayout* layout) {
     auto* inForce = new QPushButton(tr("Tipus &vigents"), this);
     inForce->setObjectName(QStringLiteral("TipusVigents"));
     connect(inForce, &QPushButton::clicked, this, [this] { FillWith(kVatItemsInForce); });
-    auto* original = new QPushButton(tr("Tipus &originals"), this);
+    auto* original = new QPushButton(tr("Tipus de &1995"), this);
     original->setObjectName(QStringLiteral("TipusOriginals"));
     connect(original, &QPushButton::clicked, this, [this] { FillWith(kOriginalVatItems); });
     // Enter accepts the dialog even from a preset button.

@@ -2,8 +2,9 @@
 
 // TVatRatesDialog: the editor of the tax-rate list, a view of a copy of the
 // window's TVatRates. Each of the nine slots shows its item text and its
-// rate (two decimals, 0 to 100); "Tipus vigents" and "Tipus originals" fill
-// all nine at once. Rates() holds the edited copy once the dialog is
+// rate (two decimals, 0 to 100); "Tipus vigents" (the rates in force) and
+// "Tipus de 1995" (the original list, in force from 1995 to 2010) fill all
+// nine at once. Rates() holds the edited copy once the dialog is
 // accepted; the window adopts it.
 //
 // Keyboard: Tab moves from a text to its rate and on to the next slot, Enter

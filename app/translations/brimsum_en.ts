@@ -731,8 +731,8 @@
         <translation>Rates in &amp;force</translation>
     </message>
     <message>
-        <source>Tipus &amp;originals</source>
-        <translation>&amp;Original rates</translation>
+        <source>Tipus de &amp;1995</source>
+        <translation>&amp;1995 rates</translation>
     </message>
     <message>
         <source>Accepta</source>

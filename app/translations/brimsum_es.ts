@@ -731,8 +731,8 @@
         <translation>Tipos &amp;vigentes</translation>
     </message>
     <message>
-        <source>Tipus &amp;originals</source>
-        <translation>Tipos &amp;originales</translation>
+        <source>Tipus de &amp;1995</source>
+        <translation>Tipos de &amp;1995</translation>
     </message>
     <message>
         <source>Accepta</source>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "basic/activationtoken.h"
+
 class QFocusEvent;
 class QWidget;
 
@@ -12,8 +14,13 @@ bool FocusStaysInForm(const QFocusEvent& event);
 // active, with the keyboard focus where it last was.
 void BringToFront(QWidget& window);
 
-// The same at the request of another program (a second start): on X11 the
-// request to activate the window carries the time of the last event this
-// program saw, and the X server refuses it when the user has put the focus
-// elsewhere since; here the focus is given with the server's current time.
-void BringToFrontForAnotherProgram(QWidget& window);
+// The same at the request of another program (a second start), with the
+// desktop's token of that start, where window managers that keep programs
+// from taking the focus let it be taken for the user's action that started
+// it. On X11 the window takes the launch's startup id and the activation is
+// asked for at the time of the launch's click (the id's _TIME) where a window
+// manager takes such requests; without that time, or without a window
+// manager, the focus is given with the X server's current time, and the
+// launch's busy cursor is ended either way. On Wayland Qt activates the
+// window with the xdg-activation token.
+void BringToFrontForAnotherProgram(QWidget& window, const TActivationToken& activation);

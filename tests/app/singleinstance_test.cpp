@@ -1,5 +1,6 @@
-// One running program per settings file: the second start hands over, a
-// crashed program's lock and socket do not stop the next start. (The same
+// One running program per settings file: the second start hands over with
+// its activation tokens, a crashed program's lock and socket do not stop the
+// next start. (The same
 // with real processes: tests/e2e/one_program_per_settings_file.sh.)
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "app/singleinstance.h"
 
 namespace {
@@ -28,6 +31,15 @@ class SingleInstanceTest : public testing::Test {
 protected:
     QString LockFile() const { return folder.filePath("Brimsum.Ini.lock"); }
     QString Server() const { return folder.filePath("socket"); }
+    // Sends bytes to the running program's socket as some peer.
+    void Send(const QByteArray& bytes) const {
+        QLocalSocket peer;
+        peer.connectToServer(Server());
+        ASSERT_TRUE(peer.waitForConnected(1000));
+        peer.write(bytes);
+        peer.waitForBytesWritten(1000);
+        peer.disconnectFromServer();
+    }
 
     QTemporaryDir folder;
 };
@@ -36,13 +48,14 @@ TEST_F(SingleInstanceTest, ASecondStartHandsOverAndTheFirstBringsItsWindow) {
     TSingleInstance first(LockFile(), Server());
     ASSERT_EQ(first.Start(), TStart::First);
     QSignalSpy asked(&first, &TSingleInstance::ActivationRequested);
+    ASSERT_TRUE(asked.isValid());
     // Only the user may reach the socket.
     const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFileInfo(Server()).permissions() & others, QFile::Permissions());
 
     TSingleInstance second(LockFile(), Server());
-    EXPECT_EQ(second.Start(0ms), TStart::HandedOver);
+    EXPECT_EQ(second.Start({}, 0ms), TStart::HandedOver);
     EXPECT_TRUE(asked.wait(2000));
     EXPECT_EQ(asked.count(), 1);
 
@@ -51,21 +64,68 @@ TEST_F(SingleInstanceTest, ASecondStartHandsOverAndTheFirstBringsItsWindow) {
     QLocalSocket silent;
     silent.connectToServer(Server());
     ASSERT_TRUE(silent.waitForConnected(1000));
-    for (const QByteArray& request : {QByteArray(100, 'x') + "\nactivate\n",
-                                      QByteArray("activate now\n"), QByteArray("activate")}) {
-        QLocalSocket stranger;
-        stranger.connectToServer(Server());
-        ASSERT_TRUE(stranger.waitForConnected(1000));
-        stranger.write(request);
-        stranger.waitForBytesWritten(1000);
-        stranger.disconnectFromServer();
+    for (const QByteArray& request :
+         {QByteArray(100, 'x') + "\nactivate\n", QByteArray("activate now\n"),
+          QByteArray("activate"), QByteArray("activate startup-id=\n"), QByteArray("activate =x\n"),
+          QByteArray(700, 'a') + "\n"}) {
+        Send(request);
     }
     QTest::qWait(100);
     EXPECT_EQ(asked.count(), 1);
     TSingleInstance third(LockFile(), Server());
-    EXPECT_EQ(third.Start(0ms), TStart::HandedOver);
+    EXPECT_EQ(third.Start({}, 0ms), TStart::HandedOver);
     EXPECT_TRUE(asked.wait(2000));
     EXPECT_EQ(asked.count(), 2);
+}
+
+struct TokenCase {
+    const char* name;
+    TActivationToken sent;
+    TActivationToken received;
+};
+
+// The second start's tokens reach the running program as they were; one
+// that could not travel safely (a blank, a quote, too long) stays behind,
+// and the window is still asked for.
+TEST_F(SingleInstanceTest, TheSecondStartsTokensReachTheRunningProgram) {
+    TSingleInstance first(LockFile(), Server());
+    ASSERT_EQ(first.Start(), TStart::First);
+    std::vector<TActivationToken> received;
+    QObject::connect(&first, &TSingleInstance::ActivationRequested,
+                     [&received](const TActivationToken& token) { received.push_back(token); });
+    const std::string longest(TActivationToken::kMostBytes, 't');
+    const TokenCase cases[] = {
+        {"none", {}, {}},
+        {"both",
+         {"launcher-12-host_TIME4242", "a1b2/c3:d4=="},
+         {"launcher-12-host_TIME4242", "a1b2/c3:d4=="}},
+        {"longest", {longest, longest}, {longest, longest}},
+        {"too long", {longest + "t", "ok"}, {"", "ok"}},
+        {"blank", {"two words", ""}, {}},
+        {"quote", {"", "say\"hi"}, {}},
+    };
+    for (const TokenCase& c : cases) {
+        TSingleInstance second(LockFile(), Server());
+        EXPECT_EQ(second.Start(c.sent, 0ms), TStart::HandedOver) << c.name;
+        const size_t before = received.size();
+        QTRY_COMPARE_WITH_TIMEOUT(received.size(), before + 1, 2000);
+        EXPECT_EQ(received.back(), c.received) << c.name;
+    }
+    // An earlier version's request, and keys a later one may add.
+    for (const QByteArray& request :
+         {QByteArray("activate\n"), QByteArray("activate colour=blue startup-id=x_TIME1\n")}) {
+        Send(request);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(received.size(), std::size(cases) + 2, 2000);
+    EXPECT_EQ(received[received.size() - 2], TActivationToken());
+    EXPECT_EQ(received.back(), (TActivationToken{"x_TIME1", ""}));
+}
+
+TEST(ActivationTokenTest, TheStartupIdTellsTheTimeOfTheClick) {
+    EXPECT_EQ((TActivationToken{"gnome-shell/Brimsum/2-1-host_TIME4242", ""}.StartupTime()), 4242u);
+    EXPECT_EQ((TActivationToken{"a_TIME1_TIME4294967295", ""}.StartupTime()), 4294967295u);
+    for (const char* id : {"", "kde-1-host", "x_TIME", "x_TIME12a", "x_TIME4294967296", "x_TIME+1"})
+        EXPECT_EQ((TActivationToken{id, ""}.StartupTime()), std::nullopt) << id;
 }
 
 // While the program ends (socket closed, lock still held) a start waits for
@@ -76,7 +136,7 @@ TEST_F(SingleInstanceTest, AStartDuringTheEndWaitsForTheLock) {
     first.StopListening();
     EXPECT_FALSE(QFile::exists(Server()));
     TSingleInstance second(LockFile(), Server());
-    EXPECT_EQ(second.Start(200ms), TStart::NoAnswer);
+    EXPECT_EQ(second.Start({}, 200ms), TStart::NoAnswer);
 }
 
 TEST_F(SingleInstanceTest, TheSocketFollowsTheFileNotTheWayItsPathIsWritten) {
@@ -106,9 +166,9 @@ TEST_F(SingleInstanceTest, ACrashedProgramsLockAndSocketAreCleanedUp) {
     ASSERT_TRUE(QFile::exists(Server()));
 
     TSingleInstance next(LockFile(), Server());
-    ASSERT_EQ(next.Start(0ms), TStart::First);
+    ASSERT_EQ(next.Start({}, 0ms), TStart::First);
     TSingleInstance another(LockFile(), Server());
-    EXPECT_EQ(another.Start(0ms), TStart::HandedOver) << "the new program listens";
+    EXPECT_EQ(another.Start({}, 0ms), TStart::HandedOver) << "the new program listens";
 }
 
 // A copy of an earlier version, which locks with QLockFile, finds the lock
@@ -125,7 +185,7 @@ TEST_F(SingleInstanceTest, ALockFileOfAnEarlierVersionSeesTheHolder) {
 // No folder to lock in: nothing to guard, the program runs as it would have.
 TEST_F(SingleInstanceTest, ALockThatCannotBeMadeLetsTheProgramRun) {
     TSingleInstance start(folder.filePath("missing/Brimsum.Ini.lock"), Server());
-    EXPECT_EQ(start.Start(0ms), TStart::First);
+    EXPECT_EQ(start.Start({}, 0ms), TStart::First);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ TEST_F(KeysTest, TypicalCalculationReachesTheFileAndComesBack) {
     EXPECT_EQ(lines[20], "12\t+");
     EXPECT_EQ(lines[21], "5\t=");
     EXPECT_EQ(lines[22], "17\t");
-    for (int line = 12; line <= 20; ++line)
+    EXPECT_EQ(lines[11].rfind("ives=21%:21;", 0), 0u) << "a new user's rates";
+    for (int line = 13; line <= 20; ++line)
         EXPECT_EQ(lines[line - 1], "") << line;
     EXPECT_EQ(FileText().back(), '\n');
 
@@ -73,8 +74,8 @@ TEST_F(KeysTest, LettersWithShiftDoNothingWhileSymbolsStillWork) {
     QTest::keyClick(Focus(), Qt::Key_Plus, Qt::ShiftModifier);
     EXPECT_EQ(Tape(), "116 +");
     Key(Qt::Key_F8);
-    Type("116b");
-    EXPECT_EQ(Tape(), "116 / | 1.16 = | 100");
+    Type("121b");  // a new user's rate, 21 %
+    EXPECT_EQ(Tape(), "121 / | 1.21 = | 100");
 }
 
 TEST_F(KeysTest, AfterATotalTypingStartsANewNumber) {

@@ -124,8 +124,10 @@ TEST_F(LayoutTest, ALargerWindowGivesTheRoomToTheTape) {
 }
 
 // A larger window keeps its size in the settings file and comes back at it,
-// within the screen; the smallest window writes no size at all.
+// within the screen; the smallest window writes no size at all. (A file
+// without a rate line, so that the size takes line 12.)
 TEST_F(LayoutTest, TheSizeIsKeptAsAnExtensionLine) {
+    ReopenWithOriginalRates();
     ResizeTo({480, 640});
     Close();
     EXPECT_EQ(FileLines().at(11), "finestra=480x640");

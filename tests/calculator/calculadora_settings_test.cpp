@@ -26,10 +26,11 @@ std::string FileOf(const std::vector<std::string>& options, const std::string& t
     return text + tape;
 }
 
-TEST_F(SettingsTest, AFirstRunWritesElevenLinesOfStartValues) {
+// The start values and a new user's rate list, the rates in force.
+TEST_F(SettingsTest, AFirstRunWritesTheStartValuesAndTheRatesInForce) {
     Close();
     const std::vector<std::string> lines = FileLines();
-    ASSERT_EQ(lines.size(), 11u);
+    ASSERT_EQ(lines.size(), 12u);
     EXPECT_EQ(lines[2], "0");   // rate index
     EXPECT_EQ(lines[3], "0");   // margin
     EXPECT_EQ(lines[4], "0");   // margin type
@@ -39,6 +40,7 @@ TEST_F(SettingsTest, AFirstRunWritesElevenLinesOfStartValues) {
     EXPECT_EQ(lines[8], "1");   // round calculations
     EXPECT_EQ(lines[9], "0");   // decimal point in copies
     EXPECT_EQ(lines[10], "0");  // current row
+    EXPECT_EQ(lines[11].substr(0, 21), "ives=21%:21;10%:10;4%");
 }
 
 TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
@@ -59,7 +61,7 @@ TEST_F(SettingsTest, OptionsTaxRateAndMarginComeBack) {
     EXPECT_TRUE(engine.Options().roundAll);
     EXPECT_TRUE(engine.Options().convertOnCopy);
     EXPECT_EQ(window->TaxSettings().VatIndex(), 6);
-    EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "20% (16%+4%)Iva");
+    EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "26.2% (21%+5.2%)Iva");
     Click("TeclaQuinIva");  // the list opens on the restored rate
     EXPECT_EQ(Find<QListWidget>("LlistaIvas")->currentRow(), 6);
     Key(Qt::Key_Escape);

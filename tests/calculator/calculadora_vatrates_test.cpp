@@ -123,10 +123,10 @@ TEST_F(VatRatesWindowTest, EditorTakesTypedTextsAndRates) {
     EXPECT_EQ(window->TaxSettings().Rates().Slots()[0].text, "IVA general 21%");
 }
 
-// The presets; the stored line appears only for a list that is not the
-// original one, and goes when the original list comes back.
+// A new user's list is the rates in force, kept on the stored line. The
+// original list writes no line, and a file without one keeps it; the rates
+// in force come back with their button.
 TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
-    Edit([](QDialog& editor) { FillAndAccept(editor, "TipusVigents"); });
     EXPECT_EQ(RateCaption(), "21%Iva");
     Type("100i");
     Reopen();
@@ -140,13 +140,15 @@ TEST_F(VatRatesWindowTest, PresetsAndTheStoredLine) {
     Key(Qt::Key_F8);
     Edit([](QDialog& editor) { FillAndAccept(editor, "TipusOriginals"); });
     EXPECT_EQ(RateCaption(), "16%Iva");
-    Close();
+    Reopen();
     EXPECT_EQ(FileLines().size(), 11u);
-    Open();
+    EXPECT_EQ(RateCaption(), "16%Iva");
+    Edit([](QDialog& editor) { FillAndAccept(editor, "TipusVigents"); });
+    EXPECT_EQ(window->TaxSettings().VatRate(), 21);
 }
 
 // The list's last entry opens the editor; the rates passed on the way there
-// do not become the selected one.
+// do not become the selected one (a new user's list).
 TEST_F(VatRatesWindowTest, LastEntryOfTheRateListOpensTheEditor) {
     Click("TeclaQuinIva");
     auto* list = Find<QListWidget>("LlistaIvas");
@@ -166,7 +168,7 @@ TEST_F(VatRatesWindowTest, LastEntryOfTheRateListOpensTheEditor) {
     EXPECT_TRUE(opened);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(window->TaxSettings().VatIndex(), 0);
-    EXPECT_EQ(RateCaption(), "16%Iva");
+    EXPECT_EQ(RateCaption(), "21%Iva");
     EXPECT_EQ(list->currentRow(), 0);
 }
 

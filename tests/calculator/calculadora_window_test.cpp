@@ -60,6 +60,7 @@ TEST_F(WindowTest, ConversionKeysConvertTheTape) {
     EXPECT_EQ(Tape(), "100 +");
 }
 
+// A new user's list: the rates in force.
 TEST_F(WindowTest, RateListChoosesTheRate) {
     Click("TeclaQuinIva");
     auto* list = Find<QListWidget>("LlistaIvas");
@@ -69,8 +70,8 @@ TEST_F(WindowTest, RateListChoosesTheRate) {
     window->Paper().setFocus();
     QCoreApplication::processEvents();
     EXPECT_FALSE(list->isVisible());
-    EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "5.5% (4%+0.5%)Iva");
-    EXPECT_EQ(window->TaxSettings().VatRate(), 5.5);
+    EXPECT_EQ(Find<TPanelEx>("TeclaQuinIva")->Caption(), "4.5% (4%+0.5%)Iva");
+    EXPECT_EQ(window->TaxSettings().VatRate(), 4.5);
 }
 
 // Enter and Escape in the open list close the list only: no tape Enter, and
@@ -102,8 +103,10 @@ struct TaxCase {
 };
 
 // The factor of the base and margin keys divides by 1 + r / 100 exactly,
-// even where that factor has more decimals than the tape shows.
+// even where that factor has more decimals than the tape shows (the original
+// rate list, of a settings file without a rate line).
 TEST_F(WindowTest, TaxAndMarginKeysDivideByTheExactFactor) {
+    ReopenWithOriginalRates();
     const TaxCase cases[] = {
         {"16 %", 0, "116b", "116 / | 1.16 = | 100"},
         {"5.5 %", 8, "105,5b", "105,5 / | 1.055 = | 100"},

@@ -32,6 +32,13 @@ void CalculadoraWindow::Close() {
     QCoreApplication::processEvents();
 }
 
+void CalculadoraWindow::ReopenWithOriginalRates() {
+    Close();
+    // Lines 1 to 11 as a first start writes them, and nothing after.
+    WriteFile("0\r\n0\r\n0\r\n0\r\n0\r\n2\r\n1\r\n0\r\n1\r\n0\r\n0\r\n");
+    Open();
+}
+
 QWidget* CalculadoraWindow::Focus() const {
     QWidget* focus = QApplication::focusWidget();
     return focus != nullptr && focus->window() == window ? focus : window;

@@ -17,7 +17,7 @@
 
 class CalculadoraWindow : public testing::Test {
 protected:
-    // Starts from no settings file at all.
+    // Starts from no settings file at all, as a new user does.
     CalculadoraWindow();
     ~CalculadoraWindow() override;
 
@@ -29,6 +29,10 @@ protected:
         Close();
         Open();
     }
+    // Reopens on the file of an earlier start that keeps no rate line: the
+    // window then has the original rate list (16 %, 7 %, 4 %...), where a
+    // start without a settings file has the rates in force (21 %, 10 %...).
+    void ReopenWithOriginalRates();
 
     // One key to the control with the focus (the window when none has it).
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -13,6 +13,51 @@ const std::string kInForceLine =
     "21%:21;10%:10;4%:4;5.2% Re:5.2;1.4% Re:1.4;0.5% Re:0.5;26.2% (21%+5.2%):26.2;"
     "11.4% (10%+1.4%):11.4;4.5% (4%+0.5%):4.5";
 
+struct StartCase {
+    const char* name;
+    TVatRates::TSource source;
+    std::vector<std::string> extensions;
+    bool inForce;  // otherwise the original list
+    std::vector<std::string> written;
+    friend std::ostream& operator<<(std::ostream& os, const StartCase& c) { return os << c.name; }
+};
+
+class StartListTest : public testing::TestWithParam<StartCase> {};
+
+// A new user computes at the rates in force, kept on the line from then on;
+// a file of an earlier start keeps the list it was written with, and a file
+// without the line writes none.
+TEST_P(StartListTest, AStartGetsTheListItsFileHolds) {
+    const StartCase& c = GetParam();
+    TExtensionLines lines = Extensions(c.extensions);
+    TVatRates rates;
+    rates.ReadFrom(lines, c.source);
+    TVatRates expected;
+    expected.Fill(c.inForce ? kVatItemsInForce : kOriginalVatItems);
+    EXPECT_EQ(rates.Slots(), expected.Slots());
+    EXPECT_EQ(rates.Rate(0), c.inForce ? 21 : 16);
+    ASSERT_TRUE(rates.WriteTo(lines));
+    EXPECT_EQ(Written(lines), c.written);
+}
+
+INSTANTIATE_TEST_SUITE_P(Starts, StartListTest,
+                         testing::Values(StartCase{"NoSettingsFile",
+                                                   TVatRates::TSource::NoSettingsFile,
+                                                   {},
+                                                   true,
+                                                   {"ives=" + kInForceLine}},
+                                         StartCase{"FileWithoutTheLine",
+                                                   TVatRates::TSource::SettingsFile,
+                                                   {"finestra=400x500"},
+                                                   false,
+                                                   {"finestra=400x500"}},
+                                         StartCase{"FileWithTheRatesInForce",
+                                                   TVatRates::TSource::SettingsFile,
+                                                   {"", "ives=" + kInForceLine},
+                                                   true,
+                                                   {"", "ives=" + kInForceLine}}),
+                         CaseName<StartCase>);
+
 struct StoredCase {
     const char* name;
     std::string value;
@@ -28,7 +73,7 @@ TEST_P(RefusedLineTest, KeepsTheOriginalListAndTheLine) {
     TExtensionLines lines = Extensions({"", "ives=" + value});
     TVatRates rates;
     rates.Fill(kVatItemsInForce);
-    rates.ReadFrom(lines);
+    rates.ReadFrom(lines, TVatRates::TSource::SettingsFile);
     EXPECT_TRUE(rates.IsOriginal());
     EXPECT_FALSE(rates.Refusal().empty());
     ASSERT_TRUE(rates.WriteTo(lines));
@@ -60,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(VatRatesTest, RatesAreReadDigitByDigit) {
     TVatRates rates;
-    rates.ReadFrom(Extensions({"ives=:0021.50;a:0;b:100;c:5.20;d:0.05;e:1;f:1;g:1;h:1"}));
+    rates.ReadFrom(Extensions({"ives=:0021.50;a:0;b:100;c:5.20;d:0.05;e:1;f:1;g:1;h:1"}),
+                   TVatRates::TSource::SettingsFile);
     ASSERT_TRUE(rates.Refusal().empty()) << rates.Refusal();
     EXPECT_EQ(rates.Slots()[0], (TVatSlot{"", 2150}));
     const int32_t expected[] = {0, 10000, 520, 5};
@@ -73,7 +119,7 @@ TEST(VatRatesTest, RatesAreReadDigitByDigit) {
 TEST(VatRatesTest, AdoptingAChangeReplacesARefusedLine) {
     TExtensionLines lines = Extensions({"ives=bad"});
     TVatRates rates;
-    rates.ReadFrom(lines);
+    rates.ReadFrom(lines, TVatRates::TSource::SettingsFile);
     TVatRates edited = rates;
     rates.Adopt(edited);
     rates.WriteTo(lines);

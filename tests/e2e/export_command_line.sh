@@ -4,9 +4,10 @@
 #    (pdftotext finds the values in the display form and the page numbers of
 #    a tape of three pages), CSV (the region's separators) and a tape file
 #    (the stored lines as they are), and ends with status 0 without writing,
-#    locking or even touching the settings folder;
-#  - an unknown extension and an unwritable place end with a message on
-#    standard error, a non-zero status and no file;
+#    locking or even touching the settings folder, and prints nothing, also
+#    with XDG_RUNTIME_DIR unset (Qt warns about it);
+#  - an unknown extension and an unwritable place end with their one message
+#    on standard error, a non-zero status and no file;
 #  - while a window runs on the same settings file, the export reads the file
 #    as it is, does not hand over to the window, and the window stays.
 # Usage: export_command_line.sh <path of Brimsum>
@@ -34,12 +35,23 @@ folder_state() {
 }
 folder_state >"$WORK/before"
 
-# export_without_display <file> [status]: runs the export with no display and
-# no platform chosen; expects the status (0 by default).
+# export_without_display <file> [status]: runs the export with no display, no
+# platform chosen and no runtime folder; expects the status (0 by default),
+# nothing on standard output, and on standard error nothing, or one line of
+# the program's own for a failure.
 export_without_display() {
     local status=0
-    env -u DISPLAY -u QT_QPA_PLATFORM "$program" --export "$1" >"$WORK/out" 2>"$WORK/err" || status=$?
+    env -u DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "$program" --export "$1" \
+        >"$WORK/out" 2>"$WORK/err" || status=$?
     [ "$status" -eq "${2:-0}" ] || { cat "$WORK/err" >&2; fail "--export $1 ended with status $status"; }
+    [ -s "$WORK/out" ] && fail "--export $1 printed: $(cat "$WORK/out")"
+    if [ "$status" -eq 0 ]; then
+        [ -s "$WORK/err" ] && fail "--export $1 printed on standard error: $(cat "$WORK/err")"
+    else
+        [ "$(wc -l <"$WORK/err")" -eq 1 ] && grep -q '^Brimsum: ' "$WORK/err" ||
+            fail "--export $1 printed more than its error: $(cat "$WORK/err")"
+    fi
+    return 0
 }
 
 export_without_display "$WORK/cinta.pdf"

@@ -1,13 +1,20 @@
 // The program speaks the desktop's language: Catalan by default and for a
 // language without a translation, Spanish and English from the translations
-// built into it, while numbers keep following the region.
+// built into it, while numbers keep following the region. Qt's own dialogs
+// speak the same language, from the system's Qt translations.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
+#include <QLabel>
 #include <QLocale>
+#include <QPrinter>
+#include <QTimer>
 #include <QTranslator>
+#include <functional>
 #include <memory>
 
 #include "app/translations/translations.h"
@@ -16,8 +23,10 @@
 #include "calculator/calculadora.h"
 #include "controls/button/botopetit.h"
 #include "controls/panel/panelex.h"
+#include "controls/platform/filedialogs.h"
 #include "tape/tapeengine.h"
 #include "tests/support/tablecases.h"
+#include "tests/support/testenvironment.h"
 
 namespace {
 
@@ -32,15 +41,19 @@ struct LanguageCase {
     friend std::ostream& operator<<(std::ostream& os, const LanguageCase& c) { return os << c.name; }
 };
 
-class TranslationsTest : public testing::TestWithParam<LanguageCase> {
+// Removes the translations a test installed.
+class WithTranslations : public testing::Test {
 protected:
-    ~TranslationsTest() override {
+    ~WithTranslations() override {
         for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
             QCoreApplication::removeTranslator(translator);
             delete translator;
         }
     }
 };
+
+class TranslationsTest : public WithTranslations,
+                         public testing::WithParamInterface<LanguageCase> {};
 
 TEST_P(TranslationsTest, TheWindowSpeaksTheDesktopsLanguage) {
     const LanguageCase& c = GetParam();
@@ -64,14 +77,78 @@ INSTANTIATE_TEST_SUITE_P(
     Languages, TranslationsTest,
     testing::Values(
         LanguageCase{"CatalanByDefault", "ca_ES", false, "Zentabo - Tarvik - Calculadora ",
-                     "Esborrar Paper [F8]", "16%Iva", "'.' is not a valid floating point value"},
+                     "Esborrar Paper [F8]", "21%Iva", "'.' is not a valid floating point value"},
         LanguageCase{"Spanish", "es_ES", true, "Zentabo - Tarvik - Calculadora ",
-                     "Borrar papel [F8]", "16%IVA", "'.' no es un valor numérico válido"},
+                     "Borrar papel [F8]", "21%IVA", "'.' no es un valor numérico válido"},
         LanguageCase{"English", "en_GB", true, "Zentabo - Tarvik - Calculator ",
-                     "Clear the tape [F8]", "16%VAT", "'.' is not a valid floating point value"},
-        LanguageCase{"NoTranslationStaysCatalan", "fr_FR", false,
-                     "Zentabo - Tarvik - Calculadora ", "Esborrar Paper [F8]", "16%Iva",
-                     "'.' is not a valid floating point value"}),
+                     "Clear the tape [F8]", "21%VAT", "'.' is not a valid floating point value"},
+        LanguageCase{"NoTranslationStaysCatalan", "fr_FR", false, "Zentabo - Tarvik - Calculadora ",
+                     "Esborrar Paper [F8]", "21%Iva", "'.' is not a valid floating point value"}),
     CaseName<LanguageCase>);
+
+// The texts of the buttons and labels of the dialog that `open` shows, read
+// once it is open; the dialog is then cancelled.
+QStringList TextsOfDialog(const std::function<void()>& open) {
+    QStringList texts;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr || !dialog->isVisible()) return;
+        poll.stop();
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            texts << button->text();
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            texts << label->text();
+        dialog->reject();
+    });
+    poll.start(5);
+    open();
+    return texts;
+}
+
+struct DialogCase {
+    const char* name;
+    const char* locale;
+    std::vector<const char*> print;  // button texts of the print dialog
+    std::vector<const char*> save;   // texts of the file dialog that saves
+    friend std::ostream& operator<<(std::ostream& os, const DialogCase& c) { return os << c.name; }
+};
+
+class QtDialogsTest : public WithTranslations, public testing::WithParamInterface<DialogCase> {};
+
+// Qt's own dialogs, as the program opens them, speak the program's language.
+TEST_P(QtDialogsTest, SpeakTheProgramsLanguage) {
+    const DialogCase& c = GetParam();
+    InstallTranslations(*qApp, QLocale(QString::fromLatin1(c.locale)));
+    QPrinter printer;
+    const QStringList print = TextsOfDialog([&printer] { ChoosePrinter(nullptr, printer); });
+    for (const char* text : c.print)
+        EXPECT_TRUE(print.contains(QString::fromUtf8(text)))
+            << text << " in " << print.join(QChar(0x7c)).toStdString();
+    TFileDialogRequest request;
+    request.kind = TFileDialogRequest::TKind::Save;
+    request.proposed = TestDataHome() + std::string("/cinta.txt");
+    request.filter = "Cintes (*.txt)";
+    const QStringList save = TextsOfDialog([&request] { ChooseFile(request); });
+    for (const char* text : c.save)
+        EXPECT_TRUE(save.contains(QString::fromUtf8(text)))
+            << text << " in " << save.join(QChar(0x7c)).toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, QtDialogsTest,
+                         testing::Values(DialogCase{"Catalan",
+                                                    "ca_ES",
+                                                    {"Im&primeix", "&Opcions >>", "Cancel·la"},
+                                                    {"De&sa", "Cancel·la", "&Nom de fitxer:"}},
+                                         DialogCase{
+                                             "Spanish",
+                                             "es_ES",
+                                             {"Im&primir", "&Opciones >>", "Cancelar"},
+                                             {"&Guardar", "Cancelar", "&Nombre de fichero:"}},
+                                         DialogCase{"EnglishStaysEnglish",
+                                                    "en_GB",
+                                                    {"&Print", "&Options >>", "Cancel"},
+                                                    {"&Save", "Cancel", "File &name:"}}),
+                         CaseName<DialogCase>);
 
 }  // namespace
