@@ -7,6 +7,7 @@
 #include "controls/grid/gridex.h"
 #include "controls/platform/eventguard.h"
 #include "tape/tapeengine.h"
+#include "tape/tapespeech.h"
 
 namespace {
 
@@ -34,6 +35,11 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
                                TGridDrawState state, TGridCanvas& canvas) {
         PaperDrawCell(sender, col, row, rect, state, canvas);
     };
+    // A screen reader reads the whole row in its value cell.
+    paper_.OnAccessibleText = [this](const TGridEx*, int32_t row, int32_t col) {
+        return col == kValueColumn ? TapeRowSpeech(engine_.Tape(), row, engine_.Options().decimals)
+                                   : std::string();
+    };
     paper_.OnCurrentRowChanged = [this](TGridEx*) {
         if (paper_.FilaActual() != engine_.Tape().CurrentRow())
             engine_.SelectRow(paper_.FilaActual());
@@ -57,6 +63,7 @@ TTapeView::~TTapeView() {
     if (paperAlive_.isNull()) return;
     paper_.removeEventFilter(this);
     paper_.OnDrawCell = nullptr;
+    paper_.OnAccessibleText = nullptr;
     paper_.OnCurrentRowChanged = nullptr;
     paper_.OnClick = nullptr;
     paper_.OnDblClick = nullptr;

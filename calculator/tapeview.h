@@ -7,6 +7,8 @@
 // 16 pixels high, whole-row selection, the value column drawn as numbers
 // with the engine's decimals), shows the tape's rows through TTapeGridCells,
 // draws totals, percent amounts, linked rows and comments (PaperDrawCell),
+// gives a screen reader each row as one text in its value cell (what the row
+// is, its value and operator, its link and comment: TapeRowSpeech),
 // follows the tape's current row, and hands the user's moves of the current
 // row on the grid back to the tape. A click recalls a row, a double click
 // ends the last row or, on a comment, edits it (TTapeEngine::RecallRow,

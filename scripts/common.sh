@@ -11,9 +11,11 @@ BUILD_PACKAGES=(g++ cmake make qt6-base-dev qt6-l10n-tools qt6-tools-dev libxcb1
 
 # What the end-to-end tests need besides: the real window on a virtual X
 # display driven with xdotool, the clipboard read with xclip, the window's
-# properties read with xprop (x11-utils), and the text of the PDF files the
-# program writes read with pdftotext (poppler-utils).
-TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils poppler-utils)
+# properties read with xprop (x11-utils), the text of the PDF files the
+# program writes read with pdftotext (poppler-utils), and what a screen
+# reader learns read from the accessibility bus (at-spi2-core, started by a
+# session bus of dbus) with python3-pyatspi.
+TEST_PACKAGES=(xvfb xauth xdotool xclip x11-utils poppler-utils dbus at-spi2-core python3-pyatspi)
 
 # What making the Debian package needs besides: CPack's dependency reading
 # (file, dpkg-shlibdeps) and the checks of the package (lintian), its menu

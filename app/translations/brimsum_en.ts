@@ -618,6 +618,51 @@
     </message>
 </context>
 <context>
+    <name>TTapeSpeech</name>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Percentatge %1</source>
+        <extracomment>A percent amount on the tape</extracomment>
+        <translation>Percentage %1</translation>
+    </message>
+    <message>
+        <source>més</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>menys</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>per</source>
+        <extracomment>Multiplied by</extracomment>
+        <translation>times</translation>
+    </message>
+    <message>
+        <source>dividit per</source>
+        <translation>divided by</translation>
+    </message>
+    <message>
+        <source>igual</source>
+        <translation>equals</translation>
+    </message>
+    <message>
+        <source>per cent</source>
+        <translation>percent</translation>
+    </message>
+    <message>
+        <source>Fila buida</source>
+        <translation>Empty row</translation>
+    </message>
+    <message>
+        <source>enllaçat a la fila %1</source>
+        <translation>linked to row %1</translation>
+    </message>
+</context>
+<context>
     <name>TTapeView</name>
     <message>
         <source>Comentari</source>

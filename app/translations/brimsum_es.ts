@@ -618,6 +618,51 @@
     </message>
 </context>
 <context>
+    <name>TTapeSpeech</name>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>Percentatge %1</source>
+        <extracomment>A percent amount on the tape</extracomment>
+        <translation>Porcentaje %1</translation>
+    </message>
+    <message>
+        <source>més</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>menys</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>per</source>
+        <extracomment>Multiplied by</extracomment>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>dividit per</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>igual</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>per cent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>Fila buida</source>
+        <translation>Fila vacía</translation>
+    </message>
+    <message>
+        <source>enllaçat a la fila %1</source>
+        <translation>enlazado a la fila %1</translation>
+    </message>
+</context>
+<context>
     <name>TTapeView</name>
     <message>
         <source>Comentari</source>

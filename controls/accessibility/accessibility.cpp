@@ -1,8 +1,10 @@
 #include "controls/accessibility/accessibility.h"
 
 #include <QAccessible>
+
 #include <QString>
 #include <QWidget>
+#include "controls/accessibility/announcer.h"
 
 #include "controls/accessibility/buttonaccessible.h"
 #include "controls/accessibility/datefieldaccessible.h"
@@ -16,7 +18,8 @@ QAccessibleInterface* ControlInterface(const QString& className, QObject* object
     if (className == QLatin1String("TPanelEx")) {
         if (auto* panel = qobject_cast<TPanelEx*>(object)) return new TPanelAccessible(panel);
     } else if (className == QLatin1String("TBotoPetit")) {
-        if (auto* button = qobject_cast<TBotoPetit*>(object)) return new TBotoPetitAccessible(button);
+        if (auto* button = qobject_cast<TBotoPetit*>(object))
+            return new TBotoPetitAccessible(button);
     } else if (className == QLatin1String("TDataCalendari")) {
         if (auto* field = qobject_cast<TDataCalendari*>(object))
             return new TDateFieldAccessible(field);
@@ -36,14 +39,13 @@ QString AccessibleName(QWidget* widget) {
     return iface != nullptr ? iface->text(QAccessible::Name) : QString();
 }
 
-// A caption is the name of a key or group and the value of a field or
-// display: both are announced.
-void NotifyAccessibleTextChanged(QObject* control) {
-    if (!QAccessible::isActive()) return;
+QString AccessibleShownText(QObject* control) {
+    if (!QAccessible::isActive()) return {};
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
-    if (iface == nullptr) return;
-    QAccessibleEvent nameChanged(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
-    QAccessibleValueChangeEvent valueChanged(control, iface->text(QAccessible::Value));
-    QAccessible::updateAccessibility(&valueChanged);
+    QAccessibleTextInterface* text = iface != nullptr ? iface->textInterface() : nullptr;
+    return text != nullptr ? text->text(0, text->characterCount()) : QString();
+}
+
+void NotifyAccessibleTextChanged(QObject* control, const QString& shownBefore) {
+    if (QAccessible::isActive()) TAccessibleAnnouncer::Instance().Schedule(control, shownBefore);
 }

@@ -17,5 +17,12 @@ void InstallAccessibleInterfaces();
 // The name assistive technology gives the widget.
 QString AccessibleName(QWidget* widget);
 
-// Tells listening assistive technology that what a control shows changed.
-void NotifyAccessibleTextChanged(QObject* control);
+// The text a control shows as assistive technology reads it through its text
+// interface; empty without one, or while no assistive technology listens.
+QString AccessibleShownText(QObject* control);
+
+// Tells listening assistive technology that what a control shows changed from
+// `shownBefore` (the text its interface gave until then), once the current
+// user action is over and no more often than a few times a second
+// (TAccessibleAnnouncer).
+void NotifyAccessibleTextChanged(QObject* control, const QString& shownBefore);

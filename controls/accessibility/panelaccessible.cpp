@@ -89,11 +89,26 @@ QAccessible::State TPanelAccessible::state() const {
     return state;
 }
 
+bool TPanelAccessible::ShowsValue() const {
+    const TKind kind = Kind();
+    return kind == TKind::Field || kind == TKind::Display;
+}
+
 // A field or display shows its value; a key or group is its caption.
 QString TPanelAccessible::OtherText(QAccessible::Text t) const {
     if (t != QAccessible::Value) return QAccessibleWidget::text(t);
-    const TKind kind = Kind();
-    return kind == TKind::Field || kind == TKind::Display ? Caption() : QString();
+    return ShownText();
+}
+
+QString TPanelAccessible::ShownText() const {
+    return ShowsValue() ? Caption() : QString();
+}
+
+void* TPanelAccessible::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TextInterface && ShowsValue()) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return THintedAccessible::interface_cast(t);
 }
 
 bool TPanelAccessible::CanBePressed() const {

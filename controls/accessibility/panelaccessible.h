@@ -13,12 +13,15 @@
 // A panel's label is its accessibleName, else the caption of the captioned
 // panel around it ("Capital" around the field Capital1), else its hint. A name
 // that would be empty falls back to the hint too. Fields and keys can be
-// pressed: a key fires its click, a field opens its editor.
+// pressed: a key fires its click, a field opens its editor. A field or display
+// also gives its value as a read-only text, whose changes are told as text
+// changes (the subtotal, the entry).
 
 #include "controls/accessibility/hintedaccessible.h"
+#include "controls/accessibility/readonlytext.h"
 #include "controls/panel/panelex.h"
 
-class TPanelAccessible : public THintedAccessible {
+class TPanelAccessible : public THintedAccessible, public TReadOnlyText {
 public:
     enum class TKind { Field, Key, Group, Display, Text };
 
@@ -30,11 +33,13 @@ public:
     QAccessible::State state() const override;
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
+    void* interface_cast(QAccessible::InterfaceType t) override;
 
 protected:
     QString Name() const override;
     QString Hint() const override;
     QString OtherText(QAccessible::Text t) const override;
+    QString ShownText() const override;
 
 private:
     TPanelEx* Panel() const;
@@ -42,4 +47,5 @@ private:
     QString Caption() const;
     QString Label() const;
     bool CanBePressed() const;
+    bool ShowsValue() const;
 };

@@ -17,7 +17,8 @@ TGridEx::TGridEx(QWidget* parent)
       model_(new TGridModel(5, 5, this)),
       fixedHeader_(new TGridFixedRows(*this)) {
     setModel(model_);
-    model_->SetShownText([this](int32_t row, int32_t col) { return ShownCellText(row, col); });
+    model_->SetAccessibleText(
+        [this](int32_t row, int32_t col) { return AccessibleCellText(row, col); });
     setHorizontalHeader(fixedHeader_);
     setItemDelegate(new TGridCellDelegate(*this));
     model_->SetFixedRows(1);
@@ -41,6 +42,9 @@ TGridEx::TGridEx(QWidget* parent)
     FitColumnes();
     connect(model_, &TGridModel::fixedRowsChanged, fixedHeader_,
             [this] { fixedHeader_->viewport()->update(); });
+    // The view's current index is lost with a reset or with the rows it was on.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { ScheduleAccessibleSync(); });
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] { ScheduleAccessibleSync(); });
 }
 
 TGridEx::~TGridEx() = default;

@@ -18,8 +18,14 @@
 //
 // A new grid has the base grid's shape: 5 rows, 5 columns, 1 fixed row and 1
 // fixed column, columns 64 and rows 24 pixels; the owner sets its own.
+//
+// Assistive technology finds the grid's current cell as the table's current
+// (focused) cell, in a selected row, and hears of each move of it once per
+// user action (gridex_accessible.cpp).
 
+#include <QAccessible>
 #include <QTableView>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -133,6 +139,11 @@ public:
     TNotifyEvent OnCurrentRowChanged;
     // The cell the last click or double click reached.
     TCellaGrid ClickedCell() const { return cellaSeguida_; }
+    // What assistive technology reads for a data cell; an empty text (or no
+    // handler) reads the cell as it is shown.
+    using TAccessibleTextEvent =
+        std::function<std::string(const TGridEx* Sender, int32_t ARow, int32_t ACol)>;
+    TAccessibleTextEvent OnAccessibleText;
 
     // ---- Cells and rows ----
     std::string LlegirCella(int32_t Fila, int32_t Columna) const;
@@ -189,6 +200,9 @@ protected:
     void updateGeometries() override;
     void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                      const QList<int>& roles = QList<int>()) override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected,
+                          const QItemSelection& deselected) override;
 
 private:
     friend class TEditorGrid;
@@ -227,6 +241,12 @@ private:
     void CellPressed(TCellaGrid cell);
     void CellDoubleClicked(TCellaGrid cell);
     void FocusLeftGrid(Qt::FocusReason reason);
+
+    // Assistive technology
+    std::string AccessibleCellText(int32_t row, int32_t col) const;
+    void ScheduleAccessibleSync();
+    void SyncAccessibleCurrent();
+    void TellAccessibleCell(int viewRow, int col, QAccessible::Event type);
 
     // Selection
     bool KeySelected(const TArrayCadena& seleccio, int32_t row) const;
@@ -273,4 +293,10 @@ private:
     bool dinsSortirCella_ = false;
     TCellaGrid editorCell_{-1, -1};
     bool dragMoved_ = false;
+
+    bool accessibleSyncPending_ = false;
+    // The focus came to the grid: the next sync tells the current cell again.
+    bool focusArrived_ = false;
+    // The current cell's text as assistive technology last read it.
+    QString toldText_;
 };

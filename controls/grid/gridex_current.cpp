@@ -26,6 +26,7 @@ void TGridEx::SetRow(int32_t row) {
         InvalidateRows(old, old);
         InvalidateRows(row, row);
         UpdateEditor();
+        ScheduleAccessibleSync();
         if (OnCurrentRowChanged) OnCurrentRowChanged(this);
     }
     ScrollToCurrent();
@@ -36,12 +37,14 @@ void TGridEx::SetCol(int32_t col) {
     col_ = col;
     InvalidateRows(row_, row_);
     UpdateEditor();
+    ScheduleAccessibleSync();
 }
 
 void TGridEx::ClampCurrentCell() {
     row_ = std::clamp(row_, FixedRows(), RowCount() - 1);
     col_ = std::clamp(col_, fixedCols_, ColCount() - 1);
     UpdateEditor();
+    ScheduleAccessibleSync();
 }
 
 // Selecting a row past the last one grows a dynamic grid; an editable grid
@@ -135,10 +138,14 @@ void TGridEx::Invalidate() {
 }
 
 // A cell change repaints its whole row: the owner's drawing of a row may
-// follow any of its cells (the tape greys a linked row).
+// follow any of its cells (the tape greys a linked row). A change of the
+// current row is told to assistive technology.
 void TGridEx::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                           const QList<int>&) {
-    InvalidateRows(model_->GridRow(topLeft), model_->GridRow(bottomRight));
+    const int32_t first = model_->GridRow(topLeft);
+    const int32_t last = model_->GridRow(bottomRight);
+    InvalidateRows(first, last);
+    if (row_ >= first && row_ <= last) ScheduleAccessibleSync();
 }
 
 void TGridEx::InvalidateRows(int32_t first, int32_t last) {

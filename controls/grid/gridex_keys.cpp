@@ -243,9 +243,12 @@ void TGridEx::CellDoubleClicked(TCellaGrid cell) {
     if (OnDblClick) OnDblClick(this);
 }
 
+// Assistive technology is told of the current cell once the focus is here.
 void TGridEx::focusInEvent(QFocusEvent* event) {
     QAbstractScrollArea::focusInEvent(event);
     InvalidateRows(row_, row_);
+    focusArrived_ = true;
+    ScheduleAccessibleSync();
 }
 
 void TGridEx::focusOutEvent(QFocusEvent* event) {

@@ -141,14 +141,14 @@ int TGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : cells_->ColCount();
 }
 
-std::string TGridModel::ShownText(int32_t row, int32_t col) const {
-    return shownText_ ? shownText_(row, col) : std::string(cells_->Cell(row, col));
+std::string TGridModel::AccessibleText(int32_t row, int32_t col) const {
+    return accessibleText_ ? accessibleText_(row, col) : std::string(cells_->Cell(row, col));
 }
 
 QVariant TGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     if (role == Qt::AccessibleTextRole)
-        return QString::fromStdString(ShownText(GridRow(index), index.column()));
+        return QString::fromStdString(AccessibleText(GridRow(index), index.column()));
     if (role != Qt::DisplayRole) return {};
     const std::string_view text = cells_->Cell(GridRow(index), index.column());
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -160,12 +160,13 @@ QVariant TGridModel::headerData(int section, Qt::Orientation orientation, int ro
         return QAbstractTableModel::headerData(section, orientation, role);
     QStringList titles;
     for (int32_t row = 0; row < fixedRows_; ++row) {
-        const QString title = QString::fromStdString(ShownText(row, section)).simplified();
+        const QString title = QString::fromStdString(AccessibleText(row, section)).simplified();
         if (!title.isEmpty()) titles << title;
     }
     return titles.join(QLatin1Char(' '));
 }
 
 Qt::ItemFlags TGridModel::flags(const QModelIndex& index) const {
-    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    // Selectable: the view's selection is the grid's current row.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }

@@ -56,12 +56,12 @@ public:
     // Brings the views up to the current row count.
     void SyncRows();
 
-    // What a cell shows on screen (a typed column's form of its text).
-    // Assistive technology reads the cells, and the fixed rows as column
-    // titles, through it; without one a cell shows its own text.
-    using TShownText = std::function<std::string(int32_t row, int32_t col)>;
-    void SetShownText(TShownText shown) { shownText_ = std::move(shown); }
-    std::string ShownText(int32_t row, int32_t col) const;
+    // What assistive technology reads for a cell (what it shows on screen,
+    // unless the grid's owner says otherwise), and for the fixed rows as
+    // column titles; without one a cell reads as its own text.
+    using TAccessibleText = std::function<std::string(int32_t row, int32_t col)>;
+    void SetAccessibleText(TAccessibleText text) { accessibleText_ = std::move(text); }
+    std::string AccessibleText(int32_t row, int32_t col) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -83,7 +83,7 @@ private:
 
     TGridStore store_;
     TGridCells* cells_ = &store_;
-    TShownText shownText_;
+    TAccessibleText accessibleText_;
     int32_t fixedRows_ = 0;
     // The number of rows the views know of, fixed rows included.
     int32_t reportedRows_;

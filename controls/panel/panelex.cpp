@@ -49,8 +49,9 @@ void TPanelEx::SetColor(TColor color) {
 }
 void TPanelEx::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
+    const QString shownBefore = AccessibleShownText(this);
     Change(caption_, caption);
-    NotifyAccessibleTextChanged(this);
+    NotifyAccessibleTextChanged(this, shownBefore);
 }
 void TPanelEx::SetFontColor(TColor color) {
     Change(fontColor_, color);

@@ -3,9 +3,13 @@
 // through their actions, and names follow the captions they come from.
 
 #include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 
+#include "calculator/tapegridcells.h"
+#include "controls/grid/gridex.h"
 #include "controls/panel/panelex.h"
 #include "interest/interes.h"
 #include "tests/calculator/calculadorafixture.h"
@@ -150,12 +154,65 @@ TEST_F(AccessibilityTest, PressActionsWorkLikeClicks) {
 
 TEST_F(AccessibilityTest, NamesAndValuesFollowWhatTheControlsShow) {
     Type("12+");
-    EXPECT_EQ(Interface(Find("cSubtotal"))->text(QAccessible::Value), QStringLiteral("12,00"));
+    QAccessibleInterface* subtotal = Interface(Find("cSubtotal"));
+    EXPECT_EQ(subtotal->text(QAccessible::Value), QStringLiteral("12,00"));
+    ASSERT_NE(subtotal->textInterface(), nullptr) << "a display reads as a text";
+    EXPECT_EQ(subtotal->textInterface()->text(0, -1), QStringLiteral("12,00"));
+    EXPECT_EQ(Interface(Find("TeclaMes"))->textInterface(), nullptr) << "a key is its name";
     window->TaxSettings().SetVatIndex(1);
     const QString rateKey = Find<TPanelEx>("TeclaQuinIva")->DisplayText().c_str();
     EXPECT_EQ(NameOf(Find("TeclaQuinIva")), rateKey);
     window->TaxSettings().SetVatIndex(2);
     EXPECT_NE(NameOf(Find("TeclaQuinIva")), rateKey) << "the name is read again";
+}
+
+// The tape's row that the table tells as current (the one whose value cell is
+// focused and selected), with what it reads there; row -1 when the table
+// tells no single row.
+struct ToldRow {
+    int row = -1;
+    QString text;
+};
+
+ToldRow CurrentRowTold(TGridEx& paper) {
+    // The table follows the tape once the user's action is over.
+    QCoreApplication::processEvents();
+    QAccessibleTableInterface* table = Interface(&paper)->tableInterface();
+    const QList<int> rows = table->selectedRows();
+    if (rows.size() != 1) return {};
+    QAccessibleInterface* cell = table->cellAt(rows[0], kValueColumn);
+    if (!cell->state().focused || !cell->state().selected) return {};
+    return {rows[0], cell->text(QAccessible::Name)};
+}
+
+void ExpectTold(TGridEx& paper, int row, const char* text) {
+    const ToldRow told = CurrentRowTold(paper);
+    EXPECT_EQ(told.row, row);
+    EXPECT_EQ(told.text.toStdString(), text);
+}
+
+using TapeAccessibilityTest = CalculadoraWindow;
+
+// The current row is where the next number goes; a key, a click and a paste
+// that grows the tape past its room all move it.
+TEST_F(TapeAccessibilityTest, TheTapeTellsItsCurrentRowAndWhatTheRowIs) {
+    TGridEx& paper = window->Paper();
+    Type("12+5=");
+    ExpectTold(paper, 2, "Total 17,00");
+    Key(Qt::Key_Up);
+    ExpectTold(paper, 1, "5,00 igual");
+    QTest::mouseClick(paper.viewport(), Qt::LeftButton, {},
+                      paper.viewport()->mapFrom(&paper, paper.CellRect(kValueColumn, 0).center()));
+    ExpectTold(paper, 0, "12,00 més");
+
+    std::string lines;
+    for (int i = 0; i < 400; ++i)
+        lines += "1\r\n";
+    Key(Qt::Key_F8);
+    QApplication::clipboard()->setText(QString::fromStdString(lines));
+    Key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(CurrentRow(), 400);
+    ExpectTold(paper, 400, "Fila buida");
 }
 
 }  // namespace
