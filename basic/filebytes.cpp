@@ -8,9 +8,11 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.exists()) return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
-        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot open file \"%1\"."), path, file);
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut obrir el fitxer \"%1\"."), path,
+                       file);
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot read file \"%1\"."), path, file);
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut llegir el fitxer \"%1\"."),
+                       path, file);
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }

@@ -118,37 +118,44 @@ void TCalculadora::CloseWithoutAsking() {
 }
 
 // Closing anyway keeps the journal: the next start gives everything back.
+// Once the window has closed, it asks nothing more.
 bool TCalculadora::WriteBeforeClosing() {
     for (;;) {
         try {
             WriteSettings();
+            closingWithoutAsking_ = true;
             return true;
         } catch (const PlatformError& error) {
             if (closingWithoutAsking_) return true;
-            const std::string question = Filled(
-                tr("%1#13#13Els canvis de la cinta són al diari, al costat del fitxer: la "
-                   "propera vegada que obriu la calculadora hi tornaran a ser, encara que la "
-                   "tanqueu ara.")
-                    .toStdString(),
-                {error.what()});
+            const QString kept =
+                keeper_->Kept()
+                    ? tr("%1#13#13Els canvis de la cinta són al diari, al costat del fitxer: la "
+                         "propera vegada que obriu la calculadora hi tornaran a ser, encara que "
+                         "la tanqueu ara.")
+                    : tr("%1#13#13Els darrers canvis de la cinta no s'han pogut desar enlloc: si "
+                         "la tanqueu ara, es perdran. Feu lloc al disc i torneu-ho a provar, o "
+                         "deseu la cinta en un altre lloc.");
+            const std::string question = Filled(kept.toStdString(), {error.what()});
             const int answer =
                 ShowChoiceBox(this, question, tr("No s'ha pogut desar").toStdString(),
                               {{idRetry, tr("&Torna-ho a provar").toStdString()},
                                {idYes, tr("&Desa la cinta en un altre lloc...").toStdString()},
                                {idIgnore, tr("Tanca &igualment").toStdString()}});
-            if (answer == idIgnore) return true;
+            closingWithoutAsking_ = answer == idIgnore;
+            if (closingWithoutAsking_) return true;
             if (answer == idYes) RunGuarded(this, [this] { files_->SaveTape(); });
         }
     }
 }
 
-// The drop target goes first, then the settings and tape file is written
-// once more if anything changed since the window closed (a window destroyed
-// without closing, as a test does). A failure to write is shown; the old file
-// then stays as it was, and the journal keeps everything.
+// The drop target goes first, then the settings and tape file is written,
+// unless the window closed already (a window can be destroyed without
+// closing, as a test does). A failure to write is shown; the old file then
+// stays as it was, and the journal keeps everything.
 void TCalculadora::FormDestroy() {
     if (dropTarget_ != nullptr) dropTarget_->Revoke();
-    if (!keeper_->Folded()) RunGuarded(nullptr, [this] { WriteSettings(); });
+    if (!closingWithoutAsking_ && !keeper_->Folded())
+        RunGuarded(nullptr, [this] { WriteSettings(); });
 }
 
 void TCalculadora::FocusTape() {

@@ -110,6 +110,8 @@ private:
     std::unique_ptr<TCommandContext> context_;
     TDropTarget* dropTarget_ = nullptr;
     TInteres* interes_ = nullptr;
+    // The window closes asking nothing more: a termination signal, or the
+    // end already written (or left to the journal).
     bool closingWithoutAsking_ = false;
     // Lines 12 to 20 of the settings file as read, written back with the
     // window's own keys set.

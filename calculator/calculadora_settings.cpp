@@ -21,7 +21,8 @@
 std::string TCalculadora::SettingsFileName(bool createFolder) {
     const std::string folder = ShellFolder("AppData") + "/Tarvik/";
     if (createFolder && !QDir().mkpath(QString::fromStdString(folder)))
-        throw PlatformError(Filled(Tr("TCalculadora", "Unable to create directory %1"), {folder}));
+        throw PlatformError(
+            Filled(Tr("TCalculadora", "No s'ha pogut crear la carpeta %1"), {folder}));
     return folder + "Brimsum.Ini";
 }
 

@@ -24,16 +24,22 @@ TSettingsKeeper::~TSettingsKeeper() {
     engine_.Tape().RemoveObserver(this);
 }
 
-// Every change of the engine's state and of its tape is recorded.
+// Every change of the engine's state and of its tape is recorded. A file that
+// cannot be read leaves the first run's tape, which is still recorded and
+// written: the failures then say why.
 TStoredSettings TSettingsKeeper::Start() {
-    TStoredSettings stored = store_.Start(engine_);
     engine_.Tape().AddObserver(this);
     for (const auto signal : {&TTapeEngine::EntryTextChanged, &TTapeEngine::SubtotalTextChanged})
         connect(&engine_, signal, this, [this] { Changed(); });
     for (const auto signal :
          {&TTapeEngine::OptionsChanged, &TTapeEngine::HistoryChanged, &TTapeEngine::Evaluated})
         connect(&engine_, signal, this, [this] { Changed(); });
-    return stored;
+    try {
+        return store_.Start(engine_);
+    } catch (const PlatformError&) {
+        store_.Attach(engine_.Tape(), TStoredSettings());
+        throw;
+    }
 }
 
 void TSettingsKeeper::Changed() {

@@ -45,6 +45,8 @@ public:
     bool Folded() const { return folded_; }
     // What could not be written and why; empty while everything is written.
     const std::string& Failure() const { return store_.Failure(); }
+    // Every change is on the disk, in the file or in the journal beside it.
+    bool Kept() const { return store_.JournalHoldsAll(); }
 
 Q_SIGNALS:
     void FailureChanged(const QString& failure);

@@ -79,6 +79,8 @@ public:
     void Fold();
 
     const std::string& Failure() const { return journal_.Failure(); }
+    // Every change recorded is in the journal, whatever became of the file.
+    bool JournalHoldsAll() const { return journal_.JournalHoldsAll(); }
     uint64_t JournalBytes() const { return journal_.JournalBytes(); }
 
 private:

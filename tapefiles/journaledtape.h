@@ -76,6 +76,9 @@ public:
     // Something is waiting to be written or synced.
     bool SyncDue() const { return writer_.SyncDue(); }
     uint64_t JournalBytes() const { return writer_.Size(); }
+    // Every action recorded is in the journal file: a start would give it
+    // back even if the base could not be written.
+    bool JournalHoldsAll() const { return writer_.Failure().empty() && !gap_; }
     const std::string& Failure() const;
 
 private:

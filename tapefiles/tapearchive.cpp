@@ -57,7 +57,8 @@ std::string TTapeArchive::Keep(const TTapeDocument& tape, const QDateTime& when)
     if (tape.UsedRows() == 0) return {};
     const QDir folder(QString::fromStdString(folder_));
     if (!folder.mkpath(QStringLiteral(".")))
-        throw PlatformError(Filled(Tr("TCalculadora", "Unable to create directory %1"), {folder_}));
+        throw PlatformError(
+            Filled(Tr("TCalculadora", "No s'ha pogut crear la carpeta %1"), {folder_}));
     // Two tapes kept within the same millisecond take the next free one.
     QDateTime at = when;
     while (folder.exists(FileNameAt(at)))

@@ -128,10 +128,12 @@ TTapeFileContent ReadTapeFileText(std::string_view text) {
 TTapeFileContent LoadTapeFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly))
-        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot open file \"%1\"."), path, file);
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut obrir el fitxer \"%1\"."), path,
+                       file);
     const QByteArray bytes = ReadAtMost(file, kLargestTapeFile + 1);
     if (file.error() != QFileDevice::NoError)
-        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "Cannot read file \"%1\"."), path, file);
+        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut llegir el fitxer \"%1\"."),
+                       path, file);
     try {
         return ReadTapeFileText(
             std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));

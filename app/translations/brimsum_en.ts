@@ -59,10 +59,6 @@
         <translation>The VAT rates could not be saved: lines 12 to 20 of the settings file are already full.</translation>
     </message>
     <message>
-        <source>Unable to create directory %1</source>
-        <translation>Unable to create directory %1</translation>
-    </message>
-    <message>
         <source>No s&apos;ha pogut desar</source>
         <translation>Could not save</translation>
     </message>
@@ -81,6 +77,14 @@
     <message>
         <source>Tanca &amp;igualment</source>
         <translation>Close &amp;anyway</translation>
+    </message>
+    <message>
+        <source>%1#13#13Els darrers canvis de la cinta no s&apos;han pogut desar enlloc: si la tanqueu ara, es perdran. Feu lloc al disc i torneu-ho a provar, o deseu la cinta en un altre lloc.</source>
+        <translation>%1#13#13The latest changes of the tape could not be saved anywhere: if you close it now, they are lost. Make room on the disk and try again, or save the tape elsewhere.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut crear la carpeta %1</source>
+        <translation>Unable to create directory %1</translation>
     </message>
 </context>
 <context>
@@ -784,14 +788,6 @@
 <context>
     <name>TamBasic</name>
     <message>
-        <source>Cannot open file &quot;%1&quot;.</source>
-        <translation>Cannot open file &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot read file &quot;%1&quot;.</source>
-        <translation>Cannot read file &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; is not a valid date</translation>
     </message>
@@ -834,6 +830,14 @@
     <message>
         <source>No s&apos;ha pogut desar el fitxer &quot;%1&quot;.</source>
         <translation>The file &quot;%1&quot; could not be saved.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut obrir el fitxer &quot;%1&quot;.</source>
+        <translation>Cannot open file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut llegir el fitxer &quot;%1&quot;.</source>
+        <translation>Cannot read file &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

@@ -59,10 +59,6 @@
         <translation>Los tipos de IVA no se han podido guardar: las líneas 12 a 20 del archivo de configuración ya están llenas.</translation>
     </message>
     <message>
-        <source>Unable to create directory %1</source>
-        <translation>No se puede crear la carpeta %1</translation>
-    </message>
-    <message>
         <source>No s&apos;ha pogut desar</source>
         <translation>No se ha podido guardar</translation>
     </message>
@@ -81,6 +77,14 @@
     <message>
         <source>Tanca &amp;igualment</source>
         <translation>Cerrar &amp;igualmente</translation>
+    </message>
+    <message>
+        <source>%1#13#13Els darrers canvis de la cinta no s&apos;han pogut desar enlloc: si la tanqueu ara, es perdran. Feu lloc al disc i torneu-ho a provar, o deseu la cinta en un altre lloc.</source>
+        <translation>%1#13#13Los últimos cambios de la cinta no se han podido guardar en ningún sitio: si la cierra ahora, se perderán. Haga sitio en el disco y vuelva a intentarlo, o guarde la cinta en otro lugar.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut crear la carpeta %1</source>
+        <translation>No se ha podido crear la carpeta %1</translation>
     </message>
 </context>
 <context>
@@ -784,14 +788,6 @@
 <context>
     <name>TamBasic</name>
     <message>
-        <source>Cannot open file &quot;%1&quot;.</source>
-        <translation>No se puede abrir el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
-        <source>Cannot read file &quot;%1&quot;.</source>
-        <translation>No se puede leer el archivo &quot;%1&quot;.</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is not a valid date</source>
         <translation>&apos;%1&apos; no es una fecha válida</translation>
     </message>
@@ -834,6 +830,14 @@
     <message>
         <source>No s&apos;ha pogut desar el fitxer &quot;%1&quot;.</source>
         <translation>No se ha podido guardar el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut obrir el fitxer &quot;%1&quot;.</source>
+        <translation>No se ha podido abrir el archivo &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No s&apos;ha pogut llegir el fitxer &quot;%1&quot;.</source>
+        <translation>No se ha podido leer el archivo &quot;%1&quot;.</translation>
     </message>
 </context>
 <context>

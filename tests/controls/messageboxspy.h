@@ -1,6 +1,7 @@
 #pragma once
 
-// Answers every warning box during a test with OK and keeps the requests.
+// Answers every warning box during a test, with the answers given in order
+// and then with OK, and keeps the requests.
 
 #include <QApplication>
 #include <QWidget>
@@ -14,13 +15,17 @@ public:
         : previous_(SetMessageBoxHandler([this](const TMessageBoxRequest& request) {
               requests.push_back(request);
               if (takeFocus) TakeFocusLikeAModalBox();
-              return static_cast<int>(idOk);
+              if (answers.empty()) return static_cast<int>(idOk);
+              const int answer = answers.front();
+              answers.erase(answers.begin());
+              return answer;
           })) {}
     ~MessageBoxSpy() { SetMessageBoxHandler(previous_); }
     MessageBoxSpy(const MessageBoxSpy&) = delete;
     MessageBoxSpy& operator=(const MessageBoxSpy&) = delete;
 
     std::vector<TMessageBoxRequest> requests;
+    std::vector<int> answers;
     // Each box takes the focus as a real one does: its own window is active
     // while it is open, and once it is gone no window has the focus until the
     // window system hands it back.
