@@ -56,7 +56,7 @@ TPanelEditor* TPanelEx::EnsureEditor() {
 void TPanelEx::LoadEditorText() {
     if (IsDateForm()) {
         if (editor_->inputMask() != kDateMask) editor_->setInputMask(kDateMask);
-        const QString raw = QString::fromStdString(FormatDateText(caption_, 10));
+        const QString raw = QString::fromStdString(FormatDateText(caption_, kDayMonthYear));
         if (editor_->text() != raw) editor_->setText(raw);
         return;
     }

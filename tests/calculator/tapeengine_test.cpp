@@ -25,7 +25,7 @@ TEST_F(TapeTest, ConfiguresTheGridAsTheTape) {
     EXPECT_FALSE(paper.Sn_Editable());
     EXPECT_EQ(paper.SeparadorCamps(), '\t');
     EXPECT_EQ(paper.OpcionsSeleccio(), TOpcionsSeleccionar(osPerNumeroFila));
-    EXPECT_EQ(paper.Columnes[1].Tipus, 5);
+    EXPECT_EQ(paper.Columnes[1].Tipus, TDisplayFormat::Number);
     EXPECT_EQ(paper.Columnes[1].Decimals, 2);
     EXPECT_EQ(Current(), 0);
 }

@@ -50,7 +50,7 @@ class GridDrawTest : public testing::Test {
 protected:
     void SetUp() override {
         paper = MakePaper();
-        paper->Columnes[1].Tipus = 5;
+        paper->Columnes[1].Tipus = TDisplayFormat::Number;
         paper->Columnes[1].Decimals = 2;
         paper->OnDrawCell = [](TGridEx*, int, int, const QRect&, TGridDrawState,
                                TGridCanvas& canvas) {
