@@ -56,7 +56,7 @@ void TCalculadora::FormCreate() {
     dropTarget_ = new TDropTarget(this);
     dropTarget_->AddLines = [this](const TArrayCadena& lines) { AddLinesToTape(lines); };
     dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
-                                      uint8_t kind) {
+                                      TMessageBoxKind kind) {
         return ShowMessageBox(this, text, caption, kind);
     };
     dropTarget_->ReportError = [this](const std::exception& error) { ShowError(this, error); };

@@ -54,17 +54,17 @@ TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {
     return std::exchange(CurrentHandler(), std::move(handler));
 }
 
-std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind) {
+std::vector<TMessageBoxButton> MessageBoxButtons(TMessageBoxKind kind) {
     switch (kind) {
-        case 1:
+        case TMessageBoxKind::OkCancel:
             return {idOk, idCancel};
-        case 2:
+        case TMessageBoxKind::AbortRetryIgnore:
             return {idAbort, idRetry, idIgnore};
-        case 3:
+        case TMessageBoxKind::YesNoCancel:
             return {idYes, idNo, idCancel};
-        case 4:
+        case TMessageBoxKind::YesNo:
             return {idYes, idNo};
-        case 5:
+        case TMessageBoxKind::RetryCancel:
             return {idRetry, idCancel};
         default:
             return {idOk};
@@ -72,7 +72,7 @@ std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind) {
 }
 
 int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
-                   uint8_t kind) {
+                   TMessageBoxKind kind) {
     TMessageBoxRequest request;
     request.owner = owner;
     request.text = WithLineBreaks(text);
