@@ -139,7 +139,7 @@ bool TDataCalendari::EditorKeyPress(QKeyEvent* event) {
     const std::string text = KeyText(*event);
     if (IsPeriodLetter(text)) {
         ApplyPeriodLetter(text[0]);
-    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    } else if (IsEnter(event->key())) {
         DiscardKeyboardMessages();
         MoveFocusOn();
     } else {

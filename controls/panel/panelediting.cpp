@@ -8,18 +8,12 @@
 #include "controls/accessibility/accessibility.h"
 #include "controls/panel/paneleditor.h"
 #include "controls/panel/panelex.h"
+#include "controls/platform/keyboard.h"
 
 namespace {
 
 // Eight required digits with two fixed slashes.
 const QString kDateMask = QStringLiteral("99/99/9999");
-
-bool IsReturn(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-bool IsTab(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
-}
 
 }  // namespace
 
@@ -95,7 +89,7 @@ void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers sh
     if (OnKeyDown) OnKeyDown(sender, key, shift);
     if (IsTab(key)) {
         DoChanged();
-    } else if (IsReturn(key)) {
+    } else if (IsEnter(key)) {
         DoChanged();
         DiscardKeyboardMessages();
         key = 0;
@@ -103,7 +97,7 @@ void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers sh
 }
 
 void TPanelEx::EditorKeyUp(int key) {
-    if (IsTab(key) || IsReturn(key)) DoChanged();
+    if (IsTab(key) || IsEnter(key)) DoChanged();
 }
 
 void TPanelEx::DoChanged() {
