@@ -20,10 +20,7 @@ constexpr TColor kArrowPen = 0x02707070;  // grey 112 with the palette-relative 
 
 // Line breaks as Qt draws them.
 QString DrawnText(const std::string& text) {
-    QString result = QString::fromStdString(text);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
+    return QString::fromStdString(WithLfLineBreaks(text));
 }
 
 }  // namespace

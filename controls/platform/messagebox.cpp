@@ -17,9 +17,7 @@ TMessageBoxHandler& CurrentHandler() {
 }
 
 std::string WithLineBreaks(const std::string& text) {
-    std::string result = ReplaceAll(text, "#13", "\n");
-    result = ReplaceAll(result, "\r\n", "\n");
-    return ReplaceAll(result, "\r", "\n");
+    return WithLfLineBreaks(ReplaceAll(text, "#13", "\n"));
 }
 
 struct ButtonLook {
