@@ -17,15 +17,11 @@ const QString kDateMask = QStringLiteral("99/99/9999");
 
 }  // namespace
 
-QLineEdit* TPanelEx::Editor() {
-    return EnsureEditor();
-}
-
 bool TPanelEx::IsEditing() const {
     return editor_ != nullptr && editor_->isVisible();
 }
 
-TPanelEditor* TPanelEx::EnsureEditor() {
+QLineEdit* TPanelEx::Editor() {
     if (editor_ != nullptr) return editor_;
     editor_ = new TPanelEditor(this);
     editor_->setObjectName(objectName() + QStringLiteral("Edit"));
@@ -65,7 +61,7 @@ void TPanelEx::StoreEditorText() {
 
 void TPanelEx::StartEditing() {
     if (!editable_) return;
-    TPanelEditor* editor = EnsureEditor();
+    QLineEdit* editor = Editor();
     editor->setGeometry(rect());
     // The editor stands in for the panel: it carries the panel's name.
     editor->setAccessibleName(AccessibleName(this));
@@ -106,7 +102,7 @@ void TPanelEx::DoChanged() {
 
 void TPanelEx::SetEditable(bool editable) {
     editable_ = editable;
-    if (!editable) EnsureEditor()->hide();
+    if (!editable) Editor()->hide();
 }
 
 // An open editor keeps covering the whole panel.

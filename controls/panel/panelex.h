@@ -216,7 +216,6 @@ private:
     void LoadPicture();
 
     // Editing.
-    TPanelEditor* EnsureEditor();
     void LoadEditorText();
     void StoreEditorText();
     void EditorExit();

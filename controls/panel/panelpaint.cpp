@@ -15,7 +15,7 @@ namespace {
 
 constexpr TColor kPressTint = 0x101010;
 constexpr TColor kHoverTint = 0x606060;
-constexpr TColor kArrowFill = 0x008000;
+constexpr TColor kArrowFill = clGreen;
 constexpr TColor kArrowPen = 0x02707070;  // grey 112 with the palette-relative flag
 
 // Line breaks as Qt draws them.
