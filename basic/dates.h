@@ -10,6 +10,9 @@
 
 using TDateTime = double;
 
+// The display mode of the full form, dd/mm/yyyy.
+constexpr int kDayMonthYear = 10;
+
 // "00000000" for a value outside the years 1 to 9999 (NaN included).
 std::string DateToText(TDateTime value);
 // Reads "yyyymmdd", yymmdd (years 00-19 are 20xx, 20-99 are 19xx), dd/mm/yyyy

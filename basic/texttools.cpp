@@ -172,3 +172,24 @@ bool CompareTexts(const std::string& a, uint8_t code, const std::string& b) {
             return false;
     }
 }
+
+size_t Utf8LastCharacterLength(const std::string& text) {
+    size_t length = 1;
+    while (length < text.size() && IsUtf8Continuation(text[text.size() - length]))
+        ++length;
+    return std::min(length, text.size());
+}
+
+std::string WithLfLineBreaks(const std::string& text) {
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            result += text[i];
+            continue;
+        }
+        result += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    }
+    return result;
+}

@@ -28,7 +28,7 @@ std::unique_ptr<TGridEx> TapeGrid() {
     grid->SetColWidths(1, 118);
     grid->SetColWidths(2, 25);
     grid->SetSn_ColumnaZero(false);
-    grid->Columnes[1].Tipus = 5;
+    grid->Columnes[1].Tipus = TDisplayFormat::Number;
     grid->Columnes[1].Decimals = 2;
     return grid;
 }

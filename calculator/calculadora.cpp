@@ -78,7 +78,7 @@ void TCalculadora::FormCreate() {
         clipboard_->AddLinesToTape(lines);
     };
     dropTarget_->ShowMessage = [this](const std::string& text, const std::string& caption,
-                                      uint8_t kind) {
+                                      TMessageBoxKind kind) {
         return ShowMessageBox(this, text, caption, kind);
     };
     dropTarget_->ReportError = [this](const std::exception& error) { ShowError(this, error); };

@@ -48,10 +48,6 @@ std::optional<TCommandId> CommandOfCharacter(char c) {
 
 }  // namespace
 
-bool IsEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 std::optional<TKeyMatch> MatchKey(int key, Qt::KeyboardModifiers shift, const std::string& text,
                                   bool displayEditing) {
     if (std::optional<TKeyMatch> match = MatchKeyOf(key, shift, displayEditing)) return match;

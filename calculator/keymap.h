@@ -30,6 +30,3 @@ struct TKeyMatch {
 // modifier. Nothing when the key is none of the window's.
 std::optional<TKeyMatch> MatchKey(int key, Qt::KeyboardModifiers shift, const std::string& text,
                                   bool displayEditing);
-
-// Enter, on the main keyboard or the numeric keypad.
-bool IsEnterKey(int key);

@@ -142,8 +142,8 @@ void TTapeFileCommands::OpenTapeFile(const std::string& path) {
             Filled(Text(text),
                    {path, std::to_string(content.badLines), std::to_string(content.firstBadLine),
                     RowsText(static_cast<int32_t>(content.tape.rows.size()))});
-        if (ShowMessageBox(window_, question, Tr("TTapeFileCommands", "Obre una cinta"), 4) !=
-            idYes)
+        if (ShowMessageBox(window_, question, Tr("TTapeFileCommands", "Obre una cinta"),
+                           TMessageBoxKind::YesNo) != idYes)
             return;
     }
     ArchiveTape();

@@ -19,8 +19,8 @@ constexpr int32_t kTapeRowHeight = 16;
 // to the operator column.
 constexpr int32_t kMinCommentWidth = 40;
 // Kind 5: numbers in the display form with the column's decimals.
-constexpr int32_t kNumberColumnKind = 5;
-constexpr uint8_t kLeftAligned = 1;
+constexpr TDisplayFormat kNumberColumnKind = TDisplayFormat::Number;
+constexpr TAlineacio kLeftAligned = TAlineacio::Esquerra;
 
 static_assert(TTapeDocument::kMaxRows <= kMaxGridRows, "the grid must hold the whole tape");
 

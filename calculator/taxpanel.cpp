@@ -7,12 +7,12 @@
 #include "basic/numbertext.h"
 #include "calculator/commandtable.h"
 #include "calculator/keylook.h"
-#include "calculator/keymap.h"
 #include "calculator/taxsettings.h"
 #include "calculator/vatratesdialog.h"
 #include "controls/combo/comboex.h"
 #include "controls/platform/eventguard.h"
 #include "controls/platform/fonts.h"
+#include "controls/platform/keyboard.h"
 #include "tape/tapeengine.h"
 
 namespace {
@@ -117,7 +117,7 @@ void TTaxPanel::Wire() {
     teclaQuinMarge_->OnEnter = guarded(&TTaxPanel::TeclaQuinMargeEnter);
     teclaQuinMarge_->OnEditorExit = guarded(&TTaxPanel::TeclaQuinMargeExit);
     teclaQuinMarge_->OnKeyDown = [this](QObject*, int& key, Qt::KeyboardModifiers) {
-        if (!IsEnterKey(key)) return;
+        if (!IsEnter(key)) return;
         key = 0;
         RunGuarded(window(), [this] { TeclaQuinMargeExit(); });
     };
@@ -299,8 +299,8 @@ void TTaxPanel::LlistaIvasDblClick() {
 }
 
 bool TTaxPanel::RateListKey(int key) {
-    if (!llistaIvas_->hasFocus() || !(IsEnterKey(key) || key == Qt::Key_Escape)) return false;
-    const bool edit = IsEnterKey(key) && EditEntryChosen();
+    if (!llistaIvas_->hasFocus() || !(IsEnter(key) || key == Qt::Key_Escape)) return false;
+    const bool edit = IsEnter(key) && EditEntryChosen();
     Q_EMIT FocusReturned();
     if (edit) MenuTipusIvaClick();
     return true;

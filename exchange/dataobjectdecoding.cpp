@@ -218,7 +218,7 @@ void TDataObject::ReadMedium(StgMedium& medium, const std::string& prefix) {
             if (ShowMessage) {
                 ShowMessage(prefix + NomTymed(medium.tymed) + kMessageBreak +
                                 Tr("TamDrop", " no implementat..."),
-                            Tr("TamDrop", "Atenció"), 0);
+                            Tr("TamDrop", "Atenció"), TMessageBoxKind::Ok);
             }
     }
 }

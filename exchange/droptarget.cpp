@@ -57,9 +57,10 @@ void TDropTarget::Drop(DataSource& source, uint32_t keyState) {
             captured = true;
         }
         if (!captured && ShowMessage)
-            ShowMessage(NothingCapturedText(data.Formats()), Caption(), 0);
+            ShowMessage(NothingCapturedText(data.Formats()), Caption(), TMessageBoxKind::Ok);
         if ((keyState & KeyState::MK_CONTROL) && ShowMessage) {
-            ShowMessage(NumberedFormatsText(data.FormatsNumerats()), Caption(), 0);
+            ShowMessage(NumberedFormatsText(data.FormatsNumerats()), Caption(),
+                        TMessageBoxKind::Ok);
         }
     }
     if (lines.Count() >= 1 && AddLines) AddLines(lines);

@@ -1,33 +1,16 @@
 #include "exchange/jpegwriter.h"
 
-#include <csetjmp>
-#include <cstdio>  // jpeglib.h needs FILE
 #include <cstdlib>
 
-#include <jpeglib.h>
+#include "controls/platform/jpegerrormanager.h"
 
 namespace {
-
-// libjpeg reports a fatal error through error_exit, which must not return:
-// it jumps back to the compressing function.
-struct ErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void JumpOut(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
-}
-
-void Silent(j_common_ptr, int) {}
 
 // Plain C-style on purpose: nothing with a destructor lives across setjmp.
 bool Compress(const QImage& rgb, int quality, unsigned char** buffer, unsigned long* size) {
     jpeg_compress_struct cinfo;
-    ErrorManager errors;
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JumpOut;
-    errors.base.emit_message = Silent;
+    JpegErrorManager errors;
+    cinfo.err = errors.Attach();
     if (setjmp(errors.jump)) {
         jpeg_destroy_compress(&cinfo);
         return false;

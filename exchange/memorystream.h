@@ -16,7 +16,6 @@ public:
     const Bytes& Data() const { return data_; }
     size_t Size() const { return data_.size(); }
     size_t Position() const { return position_; }
-    void Seek(size_t position) { position_ = position < data_.size() ? position : data_.size(); }
     // Reads at most `count` bytes from the position on and advances it.
     size_t Read(uint8_t* buffer, size_t count);
     // All the bytes taken as a byte string, whatever the position.

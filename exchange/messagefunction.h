@@ -4,12 +4,13 @@
 // ShowMessageBox(owner, text, caption, kind); tests bind a recorder. Lines
 // are broken by a carriage return, which ShowMessageBox shows as a new line.
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
+#include "basic/messageboxkind.h"
+
 using MessageFunction =
-    std::function<int(const std::string& text, const std::string& caption, uint8_t kind)>;
+    std::function<int(const std::string& text, const std::string& caption, TMessageBoxKind kind)>;
 
 // The line break of message texts.
 inline constexpr const char* kMessageBreak = "\r";

@@ -37,7 +37,7 @@ std::string AmortDisplayText(int32_t col, int32_t row, const std::string& cell) 
         case TAmortKind::Number:
             return TextToDisplayText(cell, 0);
         case TAmortKind::Date:
-            return FormatDateText(cell, 10);
+            return FormatDateText(cell, kDayMonthYear);
         case TAmortKind::Amount:
             break;
     }
@@ -75,7 +75,7 @@ std::string CopiedCell(int32_t col, const std::string& cell) {
         case TAmortKind::Number:
             return cell;
         case TAmortKind::Date:
-            return FormatDateText(cell, 10);
+            return FormatDateText(cell, kDayMonthYear);
         case TAmortKind::Amount:
             break;
     }

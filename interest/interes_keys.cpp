@@ -11,14 +11,6 @@
 #include "controls/platform/keyboard.h"
 #include "interest/interes.h"
 
-namespace {
-
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-}  // namespace
-
 // Only the key as its first receiver gets it: not again while it travels up
 // to the parents of a control that left it.
 bool TInteres::eventFilter(QObject* watched, QEvent* event) {

@@ -49,8 +49,8 @@ TPanelEx* CaptionBox(QWidget* parent, const std::string& field, QRect place,
     return box;
 }
 
-// A white, right-aligned value field; format 6 shows hundredths as units.
-TPanelEx* ValueField(QWidget* box, const std::string& name, QRect place, int format) {
+// A white, right-aligned value field; Hundredths shows hundredths as units.
+TPanelEx* ValueField(QWidget* box, const std::string& name, QRect place, TDisplayFormat format) {
     TPanelEx* field = Panel(box, name, place);
     field->SetColor(clWhite);
     field->SetBevelOuter(bvLowered);
@@ -99,17 +99,18 @@ TInteres::TLoanFields TInteres::BuildLoanColumn(QWidget* column, int loan) {
     struct TRow {
         const char* name;
         const char* caption;
-        int format;
+        TDisplayFormat format;
         bool input;
         TColor boldColour;  // clNone: the plain font
     };
     static constexpr TRow kRows[] = {
-        {"Capital", QT_TR_NOOP("Capital"), 6, true, clNone},
-        {"Interes", QT_TR_NOOP("Interès (%)"), 5, true, clNone},
-        {"Anys", QT_TR_NOOP("Anys"), 5, true, clNone},
-        {"Mesos", QT_TR_NOOP("Mesos"), 5, true, clNone},
-        {"Quota", QT_TR_NOOP("Quota"), 6, false, clFuchsia},
-        {"Interessos", QT_TR_NOOP("Interessos"), 6, false, kInteressosColor},
+        {"Capital", QT_TR_NOOP("Capital"), TDisplayFormat::Hundredths, true, clNone},
+        {"Interes", QT_TR_NOOP("Interès (%)"), TDisplayFormat::Number, true, clNone},
+        {"Anys", QT_TR_NOOP("Anys"), TDisplayFormat::Number, true, clNone},
+        {"Mesos", QT_TR_NOOP("Mesos"), TDisplayFormat::Number, true, clNone},
+        {"Quota", QT_TR_NOOP("Quota"), TDisplayFormat::Hundredths, false, clFuchsia},
+        {"Interessos", QT_TR_NOOP("Interessos"), TDisplayFormat::Hundredths, false,
+         kInteressosColor},
     };
     std::array<TPanelEx*, std::size(kRows)> fields{};
     for (size_t i = 0; i < fields.size(); ++i) {
@@ -142,7 +143,7 @@ void TInteres::BuildDifferenceColumn(QWidget* column) {
         TPanelEx* box = CaptionBox(column, name, QRect(5, top, 171, 22), caption);
         box->SetColor(clYellow);
         box->SetFontColor(clTeal);
-        TPanelEx* field = ValueField(box, name, QRect(71, 2, 96, 18), 6);
+        TPanelEx* field = ValueField(box, name, QRect(71, 2, 96, 18), TDisplayFormat::Hundredths);
         field->setFont(FormFont("MS Sans Serif", 8, true));
         return field;
     };
@@ -181,7 +182,7 @@ void TInteres::BuildAmortGrid(QWidget* panel) {
         amort_->SetColWidths(col, kAmortWidths[static_cast<size_t>(col)]);
         // Drawn the base way (by AmortDrawCell), after the grid has given
         // the selected instalments their colours.
-        amort_->Columnes[static_cast<size_t>(col)].Tipus = -1;
+        amort_->Columnes[static_cast<size_t>(col)].Tipus = TDisplayFormat::BaseWay;
     }
     std::vector<std::string> titles;
     for (const char* title : kAmortTitles)

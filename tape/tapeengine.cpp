@@ -5,19 +5,9 @@
 #include <algorithm>
 
 #include "basic/numbertext.h"
+#include "basic/texttools.h"
 
 namespace {
-
-// The length of the last character of a UTF-8 text (the entry is ASCII when
-// typed, but the display may be edited freely).
-size_t LastCharacterLength(const std::string& text) {
-    size_t length = 1;
-    while (length < text.size() &&
-           (static_cast<unsigned char>(text[text.size() - length]) & 0xC0) == 0x80) {
-        ++length;
-    }
-    return std::min(length, text.size());
-}
 
 // Every number is rewritten when rounding them all is turned on, or when the
 // decimals change while it is on.
@@ -149,6 +139,6 @@ void TTapeEngine::TeclaIgualClick() {
 // bytes.
 void TTapeEngine::TeclaDarreraClick() {
     std::string text = entryText_;
-    text.resize(text.size() - LastCharacterLength(text));
+    text.resize(text.size() - Utf8LastCharacterLength(text));
     SetEntryText(text);
 }

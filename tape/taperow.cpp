@@ -138,9 +138,7 @@ std::string TapeComment(std::string_view text) {
     std::string comment;
     size_t characters = 0;
     for (const char c : text) {
-        // A byte that starts a character (not a UTF-8 continuation byte).
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80 && characters++ == kMaxCommentLength)
-            break;
+        if (!IsUtf8Continuation(c) && characters++ == kMaxCommentLength) break;
         comment += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
     }
     return comment;

@@ -7,6 +7,7 @@
 #include "basic/platformerror.h"
 #include "basic/savedfile.h"
 #include "basic/stringlists.h"
+#include "basic/texttools.h"
 #include "basic/translation.h"
 #include "tape/tapedocument.h"
 #include "tapefiles/textfile.h"
@@ -28,7 +29,7 @@ bool IsUtf8(std::string_view text) {
         if (length == 0 || lead > 0xF4 || at + length > text.size()) return false;
         uint32_t code = lead & (0x7F >> length);
         for (size_t i = 1; i < length; ++i) {
-            if ((byte(at + i) & 0xC0) != 0x80) return false;
+            if (!IsUtf8Continuation(text[at + i])) return false;
             code = (code << 6) | (byte(at + i) & 0x3F);
         }
         static constexpr uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};

@@ -88,7 +88,7 @@ void TBotoPetit::SetTeclaFuncioText(const std::string& text) {
         return;
     }
     ShowMessageBox(nullptr, Filled(Tr("TamComponents", "Error a l'Assignar ShortCut [%1]"), {text}),
-                   Tr("TamComponents", "Atenció!!"), 0);
+                   Tr("TamComponents", "Atenció!!"), TMessageBoxKind::Ok);
 }
 
 void TBotoPetit::SetDown(bool down) {

@@ -70,8 +70,9 @@ void TDataCalendari::SetDate(TDateTime value) {
 }
 
 void TDataCalendari::SetDateText(const std::string& dateText) {
-    editor_->setText(TextToInt(dateText) >= 1 ? QString::fromStdString(FormatDateText(dateText, 10))
-                                              : kEmptyDate);
+    editor_->setText(TextToInt(dateText) >= 1
+                         ? QString::fromStdString(FormatDateText(dateText, kDayMonthYear))
+                         : kEmptyDate);
 }
 
 std::string TDataCalendari::GetDateText() const {
@@ -94,7 +95,7 @@ void TDataCalendari::DropDownEnter() {
 void TDataCalendari::CalendarCloseUp() {
     const std::string picked = DateToText(Date());
     editor_->setText(TextToInt(picked) > 19000000
-                         ? QString::fromStdString(FormatDateText(picked, 10))
+                         ? QString::fromStdString(FormatDateText(picked, kDayMonthYear))
                          : QString());
     editor_->setFocus(Qt::OtherFocusReason);
 }
@@ -138,7 +139,7 @@ bool TDataCalendari::EditorKeyPress(QKeyEvent* event) {
     const std::string text = KeyText(*event);
     if (IsPeriodLetter(text)) {
         ApplyPeriodLetter(text[0]);
-    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    } else if (IsEnter(event->key())) {
         DiscardKeyboardMessages();
         MoveFocusOn();
     } else {
@@ -151,7 +152,7 @@ void TDataCalendari::ApplyPeriodLetter(char letter) {
     TData data;
     data.SetDateValue(Date());
     data.ApplyPeriodLetter(letter);
-    const std::string shown = FormatDateText(data.Text(), 10);
+    const std::string shown = FormatDateText(data.Text(), kDayMonthYear);
     editor_->setText(QString::fromStdString(shown));
     SetDate(TextToDate(shown));
     DiscardKeyboardMessages();

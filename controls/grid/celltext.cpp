@@ -1,37 +1,9 @@
 #include "controls/grid/celltext.h"
 
-#include "basic/dates.h"
-#include "basic/numbertext.h"
-#include "basic/platformerror.h"
-#include "basic/texttools.h"
-
 namespace {
 
 // Longer texts are beyond what the number routines promise to read.
 constexpr size_t kLongestNumberText = 250;
-
-std::string PaddedNumber(const std::string& text, int32_t width) {
-    if (width < 0 || width > 255) return text;
-    return TextToFloat(text) > 0 ? ZeroPadDigits(text, static_cast<uint8_t>(width)) : text;
-}
-
-std::string FormattedByKind(const TColumnaGrid& column, const std::string& text) {
-    switch (column.Tipus) {
-        case 2:
-            return FormatDateText(text, column.Llargada);
-        case 4:
-            return PaddedNumber(text, column.Llargada);
-        case 5:
-            return FormatNumber(TextToFloat(text), column.Decimals);
-        case 6:
-            return FormatNumber(static_cast<long double>(TextToFloat(text)) / 100,
-                                column.Decimals != 0 ? column.Decimals : 2);
-        case 8:
-            return FormatTimeText(text, column.Llargada);
-        default:
-            return text;
-    }
-}
 
 // n / 2 rounded to the nearest integer, halves to the even one.
 int HalfRoundedToEven(int n) {
@@ -43,32 +15,24 @@ int HalfRoundedToEven(int n) {
 }  // namespace
 
 std::string CellDisplayText(const TColumnaGrid& column, const std::string& text) {
-    const bool numeric = column.Tipus == 4 || column.Tipus == 5 || column.Tipus == 6;
-    if (numeric && text.size() > kLongestNumberText) return text;
-    try {
-        return FormattedByKind(column, text);
-    } catch (const PlatformError&) {
-        // A cell that reads as no number (a lone comma) is drawn as typed: a
-        // paint pass has no one to report the error to.
-        return text;
-    }
+    if (IsNumberFormat(column.Tipus) && text.size() > kLongestNumberText) return text;
+    return FormattedText(column.Tipus, text, column.Llargada, column.Decimals);
 }
 
 TAlineacio CellAlignment(const TColumnaGrid& column) {
-    if (column.Alineacio >= 1 && column.Alineacio <= 3) {
-        return static_cast<TAlineacio>(column.Alineacio);
-    }
+    const auto own = static_cast<uint8_t>(column.Alineacio);
+    if (own >= 1 && own <= 3) return column.Alineacio;
     switch (column.Tipus) {
-        case 0:
-        case 3:
+        case TDisplayFormat::Text:
+        case TDisplayFormat::OtherText:
             return column.Llargada == 1 ? TAlineacio::Centre : TAlineacio::Esquerra;
-        case 1:
-        case 2:
-        case 4:
-        case 8:
+        case TDisplayFormat::CentredText:
+        case TDisplayFormat::Date:
+        case TDisplayFormat::ZeroPadded:
+        case TDisplayFormat::Time:
             return TAlineacio::Centre;
-        case 5:
-        case 6:
+        case TDisplayFormat::Number:
+        case TDisplayFormat::Hundredths:
             return TAlineacio::Dreta;
         default:
             return TAlineacio::Esquerra;

@@ -2,16 +2,17 @@
 
 // What a typed column shows for a cell, and where in the cell it goes.
 //
-// Kind | automatic alignment           | text shown
-//  0,3 | centre when Llargada is 1     | the cell text
-//  1   | centre                        | the cell text
-//  2   | centre                        | FormatDateText(text, Llargada)
-//  4   | centre                        | a positive number: its digits zero-padded to Llargada
-//  5   | right                         | FormatNumber(value, Decimals)
-//  6   | right                         | FormatNumber(value / 100, Decimals, or 2 when 0)
-//  7   | left                          | the cell text
-//  8   | centre                        | FormatTimeText(text, Llargada)
-//  >8  | left                          | the cell text
+// Kind        | automatic alignment       | text shown
+// Text,       | centre when Llargada is 1 | the cell text
+//   OtherText |                           |
+// CentredText | centre                    | the cell text
+// Date        | centre                    | FormatDateText(text, Llargada)
+// ZeroPadded  | centre                    | a positive number: its digits zero-padded to Llargada
+// Number      | right                     | FormatNumber(value, Decimals)
+// Hundredths  | right                     | FormatNumber(value / 100, Decimals, or 2 when 0)
+// LeftText    | left                      | the cell text
+// Time        | centre                    | FormatTimeText(text, Llargada)
+// beyond 8    | left                      | the cell text
 
 #include <string>
 

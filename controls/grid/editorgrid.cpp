@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "controls/grid/gridex.h"
+#include "controls/platform/keyboard.h"
 
 TEditorGrid::TEditorGrid(TGridEx& grid) : QLineEdit(grid.viewport()), grid_(grid) {
     setObjectName(QStringLiteral("EditorGrid"));
@@ -32,8 +33,7 @@ bool TEditorGrid::LeavesCell(const QKeyEvent& event) const {
 
 void TEditorGrid::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter || key == Qt::Key_Backspace || LeavesCell(*event)) {
+    if (IsEnter(key) || key == Qt::Key_Backspace || LeavesCell(*event)) {
         int handed = key == Qt::Key_Backtab ? int(Qt::Key_Tab) : key;
         grid_.KeyDown(handed, event->modifiers());
         // A Backspace the grid leaves alone deletes a character as usual.
@@ -58,12 +58,9 @@ void TEditorGrid::focusOutEvent(QFocusEvent* event) {
 
 // Tab goes to the grid rather than to the next control.
 bool TEditorGrid::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
-            return true;
-        }
+    if (QKeyEvent* tab = TabKeyPress(event)) {
+        keyPressEvent(tab);
+        return true;
     }
     return QLineEdit::event(event);
 }

@@ -17,10 +17,6 @@ class TEditorGrid : public QLineEdit {
 public:
     explicit TEditorGrid(TGridEx& grid);
 
-    // The grid's current cell when the editor last received the focus.
-    int32_t Columna() const { return columna_; }
-    int32_t Fila() const { return fila_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -31,6 +27,7 @@ private:
     bool LeavesCell(const QKeyEvent& event) const;
 
     TGridEx& grid_;
+    // The grid's current cell when the editor last received the focus.
     int32_t columna_ = 0;
     int32_t fila_ = 0;
 };

@@ -68,11 +68,10 @@ public:
     void SetScrollBars(TScrollStyle style);
 
     // ---- The base grid's current cell and scrolling ----
-    // Row and Col move the current cell as the base grid does, without the
-    // reports of PosarFilaActual; a fixed or missing position is ignored.
-    int32_t Row() const { return row_; }
+    // SetRow and SetCol move the current cell as the base grid does, without
+    // the reports of PosarFilaActual; a fixed or missing position is ignored.
+    // The current cell reads as FilaActual and ColumnaActual.
     void SetRow(int32_t row);
-    int32_t Col() const { return col_; }
     void SetCol(int32_t col);
     // The first row below the fixed rows that is on screen.
     int32_t TopRow() const;

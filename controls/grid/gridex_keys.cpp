@@ -12,10 +12,6 @@
 
 namespace {
 
-bool IsEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 bool IsMovingKey(int key) {
     switch (key) {
         case Qt::Key_Up:
@@ -37,12 +33,9 @@ bool IsMovingKey(int key) {
 
 // The grid takes Tab as it takes every other key; focus does not move on.
 bool TGridEx::event(QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
-            keyPressEvent(key);
-            return true;
-        }
+    if (QKeyEvent* tab = TabKeyPress(event)) {
+        keyPressEvent(tab);
+        return true;
     }
     return QTableView::event(event);
 }
@@ -79,6 +72,11 @@ void TGridEx::KeyDown(int& Key, Qt::KeyboardModifiers Shift) {
     if (editant_ && IsEnter(Key)) {
         SortirCella(LlegirCella(FilaActual(), ColumnaActual()), ColumnaActual(), FilaActual());
     }
+    if (IsEnter(Key) && introAvancar_) {
+        ColumnaSeguent();
+        DiscardKeyboardMessages();
+        Key = 0;
+    }
     switch (Key) {
         case Qt::Key_Escape:
             if (editant_) AcabarEdicio();
@@ -93,14 +91,6 @@ void TGridEx::KeyDown(int& Key, Qt::KeyboardModifiers Shift) {
             break;
         case Qt::Key_Tab:
             if (tabAvancar_) ColumnaSeguent();
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (introAvancar_) {
-                ColumnaSeguent();
-                DiscardKeyboardMessages();
-                Key = 0;
-            }
             break;
         case Qt::Key_Backspace:
             BackspaceWhileEditing(Key);

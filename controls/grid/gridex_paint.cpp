@@ -37,8 +37,9 @@ void TGridEx::PreparePaint() {
     if (!columnaZero_ && ColWidths(0) != -1) SetColWidths(0, -1);
     ApplyTitols();
     FitColumnes();
-    columnesSimples_ = std::none_of(Columnes.begin(), Columnes.end(),
-                                    [](const TColumnaGrid& c) { return c.Tipus != 0; });
+    columnesSimples_ = std::none_of(Columnes.begin(), Columnes.end(), [](const TColumnaGrid& c) {
+        return c.Tipus != TDisplayFormat::Text;
+    });
 }
 
 void TGridEx::paintEvent(QPaintEvent* event) {
@@ -105,7 +106,7 @@ void TGridEx::DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const
         canvas.BrushColor = kDisabledBrush;
     }
     const TColumnaGrid& column = Columna(col);
-    if (column.Tipus < 0) {
+    if (IsBaseWay(column.Tipus)) {
         DrawCellBaseWay(canvas, col, row, rect, state);
         return;
     }
@@ -126,7 +127,7 @@ void TGridEx::DrawTypedCell(TGridCanvas& canvas, int32_t col, int32_t row, const
 std::string TGridEx::ShownCellText(int32_t row, int32_t col) const {
     const TColumnaGrid& column = Columna(col);
     const std::string text = LlegirCella(row, col);
-    return row >= FixedRows() && column.Tipus >= 0 ? CellDisplayText(column, text) : text;
+    return row >= FixedRows() && !IsBaseWay(column.Tipus) ? CellDisplayText(column, text) : text;
 }
 
 // Drawing never creates the selection list.

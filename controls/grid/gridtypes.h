@@ -8,30 +8,32 @@
 #include <functional>
 #include <string>
 
+#include "controls/format/displayformat.h"
+
 class TGridEx;
 class TGridCanvas;
 
+// Text alignment inside a cell.
+enum class TAlineacio : uint8_t { Automatica = 0, Esquerra = 1, Centre = 2, Dreta = 3 };
+
 // How a column is shown and edited. Callers write the entries of
-// TGridEx::Columnes directly (the tape sets its value column to kind 5).
+// TGridEx::Columnes directly (the tape shows its value column as a Number).
 struct TColumnaGrid {
-    // Editor length limit, and format argument of kinds 2, 4 and 8; a length of
-    // 1 also centres kinds 0 and 3. 0 or less means no limit.
+    // Editor length limit, and format argument of Date, ZeroPadded and Time;
+    // a length of 1 also centres Text and OtherText. 0 or less means no limit.
     int32_t Llargada = 0;
-    // Column kind 0 to 8 (see celltext.h); negative: drawn the base way.
-    int32_t Tipus = 0;
-    // Decimals code of the number kinds 5 and 6.
+    // The column kind (see celltext.h); BaseWay: drawn the base way.
+    TDisplayFormat Tipus = TDisplayFormat::Text;
+    // Decimals code of Number and Hundredths.
     int32_t Decimals = 0;
-    // 0 automatic (by kind), 1 left, 2 centre, 3 right.
-    uint8_t Alineacio = 0;
+    // Automatica: by kind.
+    TAlineacio Alineacio = TAlineacio::Automatica;
     // Moving from column to column passes over this column.
     bool Saltar = false;
     // A text wider than the cell ends in an ellipsis, and the whole text is
     // the cell's tooltip.
     bool ElideLongText = false;
 };
-
-// Text alignment inside a cell.
-enum class TAlineacio : uint8_t { Automatica = 0, Esquerra = 1, Centre = 2, Dreta = 3 };
 
 // How rows are selected into TGridEx::Seleccio.
 enum TOpcioSeleccionar : uint8_t {

@@ -8,30 +8,20 @@
 #include "controls/accessibility/accessibility.h"
 #include "controls/panel/paneleditor.h"
 #include "controls/panel/panelex.h"
+#include "controls/platform/keyboard.h"
 
 namespace {
 
 // Eight required digits with two fixed slashes.
 const QString kDateMask = QStringLiteral("99/99/9999");
 
-bool IsReturn(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-bool IsTab(int key) {
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
-}
-
 }  // namespace
-
-QLineEdit* TPanelEx::Editor() {
-    return EnsureEditor();
-}
 
 bool TPanelEx::IsEditing() const {
     return editor_ != nullptr && editor_->isVisible();
 }
 
-TPanelEditor* TPanelEx::EnsureEditor() {
+QLineEdit* TPanelEx::Editor() {
     if (editor_ != nullptr) return editor_;
     editor_ = new TPanelEditor(this);
     editor_->setObjectName(objectName() + QStringLiteral("Edit"));
@@ -56,7 +46,7 @@ TPanelEditor* TPanelEx::EnsureEditor() {
 void TPanelEx::LoadEditorText() {
     if (IsDateForm()) {
         if (editor_->inputMask() != kDateMask) editor_->setInputMask(kDateMask);
-        const QString raw = QString::fromStdString(FormatDateText(caption_, 10));
+        const QString raw = QString::fromStdString(FormatDateText(caption_, kDayMonthYear));
         if (editor_->text() != raw) editor_->setText(raw);
         return;
     }
@@ -71,7 +61,7 @@ void TPanelEx::StoreEditorText() {
 
 void TPanelEx::StartEditing() {
     if (!editable_) return;
-    TPanelEditor* editor = EnsureEditor();
+    QLineEdit* editor = Editor();
     editor->setGeometry(rect());
     // The editor stands in for the panel: it carries the panel's name.
     editor->setAccessibleName(AccessibleName(this));
@@ -95,7 +85,7 @@ void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers sh
     if (OnKeyDown) OnKeyDown(sender, key, shift);
     if (IsTab(key)) {
         DoChanged();
-    } else if (IsReturn(key)) {
+    } else if (IsEnter(key)) {
         DoChanged();
         DiscardKeyboardMessages();
         key = 0;
@@ -103,7 +93,7 @@ void TPanelEx::EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers sh
 }
 
 void TPanelEx::EditorKeyUp(int key) {
-    if (IsTab(key) || IsReturn(key)) DoChanged();
+    if (IsTab(key) || IsEnter(key)) DoChanged();
 }
 
 void TPanelEx::DoChanged() {
@@ -112,7 +102,7 @@ void TPanelEx::DoChanged() {
 
 void TPanelEx::SetEditable(bool editable) {
     editable_ = editable;
-    if (!editable) EnsureEditor()->hide();
+    if (!editable) Editor()->hide();
 }
 
 // An open editor keeps covering the whole panel.

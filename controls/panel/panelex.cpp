@@ -130,7 +130,7 @@ void TPanelEx::SetBotoApretat(bool pressed) {
 void TPanelEx::SetEfectes(bool on) {
     Change(efectes_, on);
 }
-void TPanelEx::SetTipusFormateig(int format) {
+void TPanelEx::SetTipusFormateig(TDisplayFormat format) {
     Change(tipusFormateig_, format);
 }
 

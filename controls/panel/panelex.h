@@ -13,6 +13,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/format/displayformat.h"
 #include "controls/gradient/gradientfx.h"
 #include "controls/panel/paneltypes.h"
 #include "controls/platform/colorref.h"
@@ -119,11 +120,11 @@ public:
     // Press and hover tints.
     bool Efectes() const { return efectes_; }
     void SetEfectes(bool on);
-    // 2: an eight-digit date shown dd/mm/yyyy (and edited behind a mask);
-    // 5: a number with up to two decimals; 6: hundredths shown with two
-    // decimals; anything else: the caption as it is.
-    int TipusFormateig() const { return tipusFormateig_; }
-    void SetTipusFormateig(int format);
+    // Date: an eight-digit date shown dd/mm/yyyy (and edited behind a mask);
+    // Number: a number with up to two decimals; Hundredths: hundredths shown
+    // with two decimals; any other format: the caption as it is.
+    TDisplayFormat TipusFormateig() const { return tipusFormateig_; }
+    void SetTipusFormateig(TDisplayFormat format);
     // Shows the bevels pressed (with Efectes only).
     bool BotoApretat() const { return botoApretat_; }
     void SetBotoApretat(bool pressed);
@@ -215,13 +216,12 @@ private:
     void LoadPicture();
 
     // Editing.
-    TPanelEditor* EnsureEditor();
     void LoadEditorText();
     void StoreEditorText();
     void EditorExit();
     void EditorKeyDown(QObject* sender, int& key, Qt::KeyboardModifiers shift);
     void EditorKeyUp(int key);
-    bool IsDateForm() const { return tipusFormateig_ == 2; }
+    bool IsDateForm() const { return tipusFormateig_ == TDisplayFormat::Date; }
 
     Qt::Alignment alignment_ = Qt::AlignHCenter;
     TBevelCut bevelOuter_ = bvRaised;
@@ -258,7 +258,7 @@ private:
     TTipusApendix tipusApendix_ = taCap;
     int ampleApendix_ = 0;
     bool efectes_ = false;
-    int tipusFormateig_ = 0;
+    TDisplayFormat tipusFormateig_ = TDisplayFormat::Text;
     bool botoApretat_ = false;
 
     // The mouse as last seen over the panel.

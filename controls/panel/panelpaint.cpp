@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "basic/dates.h"
-#include "basic/numbertext.h"
 #include "basic/platformerror.h"
 #include "basic/texttools.h"
 #include "controls/panel/panelex.h"
@@ -16,36 +15,24 @@ namespace {
 
 constexpr TColor kPressTint = 0x101010;
 constexpr TColor kHoverTint = 0x606060;
-constexpr TColor kArrowFill = 0x008000;
+constexpr TColor kArrowFill = clGreen;
 constexpr TColor kArrowPen = 0x02707070;  // grey 112 with the palette-relative flag
 
 // Line breaks as Qt draws them.
 QString DrawnText(const std::string& text) {
-    QString result = QString::fromStdString(text);
-    result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return result;
+    return QString::fromStdString(WithLfLineBreaks(text));
 }
 
 }  // namespace
 
-// A caption that is no number shows as it is instead of failing every paint.
+// A panel shows three of the formats; a caption that is no number shows as
+// it is instead of failing every paint.
 std::string TPanelEx::DisplayText() const {
     const std::string text = ReplaceAll(caption_, "#13", "\r");
-    try {
-        switch (tipusFormateig_) {
-            case 2:
-                return FormatDateText(text, 10);
-            case 5:
-                return TextToDisplayText(text, 0);
-            case 6:
-                return FormatNumber(TextToFloat(text) / 100, 2);
-            default:
-                return text;
-        }
-    } catch (const PlatformError&) {
-        return text;
-    }
+    const bool shown = tipusFormateig_ == TDisplayFormat::Date ||
+                       tipusFormateig_ == TDisplayFormat::Number ||
+                       tipusFormateig_ == TDisplayFormat::Hundredths;
+    return shown ? FormattedText(tipusFormateig_, text, kDayMonthYear, 0) : text;
 }
 
 void TPanelEx::paintEvent(QPaintEvent*) {

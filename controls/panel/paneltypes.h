@@ -38,7 +38,6 @@ public:
 
     constexpr bool Contains(TEstilCentrat style) const { return (bits_ & (1u << style)) != 0; }
     constexpr bool IsEmpty() const { return bits_ == 0; }
-    constexpr uint8_t Bits() const { return bits_; }
     friend constexpr bool operator==(TSetEstilCentrat, TSetEstilCentrat) = default;
 
 private:

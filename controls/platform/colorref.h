@@ -24,10 +24,6 @@ constexpr TColor clAqua = RGBColor(0, 255, 255);
 constexpr TColor clGreen = RGBColor(0, 128, 0);
 constexpr TColor clNavy = RGBColor(0, 0, 128);
 constexpr TColor clTeal = RGBColor(0, 128, 128);
-constexpr TColor clMaroon = RGBColor(128, 0, 0);
-constexpr TColor clOlive = RGBColor(128, 128, 0);
-constexpr TColor clPurple = RGBColor(128, 0, 128);
-constexpr TColor clGray = RGBColor(128, 128, 128);
 constexpr TColor clSilver = RGBColor(192, 192, 192);
 
 // System colours by their index.
@@ -38,13 +34,10 @@ constexpr TColor clHighlight = SystemColor(13);
 constexpr TColor clHighlightText = SystemColor(14);
 constexpr TColor clBtnFace = SystemColor(15);
 constexpr TColor clBtnShadow = SystemColor(16);
-constexpr TColor clGrayText = SystemColor(17);
 constexpr TColor clBtnText = SystemColor(18);
 constexpr TColor clBtnHighlight = SystemColor(20);
 constexpr TColor cl3DDkShadow = SystemColor(21);
 constexpr TColor cl3DLight = SystemColor(22);
-constexpr TColor clInfoText = SystemColor(23);
-constexpr TColor clInfoBk = SystemColor(24);
 
 constexpr bool IsSystemColor(TColor color) { return (color & 0x80000000u) != 0; }
 

@@ -1,30 +1,9 @@
 #include "controls/platform/jpegdecoder.h"
 
-#include <csetjmp>
-#include <cstdio>
-// jpeglib.h needs size_t and FILE declared before it.
-#include <jpeglib.h>
-
 #include "basic/platformerror.h"
+#include "controls/platform/jpegerrormanager.h"
 
 namespace {
-
-struct ErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-// libjpeg must not return to the decoder after a fatal error: jump back to
-// the caller, which turns the message into an exception once libjpeg is out
-// of the way.
-void OnFatalError(j_common_ptr info) {
-    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
-    (*info->err->format_message)(info, errors->message);
-    std::longjmp(errors->jump, 1);
-}
-
-void OnWarning(j_common_ptr, int) {}
 
 QRgb PixelFrom(const JSAMPLE* sample, int components, bool adobeInverted) {
     switch (components) {
@@ -44,7 +23,7 @@ QRgb PixelFrom(const JSAMPLE* sample, int components, bool adobeInverted) {
 }
 
 // Everything here is plain data: no destructor is skipped by the long jump.
-bool Decode(jpeg_decompress_struct& info, ErrorManager& errors, const QByteArray& data,
+bool Decode(jpeg_decompress_struct& info, JpegErrorManager& errors, const QByteArray& data,
             QImage& image) {
     if (setjmp(errors.jump) != 0) return false;
     jpeg_create_decompress(&info);
@@ -82,10 +61,8 @@ bool LooksLikeJpeg(const QByteArray& data) {
 
 QImage DecodeJpeg(const QByteArray& data) {
     jpeg_decompress_struct info{};
-    ErrorManager errors{};
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = OnFatalError;
-    errors.base.emit_message = OnWarning;
+    JpegErrorManager errors;
+    info.err = errors.Attach();
     QImage image;
     const bool decoded = Decode(info, errors, data, image);
     jpeg_destroy_decompress(&info);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+class QEvent;
 class QKeyEvent;
 class QObject;
 class QWidget;
@@ -14,6 +15,18 @@ class QWidget;
 // A key-down or key-up handler: the sending object, the key by reference and
 // the modifiers held.
 using TKeyEvent = std::function<void(QObject* sender, int& key, Qt::KeyboardModifiers shift)>;
+
+// Enter: the main keyboard's Return or the keypad's Enter.
+constexpr bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+// Tab, forward or back (Shift+Tab arrives as Backtab).
+constexpr bool IsTab(int key) {
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+// The event as a Tab key press, or nullptr: for a control that takes Tab as
+// one of its keys instead of letting it move the focus on.
+QKeyEvent* TabKeyPress(QEvent* event);
 
 // The text the key types under the current keyboard layout and modifiers
 // (UTF-8): one character for most keys, empty for keys without one (arrows,

@@ -17,9 +17,7 @@ TMessageBoxHandler& CurrentHandler() {
 }
 
 std::string WithLineBreaks(const std::string& text) {
-    std::string result = ReplaceAll(text, "#13", "\n");
-    result = ReplaceAll(result, "\r\n", "\n");
-    return ReplaceAll(result, "\r", "\n");
+    return WithLfLineBreaks(ReplaceAll(text, "#13", "\n"));
 }
 
 struct ButtonLook {
@@ -54,17 +52,17 @@ TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler) {
     return std::exchange(CurrentHandler(), std::move(handler));
 }
 
-std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind) {
+std::vector<TMessageBoxButton> MessageBoxButtons(TMessageBoxKind kind) {
     switch (kind) {
-        case 1:
+        case TMessageBoxKind::OkCancel:
             return {idOk, idCancel};
-        case 2:
+        case TMessageBoxKind::AbortRetryIgnore:
             return {idAbort, idRetry, idIgnore};
-        case 3:
+        case TMessageBoxKind::YesNoCancel:
             return {idYes, idNo, idCancel};
-        case 4:
+        case TMessageBoxKind::YesNo:
             return {idYes, idNo};
-        case 5:
+        case TMessageBoxKind::RetryCancel:
             return {idRetry, idCancel};
         default:
             return {idOk};
@@ -72,7 +70,7 @@ std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind) {
 }
 
 int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption,
-                   uint8_t kind) {
+                   TMessageBoxKind kind) {
     TMessageBoxRequest request;
     request.owner = owner;
     request.text = WithLineBreaks(text);

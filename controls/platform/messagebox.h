@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "basic/messageboxkind.h"
+
 class QWidget;
 
 // The identifiers of the buttons, as the callers compare the result with them.
@@ -38,15 +40,14 @@ using TMessageBoxHandler = std::function<int(const TMessageBoxRequest&)>;
 // An empty handler puts the QMessageBox handler back.
 TMessageBoxHandler SetMessageBoxHandler(TMessageBoxHandler handler);
 
-// The button sets by kind: 0 OK, 1 OK Cancel, 2 Abort Retry Ignore,
-// 3 Yes No Cancel, 4 Yes No, 5 Retry Cancel; any other kind OK.
-std::vector<TMessageBoxButton> MessageBoxButtons(uint8_t kind);
+// The buttons of a kind, in the order shown; any other number OK.
+std::vector<TMessageBoxButton> MessageBoxButtons(TMessageBoxKind kind);
 
 // Shows text (where "#13", CR LF and a lone CR break lines) with the warning
 // icon and Catalan button texts, and returns the identifier of the button
 // pressed. An empty caption becomes "Atencio !!!".
 int ShowMessageBox(QWidget* owner, const std::string& text, const std::string& caption = "",
-                   uint8_t kind = 0);
+                   TMessageBoxKind kind = TMessageBoxKind::Ok);
 
 // A question whose answers are not the usual buttons: each button its own
 // text (already in the user's language). Returns the identifier of the one

@@ -93,4 +93,38 @@ INSTANTIATE_TEST_SUITE_P(
                     CompareCase{"CodeTen", "a", 10, "a", false}),
     CaseName<CompareCase>);
 
+// One case a kind of line break, and the runs of them that a replacement
+// pass could run together.
+TEST(WithLfLineBreaksTest, GivesOneLfPerLineBreak) {
+    EXPECT_EQ(WithLfLineBreaks("a\r\nb\rc\nd"), "a\nb\nc\nd");
+    EXPECT_EQ(WithLfLineBreaks("a\r\r\nb"), "a\n\nb");  // a CR, then a CR LF
+    EXPECT_EQ(WithLfLineBreaks("a\n\rb"), "a\n\nb");    // an LF, then a CR
+    EXPECT_EQ(WithLfLineBreaks("\r"), "\n");
+    EXPECT_EQ(WithLfLineBreaks("caf\xC3\xA9"), "caf\xC3\xA9");
+}
+
+struct LastCharacterCase {
+    const char* name;
+    std::string text;
+    size_t length;
+    friend std::ostream& operator<<(std::ostream& os, const LastCharacterCase& c) {
+        return os << c.name;
+    }
+};
+
+class Utf8LastCharacterTest : public testing::TestWithParam<LastCharacterCase> {};
+
+TEST_P(Utf8LastCharacterTest, TakesTheLeadByteWithItsContinuations) {
+    EXPECT_EQ(Utf8LastCharacterLength(GetParam().text), GetParam().length);
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, Utf8LastCharacterTest,
+                         testing::Values(LastCharacterCase{"Empty", "", 0},
+                                         LastCharacterCase{"Ascii", "12", 1},
+                                         LastCharacterCase{"TwoBytes", "1\xC3\xA9", 2},
+                                         LastCharacterCase{"FourBytes", "x\xF0\x9F\x98\x80", 4},
+                                         LastCharacterCase{"OnlyContinuations", "\x80\x80", 2},
+                                         LastCharacterCase{"LeadByteCutShort", "a\xE2\x82", 2}),
+                         CaseName<LastCharacterCase>);
+
 }  // namespace

@@ -31,7 +31,8 @@ private:
 
 TEST(ShowMessageBox, BreaksLinesAtHash13AndReturnsTheHandlersAnswer) {
     AnsweringHandler handler(idRetry);
-    EXPECT_EQ(ShowMessageBox(nullptr, "a#13b\r\nc\rd", "Títol", 5), idRetry);
+    EXPECT_EQ(ShowMessageBox(nullptr, "a#13b\r\nc\rd", "Títol", TMessageBoxKind::RetryCancel),
+              idRetry);
     ASSERT_TRUE(handler.last);
     EXPECT_EQ(handler.last->text, "a\nb\nc\nd");
     EXPECT_EQ(handler.last->caption, "Títol");
@@ -43,9 +44,11 @@ TEST(ShowMessageBox, EmptyCaptionBecomesTheDefaultWarningTitle) {
     EXPECT_EQ(handler.last->caption, "Atencio !!!");
 }
 
+using K = TMessageBoxKind;
+
 struct KindCase {
     const char* name;
-    uint8_t kind;
+    TMessageBoxKind kind;
     std::vector<TMessageBoxButton> buttons;
     friend std::ostream& operator<<(std::ostream& os, const KindCase& c) { return os << c.name; }
 };
@@ -60,12 +63,13 @@ TEST_P(MessageBoxKind, ChoosesItsButtons) {
 
 INSTANTIATE_TEST_SUITE_P(
     ShowMessageBox, MessageBoxKind,
-    testing::Values(KindCase{"Ok", 0, {idOk}}, KindCase{"OkCancel", 1, {idOk, idCancel}},
-                    KindCase{"AbortRetryIgnore", 2, {idAbort, idRetry, idIgnore}},
-                    KindCase{"YesNoCancel", 3, {idYes, idNo, idCancel}},
-                    KindCase{"YesNo", 4, {idYes, idNo}},
-                    KindCase{"RetryCancel", 5, {idRetry, idCancel}},
-                    KindCase{"UnknownKindIsOk", 200, {idOk}}),
+    testing::Values(KindCase{"Ok", K::Ok, {idOk}},
+                    KindCase{"OkCancel", K::OkCancel, {idOk, idCancel}},
+                    KindCase{"AbortRetryIgnore", K::AbortRetryIgnore, {idAbort, idRetry, idIgnore}},
+                    KindCase{"YesNoCancel", K::YesNoCancel, {idYes, idNo, idCancel}},
+                    KindCase{"YesNo", K::YesNo, {idYes, idNo}},
+                    KindCase{"RetryCancel", K::RetryCancel, {idRetry, idCancel}},
+                    KindCase{"UnknownKindIsOk", K(200), {idOk}}),
     CaseName<KindCase>);
 
 TEST(SetMessageBoxHandler, ReturnsTheHandlerItReplaces) {
@@ -77,8 +81,8 @@ TEST(SetMessageBoxHandler, ReturnsTheHandlerItReplaces) {
 }
 
 // The real box: presses one of its buttons as soon as it is shown.
-int AnswerQtBox(uint8_t kind, const QString& pressText, QStringList* texts, QMessageBox::Icon* icon,
-                QString* shownText) {
+int AnswerQtBox(TMessageBoxKind kind, const QString& pressText, QStringList* texts,
+                QMessageBox::Icon* icon, QString* shownText) {
     QTimer::singleShot(0, [=] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
@@ -97,20 +101,21 @@ TEST(ShowQtMessageBox, ShowsAWarningWithCatalanButtonsAndAnswersTheirIdentifiers
     QStringList texts;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QString shown;
-    EXPECT_EQ(AnswerQtBox(3, QStringLiteral("No"), &texts, &icon, &shown), idNo);
+    EXPECT_EQ(AnswerQtBox(K::YesNoCancel, QStringLiteral("No"), &texts, &icon, &shown), idNo);
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(shown, QStringLiteral("Primera\nSegona"));
     EXPECT_TRUE(texts.contains(QStringLiteral("Sí")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Cancel·la")));
 
     texts.clear();
-    EXPECT_EQ(AnswerQtBox(2, QStringLiteral("Ignora"), &texts, &icon, &shown), idIgnore);
+    EXPECT_EQ(AnswerQtBox(K::AbortRetryIgnore, QStringLiteral("Ignora"), &texts, &icon, &shown),
+              idIgnore);
     EXPECT_EQ(texts.size(), 3);
     EXPECT_TRUE(texts.contains(QStringLiteral("Avorta")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Reintenta")));
 
     texts.clear();
-    EXPECT_EQ(AnswerQtBox(0, QStringLiteral("D'acord"), &texts, &icon, &shown), idOk);
+    EXPECT_EQ(AnswerQtBox(K::Ok, QStringLiteral("D'acord"), &texts, &icon, &shown), idOk);
 }
 
 }  // namespace

@@ -108,7 +108,7 @@ TEST_F(EditableDisplay, TabAnnouncesTheChangeBeforeTheFocusMoves) {
 }
 
 TEST_F(EditableDisplay, DateFormEditsBehindAMaskAndStoresEightDigits) {
-    display->SetTipusFormateig(2);
+    display->SetTipusFormateig(TDisplayFormat::Date);
     display->SetCaption("20240315");
     display->StartEditing();
     EXPECT_EQ(Editor()->text(), QStringLiteral("15/03/2024"));

@@ -180,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(TPanelEx, AppendixClick,
 
 struct DisplayCase {
     const char* name;
-    int format;
+    TDisplayFormat format;
     const char* caption;
     const char* shown;
     friend std::ostream& operator<<(std::ostream& os, const DisplayCase& c) { return os << c.name; }
@@ -197,15 +197,18 @@ TEST_P(PanelDisplayText, FormatsTheCaptionByTipusFormateig) {
 
 INSTANTIATE_TEST_SUITE_P(
     TPanelEx, PanelDisplayText,
-    testing::Values(DisplayCase{"HundredthsWithTwoDecimals", 6, "12345", "123,45"},
-                    DisplayCase{"ZeroHundredthsShowNothing", 6, "0", ""},
-                    DisplayCase{"NumberGroupsThousands", 5, "1234", "1.234"},
-                    DisplayCase{"DateAsDayMonthYear", 2, "20240105", "05/01/2024"},
-                    DisplayCase{"EmptyDateAsBlanks", 2, "00000000", "          "},
-                    DisplayCase{"OtherFormatsShowTheCaption", 0, "12345", "12345"},
-                    DisplayCase{"Hash13BreaksTheLine", 0, "12#1334", "12\r34"},
-                    DisplayCase{"NoNumberShowsAsItIs", 6, ",", ","},
-                    DisplayCase{"NoNumberInNumberFormToo", 5, ",", ","}),
+    testing::Values(
+        DisplayCase{"HundredthsWithTwoDecimals", TDisplayFormat::Hundredths, "12345", "123,45"},
+        DisplayCase{"HundredthsHalfRoundsUp", TDisplayFormat::Hundredths, "14.5", "0,15"},
+        DisplayCase{"ZeroHundredthsShowNothing", TDisplayFormat::Hundredths, "0", ""},
+        DisplayCase{"NumberGroupsThousands", TDisplayFormat::Number, "1234", "1.234"},
+        DisplayCase{"DateAsDayMonthYear", TDisplayFormat::Date, "20240105", "05/01/2024"},
+        DisplayCase{"EmptyDateAsBlanks", TDisplayFormat::Date, "00000000", "          "},
+        DisplayCase{"OtherFormatsShowTheCaption", TDisplayFormat::Text, "12345", "12345"},
+        DisplayCase{"ColumnOnlyFormatsShowTheCaption", TDisplayFormat::ZeroPadded, "45", "45"},
+        DisplayCase{"Hash13BreaksTheLine", TDisplayFormat::Text, "12#1334", "12\r34"},
+        DisplayCase{"NoNumberShowsAsItIs", TDisplayFormat::Hundredths, ",", ","},
+        DisplayCase{"NoNumberInNumberFormToo", TDisplayFormat::Number, ",", ","}),
     CaseName<DisplayCase>);
 
 // Rows of the image that hold dark ink (the text is antialiased).

@@ -58,7 +58,7 @@ TBotoPetit* ToolButton(QWidget* parent, const char* name, QPoint at, const char*
 
 // A captioned box with a white, right-aligned value field inside.
 TPanelEx* ValueField(QWidget* parent, const char* name, int top, const char* label,
-                     const char* value, int format) {
+                     const char* value, TDisplayFormat format) {
     TPanelEx* box = Panel(parent, (std::string("C") + name).c_str(), QRect(5, top, 191, 20));
     box->SetBevelOuter(bvNone);
     box->SetAlignment(Qt::AlignLeft);
@@ -178,11 +178,12 @@ struct SampleForm {
         ToolButton(back, "BotoDesactivat", QPoint(280, 65), "COPIAR", "R")->setEnabled(false);
 
         TPanelEx* loan = Panel(back, "PanelCalcul1", QRect(150, 95, 206, 130));
-        ValueField(loan, "Capital1", 6, "Capital", "10000000", 6);
-        ValueField(loan, "Interes1", 26, "Interès (%)", "4,75", 5);
-        ValueField(loan, "Anys1", 46, "Anys", "15", 5);
-        editing = ValueField(loan, "Mesos1", 66, "Mesos", "180", 5);
-        TPanelEx* quota = ValueField(loan, "Quota1", 86, "Quota", "77783", 6);
+        ValueField(loan, "Capital1", 6, "Capital", "10000000", TDisplayFormat::Hundredths);
+        ValueField(loan, "Interes1", 26, "Interès (%)", "4,75", TDisplayFormat::Number);
+        ValueField(loan, "Anys1", 46, "Anys", "15", TDisplayFormat::Number);
+        editing = ValueField(loan, "Mesos1", 66, "Mesos", "180", TDisplayFormat::Number);
+        TPanelEx* quota =
+            ValueField(loan, "Quota1", 86, "Quota", "77783", TDisplayFormat::Hundredths);
         quota->SetFontColor(clFuchsia);
         quota->setFont(FormFont("MS Sans Serif", 8, true));
 

@@ -28,14 +28,14 @@ std::string StreamText(const TDataObject& data, int i) {
 struct Message {
     std::string text;
     std::string caption;
-    uint8_t kind;
+    TMessageBoxKind kind;
 };
 
 class DataObjectTest : public testing::Test {
 protected:
     void SetUp() override {
         data.ShowMessage = [this](const std::string& text, const std::string& caption,
-                                  uint8_t kind) {
+                                  TMessageBoxKind kind) {
             messages.push_back({text, caption, kind});
             return 1;
         };
@@ -269,7 +269,7 @@ TEST_F(DataObjectTest, UnreadableMediaAreReportedByName) {
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0].text, " Indefinit.TYMED_GDI\r no implementat...");
     EXPECT_EQ(messages[0].caption, "Atenció");
-    EXPECT_EQ(messages[0].kind, 0);
+    EXPECT_EQ(messages[0].kind, TMessageBoxKind::Ok);
     EXPECT_EQ(messages[1].text, " CF_DIB.TYMED_ENHMF\r no implementat...");
 }
 

@@ -34,11 +34,11 @@ protected:
                 received.push_back(lines.Strings(i));
         };
         target.ShowMessage = [this](const std::string& text, const std::string& caption,
-                                    uint8_t kind) {
+                                    TMessageBoxKind kind) {
             events.push_back("message");
             messages.push_back(text);
             EXPECT_EQ(caption, "Atencio!!");
-            EXPECT_EQ(kind, 0);
+            EXPECT_EQ(kind, TMessageBoxKind::Ok);
             return 1;
         };
     }

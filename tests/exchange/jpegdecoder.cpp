@@ -2,27 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <csetjmp>
-#include <cstdio>
-
-#include <jpeglib.h>
+#include "controls/platform/jpegerrormanager.h"
 
 namespace {
 
-struct ErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void JumpOut(j_common_ptr info) {
-    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
-}
-
 bool Decode(const Bytes& jpeg, DecodedJpeg& out) {
     jpeg_decompress_struct cinfo;
-    ErrorManager errors;
-    cinfo.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = JumpOut;
+    JpegErrorManager errors;
+    cinfo.err = errors.Attach();
     if (setjmp(errors.jump)) {
         jpeg_destroy_decompress(&cinfo);
         return false;

@@ -7,8 +7,11 @@
 
 namespace {
 
-TColumnaGrid Column(int32_t tipus, int32_t llargada = 0, int32_t decimals = 0,
-                    uint8_t alineacio = 0) {
+using F = TDisplayFormat;
+using A = TAlineacio;
+
+TColumnaGrid Column(TDisplayFormat tipus, int32_t llargada = 0, int32_t decimals = 0,
+                    TAlineacio alineacio = A::Automatica) {
     TColumnaGrid c;
     c.Tipus = tipus;
     c.Llargada = llargada;
@@ -34,33 +37,35 @@ TEST_P(CellKindTest, ShowsTheKindsFormAndAlignment) {
     EXPECT_EQ(CellAlignment(c.column), c.alignment);
 }
 
-using A = TAlineacio;
 INSTANTIATE_TEST_SUITE_P(
     Kinds, CellKindTest,
-    testing::Values(KindCase{"PlainText", Column(0), "abc", "abc", A::Esquerra},
-                    KindCase{"PlainOneCharCentred", Column(0, 1), "+", "+", A::Centre},
-                    KindCase{"Kind3OneCharCentred", Column(3, 1), "x", "x", A::Centre},
-                    KindCase{"Kind1Centred", Column(1), "abc", "abc", A::Centre},
-                    KindCase{"DateDisplayForm", Column(2, 10), "20240105", "05/01/2024", A::Centre},
-                    KindCase{"ZeroPaddedPositive", Column(4, 4), "45", "0045", A::Centre},
-                    KindCase{"ZeroPadSkipsNegative", Column(4, 4), "-3", "-3", A::Centre},
-                    KindCase{"ZeroPadWidthTooLarge", Column(4, 300), "45", "45", A::Centre},
-                    KindCase{"ZeroPadWidthNegative", Column(4, -1), "45", "45", A::Centre},
-                    KindCase{"NumberDisplayForm", Column(5, 0, 2), "1234.5", "1.234,50", A::Dreta},
-                    KindCase{"NumberTypedForm", Column(5, 0, 2), "12,5", "12,50", A::Dreta},
-                    KindCase{"NumberZeroBlank", Column(5, 0, 2), "0", "", A::Dreta},
-                    KindCase{"NumberLoneCommaAsTyped", Column(5, 0, 2), ",", ",", A::Dreta},
-                    KindCase{"NumberTooLongAsTyped", Column(5, 0, 2), std::string(300, '1'),
-                             std::string(300, '1'), A::Dreta},
-                    KindCase{"HundredthsDefaultTwo", Column(6), "123456", "1.234,56", A::Dreta},
-                    KindCase{"HundredthsOneDecimal", Column(6, 0, 1), "123456", "1.234,6",
-                             A::Dreta},
-                    KindCase{"TimeForm", Column(8, 5), "5400", "01:30", A::Centre},
-                    KindCase{"Kind7Left", Column(7), "abc", "abc", A::Esquerra},
-                    KindCase{"UnknownKindLeft", Column(9), "abc", "abc", A::Esquerra},
-                    KindCase{"OwnAlignmentWins", Column(5, 0, 2, 1), "1", "1,00", A::Esquerra},
-                    KindCase{"OwnRightOnText", Column(0, 0, 0, 3), "a", "a", A::Dreta},
-                    KindCase{"OwnCentre", Column(7, 0, 0, 2), "a", "a", A::Centre}),
+    testing::Values(
+        KindCase{"PlainText", Column(F::Text), "abc", "abc", A::Esquerra},
+        KindCase{"PlainOneCharCentred", Column(F::Text, 1), "+", "+", A::Centre},
+        KindCase{"OtherTextOneCharCentred", Column(F::OtherText, 1), "x", "x", A::Centre},
+        KindCase{"CentredText", Column(F::CentredText), "abc", "abc", A::Centre},
+        KindCase{"DateDisplayForm", Column(F::Date, 10), "20240105", "05/01/2024", A::Centre},
+        KindCase{"ZeroPaddedPositive", Column(F::ZeroPadded, 4), "45", "0045", A::Centre},
+        KindCase{"ZeroPadSkipsNegative", Column(F::ZeroPadded, 4), "-3", "-3", A::Centre},
+        KindCase{"ZeroPadWidthTooLarge", Column(F::ZeroPadded, 300), "45", "45", A::Centre},
+        KindCase{"ZeroPadWidthNegative", Column(F::ZeroPadded, -1), "45", "45", A::Centre},
+        KindCase{"NumberDisplayForm", Column(F::Number, 0, 2), "1234.5", "1.234,50", A::Dreta},
+        KindCase{"NumberTypedForm", Column(F::Number, 0, 2), "12,5", "12,50", A::Dreta},
+        KindCase{"NumberZeroBlank", Column(F::Number, 0, 2), "0", "", A::Dreta},
+        KindCase{"NumberLoneCommaAsTyped", Column(F::Number, 0, 2), ",", ",", A::Dreta},
+        KindCase{"NumberTooLongAsTyped", Column(F::Number, 0, 2), std::string(300, '1'),
+                 std::string(300, '1'), A::Dreta},
+        KindCase{"HundredthsDefaultTwo", Column(F::Hundredths), "123456", "1.234,56", A::Dreta},
+        KindCase{"HundredthsHalfRoundsUp", Column(F::Hundredths), "14.5", "0,15", A::Dreta},
+        KindCase{"HundredthsOneDecimal", Column(F::Hundredths, 0, 1), "123456", "1.234,6",
+                 A::Dreta},
+        KindCase{"TimeForm", Column(F::Time, 5), "5400", "01:30", A::Centre},
+        KindCase{"LeftText", Column(F::LeftText), "abc", "abc", A::Esquerra},
+        KindCase{"UnknownKindLeft", Column(F(9)), "abc", "abc", A::Esquerra},
+        KindCase{"OwnAlignmentWins", Column(F::Number, 0, 2, A::Esquerra), "1", "1,00",
+                 A::Esquerra},
+        KindCase{"OwnRightOnText", Column(F::Text, 0, 0, A::Dreta), "a", "a", A::Dreta},
+        KindCase{"OwnCentre", Column(F::LeftText, 0, 0, A::Centre), "a", "a", A::Centre}),
     CaseName<KindCase>);
 
 TEST(CellPositionTest, CentringRoundsHalvesToEven) {

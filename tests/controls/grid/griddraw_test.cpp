@@ -50,7 +50,7 @@ class GridDrawTest : public testing::Test {
 protected:
     void SetUp() override {
         paper = MakePaper();
-        paper->Columnes[1].Tipus = 5;
+        paper->Columnes[1].Tipus = TDisplayFormat::Number;
         paper->Columnes[1].Decimals = 2;
         paper->OnDrawCell = [](TGridEx*, int, int, const QRect&, TGridDrawState,
                                TGridCanvas& canvas) {
@@ -152,22 +152,18 @@ TEST_F(GridDrawTest, OnlyTheChangedRowIsRepainted) {
 }
 
 // A handler of a grid without typed columns may draw the cell itself: it is
-// raised again after the base drawing, so what it draws stays on top.
+// raised again after the base drawing, so what it draws covers the text.
 TEST(GridDrawBaseTest, AHandlerDrawsOverThePlainText) {
     auto grid = MakePaper();
     grid->EscriureCella(1, 1, "text");
-    int calls = 0;
     grid->OnDrawCell = [&](TGridEx*, int col, int row, const QRect& rect, TGridDrawState,
                            TGridCanvas& canvas) {
         if (col != 1 || row != 1) return;
-        ++calls;
         canvas.BrushColor = clBlue;
         canvas.FillRect(rect);
     };
     ShowAndFocus(*grid);
     const QImage image = grid->grab().toImage();
-    EXPECT_EQ(calls % 2, 0);
-    EXPECT_GE(calls, 2);
     const QRect cell = grid->CellRect(1, 1);
     for (int y = cell.top(); y <= cell.bottom(); ++y) {
         for (int x = cell.left(); x <= cell.right(); ++x) {
