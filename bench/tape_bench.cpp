@@ -1,6 +1,7 @@
 // The tape on long tapes: a whole evaluation, a number and its operator at
-// the end of the tape, Ctrl+Z after F8, and, as the yardstick of the
-// evaluation, strtod over the same value texts. The tape is shown by its grid
+// the end of the tape (also with the count the subtotal panel shows), the
+// counts of a whole tape, a grand total at the end, Ctrl+Z after F8, and, as
+// the yardstick of the evaluation, strtod over the same value texts. The tape is shown by its grid
 // view (not on screen), as in the program.
 
 #include <benchmark/benchmark.h>
@@ -92,6 +93,41 @@ void BM_KeyAtEndOfTape(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyAtEndOfTape)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// The same with the count beside the subtotal asked after each key, as the
+// window asks it.
+void BM_KeyAtEndOfTapeWithCount(benchmark::State& state) {
+    Tape tape(static_cast<int32_t>(state.range(0)));
+    const TTapeDocument& document = tape.engine.Tape();
+    for (auto _ : state) {
+        for (const TTapeKey key : {DigitKey(1), DigitKey(2), TTapeKey::Comma, DigitKey(5)})
+            tape.engine.Press(key);
+        tape.engine.Press(TTapeKey::Plus);
+        benchmark::DoNotOptimize(document.Counts().Running(document.CurrentRow() - 1));
+    }
+}
+BENCHMARK(BM_KeyAtEndOfTapeWithCount)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// Every row counted from nothing, as after Ctrl+Z of F8 or for a CSV export.
+void BM_CountWholeTape(benchmark::State& state) {
+    Tape tape(static_cast<int32_t>(state.range(0)));
+    const TTapeDocument& document = tape.engine.Tape();
+    for (auto _ : state) {
+        const TTapeCounts counts(document);
+        benchmark::DoNotOptimize(counts.Running(document.UsedRows()));
+    }
+}
+BENCHMARK(BM_CountWholeTape)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// "g" at the end, summing every total of the tape, then Ctrl+Z.
+void BM_GrandTotalAtEnd(benchmark::State& state) {
+    Tape tape(static_cast<int32_t>(state.range(0)));
+    for (auto _ : state) {
+        tape.engine.Press(TTapeKey::GrandTotal);
+        tape.engine.Undo();
+    }
+}
+BENCHMARK(BM_GrandTotalAtEnd)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 // Ctrl+Z after F8: the cleared rows come back. F8 itself is not timed.
 void BM_UndoClearTape(benchmark::State& state) {

@@ -4,22 +4,25 @@
 // parts:
 //
 //   +-- PanelPaper (167) ------+-- PanelTeclat (145) --+
-//   | [cSubtotal       ] [X]   | [ CNumero           ] |   5
-//   |                          | PanelNumeros: keypad  |  35
+//   | [cSubtotal       ] [X]   | M+ M- MR MC GT        |   5
+//   |                          | [ CNumero           ] |  31
+//   |                          | PanelNumeros: keypad  |  61
 //   | Paper: the tape          |                       |
-//   |                          | PanelEspecial: tax    | 175
+//   |                          | PanelEspecial: tax    | 201
 //   |                          | and margin keys       |
 //   +--------------------------+                       |
-//   | PanelBotons: tool buttons| [Càlcul Interès ...]  | 318
-//   +--------------------------+-----------------------+ 350
+//   | PanelBotons: tool buttons| [Càlcul Interès ...]  | 344
+//   +--------------------------+-----------------------+ 376
 //
 // The tape engine (TTapeEngine) holds the tape and the entry; the tape view
 // shows the tape in the grid `Paper`; the display shows the entry and the
-// subtotal (TEntryDisplay); the keypad (TKeypad), the tax and margin keys
-// (TTaxPanel), the tool buttons (TToolButtons) and the options menu
-// (TOptionsMenu) each play commands of the command table (commandtable.h),
-// and so does the keyboard: the window sees every key before the focused
-// control (FormKeyDown) and plays the command the key map gives. The window
+// subtotal (TEntryDisplay), with an adding machine's indicators over them
+// (TDeskIndicators); the memory keys (TMemoryKeys), the keypad (TKeypad), the
+// tax and margin keys (TTaxPanel), the tool buttons (TToolButtons) and the
+// options menu (TOptionsMenu) each play commands of the command table
+// (commandtable.h), and so does the keyboard: the window sees every key
+// before the focused control (FormKeyDown) and plays the command the key map
+// gives. The window
 // restores its position, options and tape from the settings file when it is
 // created; the settings keeper (TSettingsKeeper) keeps them on disk after
 // every user action, and writes the file whole when the window closes.

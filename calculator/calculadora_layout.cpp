@@ -6,9 +6,11 @@
 #include "calculator/calculadora.h"
 #include "calculator/clipboardcommands.h"
 #include "calculator/commandtable.h"
+#include "calculator/deskindicators.h"
 #include "calculator/entrydisplay.h"
 #include "calculator/keylook.h"
 #include "calculator/keypad.h"
+#include "calculator/memorykeys.h"
 #include "calculator/optionsmenu.h"
 #include "calculator/savestatusbar.h"
 #include "calculator/settingskeeper.h"
@@ -26,11 +28,14 @@
 namespace {
 
 constexpr int kClientWidth = 312;
-constexpr int kClientHeight = 350;
+// The band of memory keys over the display makes the window this much taller
+// than the adding machine it was: the tape takes the height the band adds.
+constexpr int kMemoryBand = 26;
+constexpr int kClientHeight = 350 + kMemoryBand;
 constexpr int kKeypadSideWidth = 145;
 constexpr int kPaperSideWidth = kClientWidth - kKeypadSideWidth;
 constexpr int kPaperTop = 41;
-constexpr int kPaperHeight = 254;
+constexpr int kPaperHeight = 254 + kMemoryBand;
 constexpr int kToolPanelHeight = 55;
 
 constexpr TColor kSubtotalColour = RGBColor(255, 255, 128);
@@ -45,7 +50,7 @@ TPanelEx* NumberDisplay(QWidget* parent, const char* name, QRect place, TColor b
 
 // The interest key, in a panel of its own under the tax keys.
 TBotoPetit* AddInterestKey(QWidget* keypadSide) {
-    TPanelEx* panel = NewPanel(keypadSide, "PanelEx1", QRect(5, 318, 136, 27));
+    TPanelEx* panel = NewPanel(keypadSide, "PanelEx1", QRect(5, 318 + kMemoryBand, 136, 27));
     const TCommand& command = Command(TCommandId::Interest);
     auto* button = new TBotoPetit(panel);
     button->setObjectName(QString::fromLatin1(command.name));
@@ -101,15 +106,18 @@ void TCalculadora::BuildLayout() {
 
     TPanelEx* keypadSide =
         NewPanel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight));
-    TPanelEx* number =
-        NumberDisplay(keypadSide, "CNumero", QRect(5, 5, 136, 26), clWhite, 11, tr("Número"));
+    auto* memoryKeys = new TMemoryKeys(keypadSide, QRect(5, 5, 136, 22));
+    TPanelEx* number = NumberDisplay(keypadSide, "CNumero", QRect(5, 5 + kMemoryBand, 136, 26),
+                                     clWhite, 11, tr("Número"));
     number->SetEditable(true);
-    auto* keypad = new TKeypad(keypadSide, QRect(5, 35, 136, 136));
-    tax_ = new TTaxPanel(keypadSide, QRect(5, 175, 136, 141), *engine_, *taxSettings_);
+    auto* keypad = new TKeypad(keypadSide, QRect(5, 35 + kMemoryBand, 136, 136));
+    tax_ =
+        new TTaxPanel(keypadSide, QRect(5, 175 + kMemoryBand, 136, 141), *engine_, *taxSettings_);
     TBotoPetit* interest = AddInterestKey(keypadSide);
 
     view_ = std::make_unique<TTapeView>(*paper, *engine_);
     display_ = new TEntryDisplay(*number, *subtotal, *engine_);
+    new TDeskIndicators(*number, *subtotal, *engine_);
     files_ = std::make_unique<TTapeFileCommands>(this, paper, *engine_);
     clipboard_ = std::make_unique<TClipboardCommands>(*engine_, *files_);
     menu_ = new TOptionsMenu(this, files_->ArchiveMenu());
@@ -122,6 +130,7 @@ void TCalculadora::BuildLayout() {
     // whose menu gives it back when it closes.
     const auto run = [this](TCommandId command) { Run(command); };
     connect(keypad, &TKeypad::Triggered, this, run);
+    connect(memoryKeys, &TMemoryKeys::Triggered, this, run);
     connect(tax_, &TTaxPanel::Triggered, this, run);
     connect(menu_, &TOptionsMenu::Triggered, this, run);
     connect(tools, &TToolButtons::Triggered, this, [this](TCommandId command) {

@@ -13,7 +13,7 @@
 enum class TCommandId : uint8_t {
     // The keys of the keypad come first, one a key of the engine, in the order
     // of TTapeKey (KeyCommand).
-    LastKey = static_cast<uint8_t>(TTapeKey::Enter),
+    LastKey = static_cast<uint8_t>(TTapeKey::MemoryClear),
     // The tax and margin keys.
     ChooseVat,
     AddVat,
@@ -44,6 +44,7 @@ enum class TCommandId : uint8_t {
     RoundCalculations,
     RoundAll,
     ConvertOnCopy,
+    FixedDecimals,
     VatRates,
     Undo,
     Redo,

@@ -98,6 +98,31 @@ TCommand Decimals(int32_t decimals) {
             }};
 }
 
+// The keys of a desk printing calculator over the keypad: the grand total
+// and the memory.
+std::vector<TCommand> DeskKeyCommands() {
+    TCommand grandTotal =
+        Keypad(TTapeKey::GrandTotal, "TeclaGranTotal", "GT",
+               QT_TRANSLATE_NOOP("TCommands", "Gran total: suma dels totals"), "gG");
+    const auto memory = [](TTapeKey key, const char* name, const char* caption, const char* text,
+                           QKeyCombination binding) {
+        TCommand command = Keypad(key, name, caption, text);
+        command.keys = {binding};
+        return command;
+    };
+    return {
+        std::move(grandTotal),
+        memory(TTapeKey::MemoryAdd, "TeclaMesMemoria", "M+",
+               QT_TRANSLATE_NOOP("TCommands", "Suma a la memòria"), Qt::Key_F4),
+        memory(TTapeKey::MemorySubtract, "TeclaMenysMemoria", "M\u2212",
+               QT_TRANSLATE_NOOP("TCommands", "Resta de la memòria"), Qt::SHIFT | Qt::Key_F4),
+        memory(TTapeKey::MemoryRecall, "TeclaRecuperarMemoria", "MR",
+               QT_TRANSLATE_NOOP("TCommands", "Recupera la memòria"), Qt::Key_F6),
+        memory(TTapeKey::MemoryClear, "TeclaBorrarMemoria", "MC",
+               QT_TRANSLATE_NOOP("TCommands", "Esborra la memòria"), Qt::SHIFT | Qt::Key_F6),
+    };
+}
+
 std::vector<TCommand> KeypadCommands() {
     std::vector<TCommand> commands;
     for (int digit = 0; digit < 10; ++digit)
@@ -128,6 +153,8 @@ std::vector<TCommand> KeypadCommands() {
     enter.keys = {Qt::Key_Return, Qt::Key_Enter};
     enter.use = kEnterKey;
     add(std::move(enter));
+    for (TCommand& command : DeskKeyCommands())
+        add(std::move(command));
     return commands;
 }
 
@@ -281,6 +308,12 @@ std::vector<TCommand> MenuCommands() {
     commands.push_back(Toggle(TCommandId::ConvertOnCopy, "MenuConvertir",
                               QT_TRANSLATE_NOOP("TCommands", "Coma Decimal a l'Exportar/Copiar"),
                               &TTapeOptions::convertOnCopy));
+    TCommand fixedDecimals =
+        Toggle(TCommandId::FixedDecimals, "MenuDecimalsFixos",
+               QT_TRANSLATE_NOOP("TCommands", "Entrada amb decimals fixos (ADD)"),
+               &TTapeOptions::fixedDecimals);
+    fixedDecimals.keys = {Qt::Key_F9};
+    commands.push_back(std::move(fixedDecimals));
     const auto add = [&commands](TCommand command) { commands.push_back(std::move(command)); };
     add({.id = TCommandId::VatRates,
          .name = "MenuTipusIva",

@@ -9,6 +9,7 @@
 #include "basic/platformerror.h"
 #include "basic/stringlists.h"
 #include "tape/tapedocument.h"
+#include "tape/tapenumbers.h"
 #include "tapefiles/storedtape.h"
 
 namespace {
@@ -32,6 +33,7 @@ static_assert(kCurrentRowLine == kConvertOnCopyLine + 1);
 // cannot hold: the engine's state around the tape, and the link field of
 // rows whose lines do not show it.
 constexpr const char* kEntryKey = "entrada";
+constexpr const char* kShapedEntryKey = "entradaadd";
 constexpr const char* kNewEntryKey = "novaentrada";
 constexpr const char* kSubtotalKey = "subtotal";
 constexpr const char* kLinkFieldKey = "enllacos";
@@ -63,6 +65,30 @@ std::string FlagText(std::optional<bool> on) {
     return *on ? "1" : "0";
 }
 
+double StoredMemory(const std::string& text) { return SafeNumber(text); }
+
+bool StoredFixedDecimals(const std::string& text) { return text == "1"; }
+
+// The value as it was read while it still reads as the one to write; nothing
+// at the start value; otherwise the value's own text.
+void StoreExtension(TExtensionLines& extensions, const char* key, const std::string& read,
+                    bool readsAlike, bool atStart, const std::string& text) {
+    if (!read.empty() && readsAlike) {
+        extensions.Set(key, read);
+    } else if (!atStart) {
+        extensions.Set(key, text);
+    }
+}
+
+void StoreDeskKeys(const TStoredSettings& stored, TExtensionLines& extensions) {
+    StoreExtension(extensions, kMemoryKey, stored.memoryText,
+                   StoredMemory(stored.memoryText) == stored.memory, stored.memory == 0,
+                   ExactText(stored.memory));
+    StoreExtension(extensions, kFixedDecimalsKey, stored.fixedDecimalsText,
+                   StoredFixedDecimals(stored.fixedDecimalsText) == stored.fixedDecimals,
+                   !stored.fixedDecimals, "1");
+}
+
 // A value equal to what a missing line means is not written at all.
 void SetUnlessDefault(TExtensionLines& lines, const char* key, const std::string& value,
                       const std::string& missing) {
@@ -89,8 +115,10 @@ void WriteOptionLines(const TStoredSettings& stored, TArrayCadena& lines) {
 
 TExtensionLines ExtensionsOf(const TStoredSettings& stored) {
     TExtensionLines extensions = stored.extensions;
+    StoreDeskKeys(stored, extensions);
     SetUnlessDefault(extensions, kEntryKey, stored.entryText, "");
     SetUnlessDefault(extensions, kNewEntryKey, stored.newEntryPending ? "1" : "0", "0");
+    SetUnlessDefault(extensions, kShapedEntryKey, stored.shapedEntry ? "1" : "0", "0");
     SetUnlessDefault(extensions, kSubtotalKey, stored.subtotalText, "");
     return extensions;
 }
@@ -125,6 +153,11 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     stored.entryText = stored.extensions.Value(kEntryKey).value_or(std::string());
     stored.newEntryPending = stored.extensions.Value(kNewEntryKey) == "1";
     stored.subtotalText = stored.extensions.Value(kSubtotalKey).value_or(std::string());
+    stored.shapedEntry = stored.extensions.Value(kShapedEntryKey) == "1";
+    stored.memoryText = stored.extensions.Value(kMemoryKey).value_or(std::string());
+    stored.memory = StoredMemory(stored.memoryText);
+    stored.fixedDecimalsText = stored.extensions.Value(kFixedDecimalsKey).value_or(std::string());
+    stored.fixedDecimals = StoredFixedDecimals(stored.fixedDecimalsText);
     stored.tape = StoredTape(lines);
     if (stored.extensions.Value(kLinkFieldKey) == "1") stored.tape.linkField = true;
     if (const std::optional<std::string> line = stored.extensions.Value(kRowPastTapeKey)) {
@@ -134,7 +167,8 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     }
     // They go back to the first free lines in this order when written, so
     // that where they stand depends on nothing but the other lines.
-    for (const char* key : {kEntryKey, kNewEntryKey, kSubtotalKey, kLinkFieldKey, kRowPastTapeKey})
+    for (const char* key : {kMemoryKey, kFixedDecimalsKey, kEntryKey, kNewEntryKey,
+                            kShapedEntryKey, kSubtotalKey, kLinkFieldKey, kRowPastTapeKey})
         stored.extensions.Remove(key);
     return stored;
 }

@@ -11,17 +11,26 @@
 //   9      round calculations      10  decimal point in copies
 //   11     current tape row (any other: the first free row)
 //   12 to 20 key=value extensions (TExtensionLines: finestra=WIDTHxHEIGHT,
-//          ives=..., and what a restart must give back as it was: entrada=
-//          the entry text, novaentrada=1 when the next digit starts a new
-//          entry, subtotal= the subtotal as shown, enllacos=1 when the rows
-//          carry the link field and their lines do not show it, fila= the
-//          current row when it lies past the first free row; each only when
-//          it is not what a file without it means)
+//          ives=..., memoria=NUMBER, decimalsfixos=1, and what a restart
+//          must give back as it was: entrada= the entry text, novaentrada=1
+//          when the next digit starts a new entry, entradaadd=1 when the entry
+//          is being shaped by the fixed-decimal entry, subtotal= the subtotal
+//          as shown, enllacos=1 when the rows carry the link field and their
+//          lines do not show it, fila= the current row when it lies past the
+//          first free row; each only when it is not what a file without it
+//          means)
 //   21...  tape rows 0, 1, 2 ... as tab-separated value, operator, link and
-//          comment (TTapeDocument::RowText; read by StoredTape)
+//          comment (TTapeDocument::RowText; read by StoredTape). A grand
+//          total is the row after one whose operator field holds "G"; a
+//          reader that knows no grand total takes that row as a plain
+//          number.
 //
 // Any content reads: a line that is no number leaves its setting at its
 // start value (lines 6 to 11) or gives the first-run value (lines 1 to 5).
+// The memory (a number with a point, every digit kept) and the fixed-decimal
+// entry are written only when they are not at their start values (0, off),
+// so a file without them keeps its bytes; a line that already says what is
+// to be written stays as it was.
 
 #include <cstdint>
 #include <optional>
@@ -29,6 +38,10 @@
 
 #include "calculator/extensionlines.h"
 #include "tapefiles/tapelines.h"
+
+// The extension keys of the memory and of the fixed-decimal entry.
+inline constexpr const char* kMemoryKey = "memoria";
+inline constexpr const char* kFixedDecimalsKey = "decimalsfixos";
 
 class TArrayCadena;
 class TTapeDocument;
@@ -54,16 +67,27 @@ struct TStoredSettings {
     std::optional<bool> convertOnCopy;
     // The current row as stored; nothing when the line holds no row number.
     std::optional<int32_t> currentRow;
+    // The memory (0 for a line that holds no number) and the fixed-decimal
+    // entry (on for "1"), read from their extension lines.
+    double memory = 0;
+    bool fixedDecimals = false;
+    // Their lines' values as read: written back as they were while they
+    // still read as the memory and the fixed-decimal entry.
+    std::string memoryText;
+    std::string fixedDecimalsText;
     // The current row is the program's own, past the first free row on
     // purpose: it is kept there (line 11 alone never selects such a row).
     bool rowPastTape = false;
     // The engine's state around the tape.
     std::string entryText;
     bool newEntryPending = false;
+    bool shapedEntry = false;
     std::string subtotalText;
-    // Lines 12 to 20 as read, but for those of entryText, newEntryPending,
-    // subtotalText and the tape's link field, which take the first free
-    // lines when written.
+    // Lines 12 to 20 as read, but for those of the memory, the fixed-decimal
+    // entry, entryText, newEntryPending, shapedEntry, subtotalText, the
+    // tape's link field and the current row past the tape, which take the
+    // first free lines in that order when written, so that where they stand
+    // depends on nothing but the other lines.
     TExtensionLines extensions;
     // The tape lines as rows, as read.
     TTapeLines tape;
@@ -87,11 +111,12 @@ void ResumeStoredTape(const TStoredSettings& stored, TTapeDocument& tape, TTapeE
 // Both, for a file without a journal.
 void ResumeStoredTape(TStoredSettings& stored, TTapeEngine& engine);
 
-// The engine's options, current row, entry text, NewEntryPending and
-// subtotal, for writing.
+// The engine's options, current row, entry text, NewEntryPending, subtotal
+// and memory, for writing.
 void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored);
 
-// Lines 1 to 20 from `stored`.
+// Lines 1 to 20 from `stored` (the memory and the fixed-decimal entry into
+// their extension lines).
 void WriteSettingsLines(const TStoredSettings& stored, TArrayCadena& lines);
 // Lines 1 to 20 from `stored` and the tape lines from the used rows of
 // `tape` (the rows of `stored` are not written).

@@ -16,6 +16,7 @@ TTapeOptions OptionsOf(const TStoredSettings& stored) {
     if (stored.roundAll) options.roundAll = *stored.roundAll;
     if (stored.roundCalculations) options.roundCalculations = *stored.roundCalculations;
     if (stored.convertOnCopy) options.convertOnCopy = *stored.convertOnCopy;
+    options.fixedDecimals = stored.fixedDecimals;
     return options;
 }
 
@@ -48,7 +49,9 @@ void ResumeStoredTape(const TStoredSettings& stored, TTapeDocument& tape, TTapeE
     kept.state.currentRow = tape.CurrentRow();
     kept.state.entry = stored.entryText;
     kept.state.newEntryPending = stored.newEntryPending;
+    kept.state.shapedEntry = stored.shapedEntry;
     kept.state.subtotal = stored.subtotalText;
+    kept.state.memory = stored.memory;
     kept.state.options = OptionsOf(stored);
     kept.rows = tape.TakeRows();
     engine.Resume(std::move(kept));
@@ -67,8 +70,12 @@ void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored) {
     stored.roundAll = options.roundAll;
     stored.roundCalculations = options.roundCalculations;
     stored.convertOnCopy = options.convertOnCopy;
-    stored.currentRow = engine.Tape().CurrentRow();
-    stored.entryText = engine.EntryText();
-    stored.newEntryPending = engine.NewEntryPending();
-    stored.subtotalText = engine.SubtotalText();
+    stored.fixedDecimals = options.fixedDecimals;
+    const TTapeState state = engine.State();
+    stored.currentRow = state.currentRow;
+    stored.entryText = state.entry;
+    stored.newEntryPending = state.newEntryPending;
+    stored.shapedEntry = state.shapedEntry;
+    stored.subtotalText = state.subtotal;
+    stored.memory = state.memory;
 }

@@ -32,7 +32,7 @@ TStoredSettings TSettingsKeeper::Start() {
     for (const auto signal : {&TTapeEngine::EntryTextChanged, &TTapeEngine::SubtotalTextChanged})
         connect(&engine_, signal, this, [this] { Changed(); });
     for (const auto signal :
-         {&TTapeEngine::OptionsChanged, &TTapeEngine::HistoryChanged, &TTapeEngine::Evaluated})
+         {&TTapeEngine::SettingsChanged, &TTapeEngine::HistoryChanged, &TTapeEngine::Evaluated})
         connect(&engine_, signal, this, [this] { Changed(); });
     try {
         return store_.Start(engine_);

@@ -40,6 +40,9 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
         return col == kValueColumn ? TapeRowSpeech(engine_.Tape(), row, engine_.Options().decimals)
                                    : std::string();
     };
+    paper_.OnCellDrawn = [this](TGridEx*, int32_t col, int32_t row, const QRect& rect,
+                                TGridDrawState,
+                                TGridCanvas& canvas) { PaperCellDrawn(col, row, rect, canvas); };
     paper_.OnCurrentRowChanged = [this](TGridEx*) {
         if (paper_.FilaActual() != engine_.Tape().CurrentRow())
             engine_.SelectRow(paper_.FilaActual());
@@ -52,7 +55,7 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
     paper_.OnDblClick = [this](TGridEx*) {
         RunGuarded(paper_.window(), [this] { PaperDblClick(); });
     };
-    connect(&engine_, &TTapeEngine::OptionsChanged, this, [this] { ShowDecimals(); });
+    connect(&engine_, &TTapeEngine::SettingsChanged, this, [this] { ShowDecimals(); });
     // The tape takes the keyboard focus after every evaluation.
     connect(&engine_, &TTapeEngine::Evaluated, this, [this] { FocusPaper(); });
 }
@@ -64,6 +67,7 @@ TTapeView::~TTapeView() {
     paper_.removeEventFilter(this);
     paper_.OnDrawCell = nullptr;
     paper_.OnAccessibleText = nullptr;
+    paper_.OnCellDrawn = nullptr;
     paper_.OnCurrentRowChanged = nullptr;
     paper_.OnClick = nullptr;
     paper_.OnDblClick = nullptr;

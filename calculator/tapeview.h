@@ -6,9 +6,10 @@
 // hidden link column, the comment column taking the rest of the width, rows
 // 16 pixels high, whole-row selection, the value column drawn as numbers
 // with the engine's decimals), shows the tape's rows through TTapeGridCells,
-// draws totals, percent amounts, linked rows and comments (PaperDrawCell),
-// gives a screen reader each row as one text in its value cell (what the row
-// is, its value and operator, its link and comment: TapeRowSpeech),
+// draws totals, grand totals, percent amounts, linked rows and comments
+// (PaperDrawCell, PaperCellDrawn), gives a screen reader each row as one text
+// in its value cell (what the row is, its value and operator, its count, its
+// link and comment: TapeRowSpeech),
 // follows the tape's current row, and hands the user's moves of the current
 // row on the grid back to the tape. A click recalls a row, a double click
 // ends the last row or, on a comment, edits it (TTapeEngine::RecallRow,
@@ -47,6 +48,10 @@ public:
     // The tape's drawing handler: colours and font of a cell.
     void PaperDrawCell(TGridEx* Sender, int32_t ACol, int32_t ARow, const QRect& Rect,
                        TGridDrawState State, TGridCanvas& Canvas) const;
+    // Over a drawn cell: the count of a total at the left of its value, the
+    // double rule over a grand total.
+    void PaperCellDrawn(int32_t col, int32_t row, const QRect& rect, TGridCanvas& canvas) const;
+    // What a screen reader hears after a total's value: its count.
     // A double click: on a comment it edits the comment, elsewhere it ends
     // the last row with Enter.
     void PaperDblClick();

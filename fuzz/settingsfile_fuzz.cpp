@@ -11,6 +11,7 @@
 //  - "5 +" typed at the first free row does not land there, or a row is lost.
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <string>
 #include <string_view>
@@ -67,9 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     engine.SetEntryText({});
     engine.Press(DigitKey(5));
     engine.Press(TTapeKey::Plus);
-    // (Rounding every number may have rewritten "5" as "5.00".)
-    const auto typed = [&tape](int32_t row) {
-        return tape.Number(row) == 5 && tape.Operator(row) == TTapeOperator::Plus;
+    // (Rounding every number may have rewritten "5" as "5.00"; with the
+    // fixed-decimal entry on, 5 is typed as 0,05.)
+    const TTapeOptions& options = engine.Options();
+    const double five = options.fixedDecimals ? 5 / std::pow(10.0, options.decimals) : 5.0;
+    const auto typed = [&tape, five](int32_t row) {
+        return tape.Number(row) == five && tape.Operator(row) == TTapeOperator::Plus;
     };
     Check(tape.UsedRows() >= firstFree);
     if (current == firstFree) Check(tape.UsedRows() == firstFree + 1 && typed(firstFree));

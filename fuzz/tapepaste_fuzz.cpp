@@ -55,8 +55,9 @@ TSnapshot Snapshot(const TTapeEngine& engine) {
 }
 
 // A row keeps what the user put there: its operator, link and comment, and
-// its value unless the evaluation writes it (a total or percent amount after
-// "=" or "%", or a linked row, evaluated again with the pasted rows).
+// its value unless the evaluation writes it (a total, grand total or percent
+// amount after "=", "G" or "%", or a linked row, evaluated again with the
+// pasted rows).
 bool SameUserFields(const std::vector<TTapeRow>& before, const std::vector<TTapeRow>& after,
                     size_t row) {
     const TTapeRow& was = before[row];
@@ -65,8 +66,7 @@ bool SameUserFields(const std::vector<TTapeRow>& before, const std::vector<TTape
         was.Comment() != is.Comment())
         return false;
     const TTapeOperator above = row > 0 ? before[row - 1].Operator() : TTapeOperator::None;
-    const bool computed =
-        was.HasLink() || above == TTapeOperator::Total || above == TTapeOperator::Percent;
+    const bool computed = was.HasLink() || AsksForComputedRow(above);
     return computed || was.Value() == is.Value();
 }
 

@@ -14,6 +14,8 @@ std::string_view OperatorText(TTapeOperator op) {
             return "=";
         case TTapeOperator::Percent:
             return "%";
+        case TTapeOperator::GrandTotal:
+            return "G";
         case TTapeOperator::None:
         case TTapeOperator::Other:
             break;
@@ -37,6 +39,8 @@ TTapeOperator OperatorFromText(std::string_view text) {
             return TTapeOperator::Total;
         case '%':
             return TTapeOperator::Percent;
+        case 'G':
+            return TTapeOperator::GrandTotal;
         default:
             return TTapeOperator::Other;
     }

@@ -53,10 +53,10 @@ std::string ResultText(const TTapeDocument& tape) {
     const int32_t current = tape.CurrentRow();
     const int32_t used = tape.UsedRows();
     for (int32_t row = current - 1; row <= used; ++row) {
-        if (tape.Operator(row) == TTapeOperator::Total) return tape.Value(row + 1);
+        if (AsksForResult(tape.Operator(row))) return tape.Value(row + 1);
     }
     for (int32_t row = current; row >= 0; --row) {
-        if (tape.Operator(row) == TTapeOperator::Total) return tape.Value(row + 1);
+        if (AsksForResult(tape.Operator(row))) return tape.Value(row + 1);
     }
     return {};
 }

@@ -8,9 +8,9 @@
 
 class TTapeDocument;
 
-// The total that belongs to the current position: the first total at or
-// below the current row, else the nearest one above it; empty when there is
-// none.
+// The total (or grand total) that belongs to the current position: the first
+// one at or below the current row, else the nearest one above it; empty when
+// there is none.
 std::string ResultText(const TTapeDocument& tape);
 
 // What the copy commands put on the clipboard. Typed values carry commas and

@@ -173,6 +173,7 @@ void TTapeDocument::RowsReplacedFrom(int32_t first) {
 // The room and the current row reach the sink with the observers' news, which
 // every change of them sends.
 void TTapeDocument::RowsChanged(int32_t first, int32_t last) {
+    counts_.Forget(first);
     for (TTapeObserver* observer : observers_)
         observer->TapeRowsChanged(first, last);
 }

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "tape/tapechange.h"
+#include "tape/tapecounts.h"
 #include "tape/taperow.h"
 #include "tape/tapesink.h"
 
@@ -72,6 +73,8 @@ public:
     // The first row whose link names a row below it (its value then depends
     // on rows evaluated after it); kNoRow when there is none.
     int32_t FirstForwardLink() const;
+    // The item counts of the calculations and grand totals.
+    const TTapeCounts& Counts() const { return counts_; }
 
     // ---- Commands ----
     // Selects a row; a row past the room grows it.
@@ -150,6 +153,7 @@ private:
     int32_t currentRow_ = 0;
     bool linkField_ = false;
     std::set<int32_t> forwardLinks_;
+    TTapeCounts counts_{*this};
     mutable std::vector<TTapeObserver*> observers_;
     TTapeChangeLog* log_ = nullptr;
     mutable TTapeSink* sink_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include "basic/numbertext.h"
 #include "basic/texttools.h"
+#include "tape/fixedentry.h"
 
 namespace {
 
@@ -30,7 +31,10 @@ TTapeEngine::~TTapeEngine() = default;
 
 // ---- Entry and subtotal ---------------------------------------------------
 
+// An entry set as a whole (edited, recalled, recalled from the memory) is
+// no number being shaped.
 void TTapeEngine::SetEntryText(const std::string& text) {
+    shapedEntry_ = false;
     if (text == entryText_) return;
     entryText_ = text;
     Q_EMIT EntryTextChanged(entryText_);
@@ -60,7 +64,7 @@ void TTapeEngine::SetOptions(const TTapeOptions& options) {
     if (chosen == options_) return;
     if (!EvaluatesAlike(chosen, options_)) evaluation_.Invalidate();
     options_ = chosen;
-    Q_EMIT OptionsChanged();
+    Q_EMIT SettingsChanged();
 }
 
 // With every number rounded, the evaluation rewrites most rows: the step
@@ -107,17 +111,26 @@ void TTapeEngine::Press(TTapeKey key) {
             return TeclaIgualClick();
         case TTapeKey::Enter:
             return EnterEntry();
+        case TTapeKey::GrandTotal:
+            return GrandTotalKey();
         default:
-            return;
+            return MemoryKey(key);
     }
 }
 
 // After "=", Enter or a click on the tape, the first key starts a new number.
 // The sign key negates the entry; an entry worth zero has no sign to change
 // and is left as it stands (so 0, stays 0, while the user types 0,5).
+//
+// While the fixed-decimal entry is on, a new number is shaped as it is typed
+// (fixedentry.h) until a comma ends that; a number begun before it was on
+// goes on as typed.
 void TTapeEngine::PressEntryKey(TTapeKey key) {
     std::string text = newEntryPending_ ? std::string() : entryText_;
-    if (key == TTapeKey::Comma) {
+    bool shaped = ShapesNewNumbers() && (text.empty() || shapedEntry_);
+    if (shaped) {
+        text = ShapedEntryAfterKey(text, key, options_.decimals, shaped);
+    } else if (key == TTapeKey::Comma) {
         text += ',';
     } else if (key == TTapeKey::Sign) {
         const double value = TextToFloat(text);
@@ -126,7 +139,13 @@ void TTapeEngine::PressEntryKey(TTapeKey key) {
         text += static_cast<char>('0' + static_cast<int>(key));
     }
     SetEntryText(text);
+    shapedEntry_ = shaped;
     newEntryPending_ = false;
+}
+
+// With 0 decimals the fixed-decimal entry changes nothing.
+bool TTapeEngine::ShapesNewNumbers() const {
+    return options_.fixedDecimals && options_.decimals > 0;
 }
 
 void TTapeEngine::TeclaIgualClick() {
@@ -136,8 +155,14 @@ void TTapeEngine::TeclaIgualClick() {
 }
 
 // The display may be edited freely, so the last character may take several
-// bytes.
+// bytes. A shaped number loses its last digit (12,34 becomes 1,23) and stays
+// shaped.
 void TTapeEngine::TeclaDarreraClick() {
+    if (shapedEntry_ && ShapesNewNumbers()) {
+        SetEntryText(ShapedEntryWithoutLastDigit(entryText_, options_.decimals));
+        shapedEntry_ = true;
+        return;
+    }
     std::string text = entryText_;
     text.resize(text.size() - Utf8LastCharacterLength(text));
     SetEntryText(text);

@@ -12,8 +12,15 @@
 //
 // Each user action (a key, a tape command, a paste) is one step of the undo
 // history, which puts back the tape, the current row, the entry, the
-// subtotal and, for an option change, the options. An action that changes
-// nothing leaves no step.
+// subtotal, the memory and, for an option change, the options. An action that
+// changes nothing leaves no step; typing a number and MR change only the
+// entry and leave none.
+//
+// Beside the tape the engine keeps a memory (M+ adds the entry, or the
+// running value when the entry is empty, rounded as RoundCalculations rounds;
+// M- subtracts; MR puts it into the entry as if typed; MC empties it), and
+// the grand-total key sums the totals since the last grand total on a row of
+// its own under the last total ("G" on the row above it, tapecells.h).
 //
 // The engine needs no window. Whoever shows it listens to its signals (the
 // entry and subtotal texts, the options, the history, an evaluation) and to
@@ -180,7 +187,9 @@ public:
 Q_SIGNALS:
     void EntryTextChanged(const std::string& text);
     void SubtotalTextChanged(const std::string& text);
-    void OptionsChanged();
+    // The options or the memory changed: what the settings file keeps of the
+    // calculator besides the tape.
+    void SettingsChanged();
     // Undo or redo became possible or impossible.
     void HistoryChanged();
     // The tape was evaluated (after a key, a command, a refresh).
@@ -190,6 +199,12 @@ private:
     friend class Action;
 
     void PressEntryKey(TTapeKey key);
+    bool ShapesNewNumbers() const;
+    // The grand-total and memory keys (tapeengine_desk.cpp).
+    void GrandTotalKey();
+    bool EndWithTotal();
+    void MemoryKey(TTapeKey key);
+    void SetMemory(double memory);
     // Evaluates the tape again and shows the running value before the
     // current row.
     void Refresh();
@@ -230,6 +245,9 @@ private:
     bool newEntryPending_ = false;
     TTapeOptions options_;
     bool recalcSuspended_ = false;
+    double memory_ = 0;
+    // The entry is a number the fixed-decimal entry shapes as it is typed.
+    bool shapedEntry_ = false;
 
     // The action under way.
     int actionDepth_ = 0;

@@ -65,7 +65,7 @@ void TTapeEngine::ReplaceTape(std::vector<TTapeRow> rows, bool linkField) {
 }
 
 // The rows from the current one down move one row lower and the opened row
-// takes the operator of the row above (unless that is "="). Links follow the
+// takes the operator of the row above (unless that is "=" or "G"). Links follow the
 // rows they point at. Past the first free row nothing opens, no link changes,
 // and the row above becomes current.
 void TTapeEngine::OpenRow() {
@@ -76,7 +76,7 @@ void TTapeEngine::OpenRow() {
     const int32_t opened = CurrentRow();
     const std::string above(opened == 0 ? OperatorText(TTapeOperator::Plus)
                                         : tape_.Field(opened - 1, TTapeField::Operator));
-    if (OperatorFromText(above) != TTapeOperator::Total) {
+    if (!AsksForResult(OperatorFromText(above))) {
         tape_.WriteField(opened, TTapeField::Operator, above);
     }
     if (opens) {
@@ -97,7 +97,8 @@ void TTapeEngine::RenumberLinks(const TRenumber& renumbered) {
     }
 }
 
-// A total or percent amount that loses its row loses its request too; links
+// A total, grand total or percent amount that loses its row loses its
+// request too; links
 // to the deleted row are removed and links below it follow their rows.
 void TTapeEngine::DeleteTapeRow() {
     Action action(*this);
@@ -106,10 +107,8 @@ void TTapeEngine::DeleteTapeRow() {
         const int32_t deleted = CurrentRow();
         const bool wasLast = deleted >= UsedRows() - 1;
         tape_.DeleteRow(deleted);
-        const TTapeOperator above = Operator(deleted - 1);
-        if (above == TTapeOperator::Total || above == TTapeOperator::Percent) {
+        if (AsksForComputedRow(Operator(deleted - 1)))
             WriteOperator(deleted - 1, TTapeOperator::None);
-        }
         RenumberLinks([deleted](double index, const std::string& link) {
             if (index > deleted) return FloatToPlainText(index - 1);
             return index == deleted ? std::string() : link;

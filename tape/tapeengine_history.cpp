@@ -1,6 +1,7 @@
 // TTapeEngine: user actions as steps of the undo history.
 
 #include <algorithm>
+#include <cmath>
 
 #include "tape/tapeengine.h"
 
@@ -13,7 +14,8 @@ TTapeEngine::Action::~Action() {
 }
 
 TTapeState TTapeEngine::State() const {
-    return {CurrentRow(), entryText_, newEntryPending_, subtotalText_, options_};
+    return {CurrentRow(), entryText_, newEntryPending_, subtotalText_,
+            options_,     memory_,    shapedEntry_};
 }
 
 void TTapeEngine::BeginAction() {
@@ -29,7 +31,9 @@ void TTapeEngine::EndAction() {
     tape_.SetChangeLog(nullptr);
     actionLog_.DropUnchanged(tape_);
     TTapeState after = State();
-    if (actionLog_.Empty() && EvaluatesAlike(after.options, actionBefore_.options)) return;
+    if (actionLog_.Empty() && EvaluatesAlike(after.options, actionBefore_.options) &&
+        after.memory == actionBefore_.memory)
+        return;
     history_.Push({std::move(actionLog_.Changes()), std::move(actionBefore_), std::move(after)});
 }
 
@@ -54,17 +58,21 @@ void TTapeEngine::Redo() {
     history_.Redone();
 }
 
-// The decimal separator of copies is no part of a step: it stays as it is.
+// The decimal separator of copies and the fixed-decimal entry are no part of
+// a step: they stay as they are.
 void TTapeEngine::Restore(const TTapeState& state, bool options) {
     if (options) {
         TTapeOptions restored = state.options;
         restored.convertOnCopy = options_.convertOnCopy;
+        restored.fixedDecimals = options_.fixedDecimals;
         SetOptions(restored);
     }
     tape_.RestoreCurrentRow(state.currentRow);
     SetEntryText(state.entry);
+    shapedEntry_ = state.shapedEntry;
     newEntryPending_ = state.newEntryPending;
     SetSubtotalText(state.subtotal);
+    SetMemory(state.memory);
 }
 
 void TTapeEngine::Resume(TKeptTape tape) {
@@ -73,6 +81,8 @@ void TTapeEngine::Resume(TKeptTape tape) {
     if (tape.room > 0) tape_.SetRowCount(std::max(tape.room, UsedRows()));
     tape_.SetCurrentRow(tape.state.currentRow);
     SetEntryText(tape.state.entry);
+    shapedEntry_ = tape.state.shapedEntry;
     newEntryPending_ = tape.state.newEntryPending;
     SetSubtotalText(tape.state.subtotal);
+    SetMemory(std::isfinite(tape.state.memory) ? tape.state.memory : 0);
 }

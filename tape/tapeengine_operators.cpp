@@ -34,11 +34,11 @@ void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
     const int32_t row = CurrentRow();
     WriteValue(row, entry);
     // A zero or empty entry neither sets an operator nor moves on; "=" right
-    // after a row that already carries "=" only writes the value.
+    // after a row that already carries "=" (or "G") only writes the value.
     if (live && op != TTapeOperator::None) {
         if (op != TTapeOperator::Total) {
             WriteOperator(row, op);
-        } else if (PreviousRowOperator() == TTapeOperator::Total) {
+        } else if (AsksForResult(PreviousRowOperator())) {
             live = false;
             newEntryPending_ = false;
         } else {
@@ -50,7 +50,7 @@ void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
     ShowRunningValue();
 }
 
-// The current row is a computed row (after "=" or "%") that ends the tape,
+// The current row is a computed row (after "=", "G" or "%") that ends the tape,
 // and the typed number differs from the one it holds. An entry equal to it
 // (Enter showed the total) continues from the total, and a computed row in
 // the middle of the tape is written as it always was, so no row below is
@@ -58,8 +58,7 @@ void TTapeEngine::ApplyOperator(std::string entry, TTapeOperator op) {
 bool TTapeEngine::TypedOverComputedLastRow(double number) const {
     const int32_t row = CurrentRow();
     if (row == 0 || row != UsedRows() - 1) return false;
-    const TTapeOperator above = Operator(row - 1);
-    if (above != TTapeOperator::Total && above != TTapeOperator::Percent) return false;
+    if (!AsksForComputedRow(Operator(row - 1))) return false;
     return number != Number(row);
 }
 
@@ -70,7 +69,7 @@ void TTapeEngine::EnterEntry() {
     // as a link, when the last row waits for a number.
     if (newEntryPending_ && CurrentRow() < UsedRows() - 1) {
         const TTapeOperator last = Operator(UsedRows() - 1);
-        if (last != TTapeOperator::None && last != TTapeOperator::Total) {
+        if (last != TTapeOperator::None && !AsksForResult(last)) {
             LinkRecalledRow();
             return;
         }
@@ -80,13 +79,12 @@ void TTapeEngine::EnterEntry() {
     // On the last row, Enter ends the calculation there.
     if (CurrentRow() == UsedRows() - 1) WriteOperator(CurrentRow(), TTapeOperator::None);
     // On the first free row with nothing typed, the row above asks for the
-    // total, unless the row before it already did.
-    if (CurrentRow() == UsedRows() && entryIsZero &&
-        Operator(CurrentRow() - 2) != TTapeOperator::Total) {
+    // total, unless the row before it already asked for one (or for a grand
+    // total).
+    if (CurrentRow() == UsedRows() && entryIsZero && !AsksForResult(Operator(CurrentRow() - 2))) {
         WriteOperator(CurrentRow() - 1, TTapeOperator::Total);
     }
-    if (CurrentRowOperator() != TTapeOperator::None ||
-        PreviousRowOperator() == TTapeOperator::Total) {
+    if (CurrentRowOperator() != TTapeOperator::None || AsksForResult(PreviousRowOperator())) {
         ApplyOperator(entryText_, TTapeOperator::None);
     } else {
         ApplyOperator(entryText_, TTapeOperator::Total);

@@ -36,6 +36,18 @@ bool TakesOperand(TTapeOperator op) {
            op == TTapeOperator::Divide;
 }
 
+// The grand total on row `row`: the sum of the total rows above it, up to the
+// grand-total row before it. The rows above are evaluated by then.
+double TotalsAbove(const TTapeDocument& tape, int32_t row) {
+    double sum = 0;
+    for (int32_t above = row - 1; above >= 1; --above) {
+        const TTapeOperator asked = tape.Operator(above - 1);
+        if (asked == TTapeOperator::GrandTotal) break;
+        if (asked == TTapeOperator::Total) sum += tape.Number(above);
+    }
+    return sum;
+}
+
 }  // namespace
 
 TTapeEvaluation::TTapeEvaluation(TTapeDocument& tape) : tape_(tape) {
@@ -132,6 +144,13 @@ void TTapeEvaluation::Evaluate(int32_t first, const TTapeOptions& options) {
             if (prev == TTapeOperator::Plus) acc += amount;
             if (prev == TTapeOperator::Minus) acc -= amount;
             if (prev == TTapeOperator::Times) acc = amount;
+        }
+        // A grand total ends its calculation like a total, and the next one
+        // may go on from it.
+        if (op == TTapeOperator::GrandTotal) {
+            acc = TotalsAbove(tape_, row);
+            if (options.roundTotals) acc = rounded(acc);
+            write(row, PlainTextOf(acc));
         }
         resultAt_[static_cast<size_t>(row)] = acc;
         if (op == TTapeOperator::Total) {

@@ -7,9 +7,10 @@
 // the running value with the number of the next row; a row without operator
 // ends a calculation and the next one starts from the row after it. A row
 // after "%" receives the percentage (the number of the "%" row taken of the
-// number above it) and a row after "=" the total; a linked row takes its
-// source's value. The pass reaches one row past the last used row, so a
-// total or percent amount due after the last row is written there.
+// number above it), a row after "=" the total and a row after "G" the grand
+// total (the sum of the totals since the grand total before it); a linked
+// row takes its source's value. The pass reaches one row past the last used
+// row, so a total or percent amount due after the last row is written there.
 //
 // The running value after each row is kept, so the next pass starts at the
 // first row a change of the document can affect (the evaluation observes

@@ -26,6 +26,10 @@ struct TTapeState {
     bool newEntryPending = false;
     std::string subtotal = {};
     TTapeOptions options = {};
+    // The memory of M+, M-, MR and MC.
+    double memory = 0;
+    // The entry is a number the fixed-decimal entry is shaping (fixedentry.h).
+    bool shapedEntry = false;
 };
 
 struct TTapeStep {

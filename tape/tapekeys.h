@@ -1,8 +1,8 @@
 #pragma once
 
 // The keys of the adding machine, as the engine takes them (TTapeEngine::Press):
-// the entry keys that edit the number being typed, and the operator keys that
-// write it on the tape.
+// the entry keys that edit the number being typed, the operator keys that
+// write it on the tape, the grand total and the memory.
 
 #include <cstdint>
 
@@ -26,8 +26,13 @@ enum class TTapeKey : uint8_t {
     Times,
     Divide,
     Percent,
-    Total,  // "="
-    Enter,  // "<<" and the Enter key
+    Total,           // "="
+    Enter,           // "<<" and the Enter key
+    GrandTotal,      // "GT": the totals since the last grand total, summed
+    MemoryAdd,       // "M+": the entry (or the running value) into the memory
+    MemorySubtract,  // "M-"
+    MemoryRecall,    // "MR": the memory into the entry, as if typed
+    MemoryClear,     // "MC"
 };
 
 // The key of a digit 0 to 9.

@@ -118,3 +118,14 @@ std::string PlainTextOf(double value) {
     }
     return text;
 }
+
+std::string ExactText(double value) {
+    if (!std::isfinite(value)) return "0";
+    // Enough for the 309 integer digits of the largest double and a fraction.
+    std::array<char, 400> buffer{};
+    const std::to_chars_result written = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                                       value, std::chars_format::fixed);
+    if (written.ec != std::errc()) return FloatToPlainText(value);
+    std::string text(buffer.data(), written.ptr);
+    return text == "-0" ? "0" : text;
+}

@@ -21,3 +21,9 @@ double RoundedAt(double value, int32_t decimals);
 
 // FloatToPlainText of the value: the stored form with at most 5 decimals.
 std::string PlainTextOf(double value);
+
+// The shortest stored-form text (a point, no exponent, no thousands
+// separator) that reads back as exactly `value`: 16.5, 0.333333, -2. For a
+// number kept beyond the tape's 5 decimals (the memory). A value that is not
+// finite gives "0".
+std::string ExactText(double value);

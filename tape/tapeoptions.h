@@ -1,8 +1,9 @@
 #pragma once
 
 // The options of the calculator: the decimals the tape shows and rounds
-// with, the three rounding options the evaluation applies, and the decimal
-// separator of copied values. Read and set as one value.
+// with, the three rounding options the evaluation applies, the decimal
+// separator of copied values and the fixed-decimal entry. Read and set as one
+// value.
 
 #include <cstdint>
 
@@ -21,13 +22,18 @@ struct TTapeOptions {
     // Copied values use a point (on) or a comma (off) as decimal separator;
     // nothing the evaluation writes depends on it.
     bool convertOnCopy = false;
+    // "ADD": a number typed without a decimal separator gets `decimals`
+    // decimals as it is typed (fixedentry.h); nothing the evaluation writes
+    // depends on it.
+    bool fixedDecimals = false;
 
     friend bool operator==(const TTapeOptions&, const TTapeOptions&) = default;
 };
 
 // Whether the evaluation writes the same with both: every option but the
-// decimal separator of copies is the same.
+// decimal separator of copies and the fixed-decimal entry is the same.
 inline bool EvaluatesAlike(TTapeOptions a, TTapeOptions b) {
     a.convertOnCopy = b.convertOnCopy;
+    a.fixedDecimals = b.fixedDecimals;
     return a == b;
 }

@@ -2,19 +2,23 @@
 
 #include "basic/numbertext.h"
 #include "basic/translation.h"
+#include "tape/tapecounts.h"
 #include "tape/tapedocument.h"
 
 namespace {
 
 // What a row is, as the tape draws it apart: the row after an "=" holds the
-// total, the row after a "%" the percent amount.
-enum class TSpokenRowKind { Plain, Total, Percent };
+// total, the row after a "G" the grand total, the row after a "%" the percent
+// amount.
+enum class TSpokenRowKind { Plain, Total, GrandTotal, Percent };
 
 TSpokenRowKind SpokenRowKind(const TTapeDocument& tape, int32_t row) {
     if (row == 0) return TSpokenRowKind::Plain;
     switch (tape.Operator(row - 1)) {
         case TTapeOperator::Total:
             return TSpokenRowKind::Total;
+        case TTapeOperator::GrandTotal:
+            return TSpokenRowKind::GrandTotal;
         case TTapeOperator::Percent:
             return TSpokenRowKind::Percent;
         default:
@@ -35,6 +39,8 @@ std::string SpokenValue(const TTapeDocument& tape, int32_t row, int32_t decimals
     switch (kind) {
         case TSpokenRowKind::Total:
             return Filled(Tr("TTapeSpeech", "Total %1"), {number});
+        case TSpokenRowKind::GrandTotal:
+            return Filled(Tr("TTapeSpeech", "Gran total %1"), {number});
         case TSpokenRowKind::Percent:
             //: A percent amount on the tape
             return Filled(Tr("TTapeSpeech", "Percentatge %1"), {number});
@@ -60,12 +66,24 @@ std::string SpokenOperator(const TTapeRow& fields) {
             return Tr("TTapeSpeech", "igual");
         case TTapeOperator::Percent:
             return Tr("TTapeSpeech", "per cent");
+        case TTapeOperator::GrandTotal:
+            return Tr("TTapeSpeech", "gran total");
         case TTapeOperator::Other:
             return std::string(fields.OperatorField());
         case TTapeOperator::None:
             break;
     }
     return {};
+}
+
+// How many items a total holds, or how many totals a grand total sums.
+std::string SpokenCount(const TTapeDocument& tape, int32_t row) {
+    const std::optional<int32_t> count = tape.Counts().Shown(row);
+    if (!count) return {};
+    const std::string number = std::to_string(*count);
+    if (tape.Operator(row - 1) == TTapeOperator::GrandTotal)
+        return Filled(Tr("TTapeSpeech", "totals: %1"), {number});
+    return Filled(Tr("TTapeSpeech", "elements: %1"), {number});
 }
 
 void Append(std::string& text, const std::string& part, const char* separator) {
@@ -80,6 +98,7 @@ std::string TapeRowSpeech(const TTapeDocument& tape, int32_t row, int32_t decima
     const TTapeRow& fields = tape.Row(row);
     if (fields.IsEmpty()) return Tr("TTapeSpeech", "Fila buida");
     std::string text = SpokenValue(tape, row, decimals);
+    Append(text, SpokenCount(tape, row), ", ");
     Append(text, SpokenOperator(fields), " ");
     if (fields.HasLink()) {
         const std::string source = std::to_string(int64_t{fields.LinkSource()} + 1);

@@ -34,7 +34,7 @@ bool WithinLimits(qsizetype index, int64_t bytes) {
 
 std::optional<double> LastTotal(const std::vector<TTapeRow>& rows) {
     for (size_t row = rows.size(); row-- > 1;) {
-        if (rows[row - 1].Operator() == TTapeOperator::Total) return rows[row].Number();
+        if (AsksForResult(rows[row - 1].Operator())) return rows[row].Number();
     }
     return std::nullopt;
 }

@@ -23,7 +23,7 @@ struct TArchivedTape {
     std::string path;
     QDateTime keptAt;
     int32_t rows = 0;
-    // The value of the last total row, when the tape has one.
+    // The value of the last total (or grand-total) row, when the tape has one.
     std::optional<double> lastTotal;
 };
 

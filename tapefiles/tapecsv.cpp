@@ -12,9 +12,10 @@
 
 namespace {
 
-constexpr const char* kHeader[] = {QT_TRANSLATE_NOOP("TTapeCsv", "Valor"),
-                                   QT_TRANSLATE_NOOP("TTapeCsv", "Operació"),
-                                   QT_TRANSLATE_NOOP("TTapeCsv", "Comentari")};
+constexpr size_t kFieldCount = 4;
+constexpr const char* kHeader[kFieldCount] = {
+    QT_TRANSLATE_NOOP("TTapeCsv", "Valor"), QT_TRANSLATE_NOOP("TTapeCsv", "Operació"),
+    QT_TRANSLATE_NOOP("TTapeCsv", "Comentari"), QT_TRANSLATE_NOOP("TTapeCsv", "Elements")};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -85,8 +86,14 @@ void AppendField(std::string& line, const std::string& field, char separator) {
     line += '"';
 }
 
-void AppendLine(std::string& text, const std::string (&fields)[3], char separator) {
-    for (size_t i = 0; i < 3; ++i) {
+// The items of a total, the totals of a grand total; empty on any other row.
+std::string CountField(const TTapeDocument& tape, int32_t row) {
+    const std::optional<int32_t> count = tape.Counts().Shown(row);
+    return count ? std::to_string(*count) : std::string();
+}
+
+void AppendLine(std::string& text, const std::string (&fields)[kFieldCount], char separator) {
+    for (size_t i = 0; i < kFieldCount; ++i) {
         if (i > 0) text += separator;
         AppendField(text, fields[i], separator);
     }
@@ -103,12 +110,15 @@ TCsvFormat RegionalCsvFormat() {
 std::string TapeCsvText(const TTapeDocument& tape, const TCsvFormat& format) {
     std::string text(kByteOrderMark);
     AppendLine(text,
-               {Tr("TTapeCsv", kHeader[0]), Tr("TTapeCsv", kHeader[1]), Tr("TTapeCsv", kHeader[2])},
+               {Tr("TTapeCsv", kHeader[0]), Tr("TTapeCsv", kHeader[1]), Tr("TTapeCsv", kHeader[2]),
+                Tr("TTapeCsv", kHeader[3])},
                format.separator);
     const int32_t used = tape.UsedRows();
     for (int32_t row = 0; row < used; ++row) {
         const TTapeRow& r = tape.Row(row);
-        AppendLine(text, {ValueField(r, format.decimal), OperatorField(r), Defused(r.Comment())},
+        AppendLine(text,
+                   {ValueField(r, format.decimal), OperatorField(r), Defused(r.Comment()),
+                    CountField(tape, row)},
                    format.separator);
     }
     return text;

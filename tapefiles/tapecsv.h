@@ -2,7 +2,9 @@
 
 // A tape as CSV for a spreadsheet: UTF-8 (with the byte order mark that
 // spreadsheets take as the sign of UTF-8), one line per tape row after a
-// header line ("Valor", "Operació", "Comentari"), lines ended by CR LF, and
+// header line ("Valor", "Operació", "Comentari", "Elements": the items of a
+// total's calculation, or the totals a grand total sums, on those rows only;
+// always four columns, so every file reads alike), lines ended by CR LF, and
 // fields quoted as RFC 4180 says. Values are plain numbers without thousands
 // separators, each with every digit it was written with. In a region whose
 // decimal separator is a comma the fields are separated by ";" and the

@@ -143,6 +143,7 @@ void TTapePages::PaintRows(QPainter& painter, const TGeometry& page, int32_t fir
     for (int32_t row = first; row < last; ++row, top += page.rowHeight) {
         const TTapeRow& r = tape_.Row(row);
         const TTapeRowLook look = TapeRowLook(tape_, row);
+        PaintCountAndRule(painter, page, row, top, look);
         painter.setPen(ColourOf(look.ink));
         painter.setFont(look.bold ? boldFont_ : font_);
         const QString value = QString::fromStdString(FormatNumber(r.Number(), decimals_));
@@ -164,6 +165,24 @@ void TTapePages::PaintRows(QPainter& painter, const TGeometry& page, int32_t fir
                                                               static_cast<int>(cell.width())));
         }
     }
+}
+
+// The count in the small font at the left of the value; the double rule over
+// the value and the operator, in the row's ink.
+void TTapePages::PaintCountAndRule(QPainter& painter, const TGeometry& page, int32_t row,
+                                   double top, const TTapeRowLook& look) const {
+    const QRectF value = page.ValueCell(top);
+    if (look.doubleRule) {
+        const QRectF operatorCell = page.OperatorCell(top);
+        painter.setPen(QPen(ColourOf(look.ink), page.millimetre / 5));
+        for (const double y : {top, top + page.millimetre * 0.6})
+            painter.drawLine(QPointF(value.left(), y), QPointF(operatorCell.right(), y));
+    }
+    const std::string mark = TapeCountMark(tape_, row);
+    if (mark.empty()) return;
+    painter.setPen(ColourOf(kCountInk));
+    painter.setFont(smallFont_);
+    painter.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(mark));
 }
 
 void TTapePages::PaintFoot(QPainter& painter, const TGeometry& page, int number, int count) const {

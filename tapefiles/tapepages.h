@@ -4,7 +4,9 @@
 // one line per row with the value right-aligned in the display form (with
 // the tape's decimals, so 1.250,50; a zero value blank), the operator on a
 // light grey strip, as on screen, and the comment. Totals are red and bold,
-// percent amounts bold and linked rows grey, as on screen (TapeRowLook). Long
+// grand totals too under a double rule, percent amounts bold and linked rows
+// grey, as on screen (TapeRowLook); a total's count is at the left of its
+// value in grey (TapeCountMark). Long
 // tapes go on over as many pages as they need, each numbered at its foot
 // ("Pàgina 2 de 5"). The same painting serves a PDF file and a printer, on
 // whatever page size the device has.
@@ -16,6 +18,7 @@
 class QPagedPaintDevice;
 class QPainter;
 class TTapeDocument;
+struct TTapeRowLook;
 
 class TTapePages {
 public:
@@ -34,6 +37,8 @@ private:
     TGeometry Measure(QPagedPaintDevice& device) const;
     void PaintHeading(QPainter& painter, const TGeometry& page) const;
     void PaintRows(QPainter& painter, const TGeometry& page, int32_t first, int32_t last) const;
+    void PaintCountAndRule(QPainter& painter, const TGeometry& page, int32_t row, double top,
+                           const TTapeRowLook& look) const;
     void PaintFoot(QPainter& painter, const TGeometry& page, int number, int count) const;
 
     const TTapeDocument& tape_;

@@ -369,6 +369,57 @@
         <source>Retorn</source>
         <translation>Enter</translation>
     </message>
+    <message>
+        <source>Gran total: suma dels totals</source>
+        <translation>Grand total: the sum of the totals</translation>
+    </message>
+    <message>
+        <source>Suma a la memòria</source>
+        <translation>Add to the memory</translation>
+    </message>
+    <message>
+        <source>Resta de la memòria</source>
+        <translation>Subtract from the memory</translation>
+    </message>
+    <message>
+        <source>Recupera la memòria</source>
+        <translation>Recall the memory</translation>
+    </message>
+    <message>
+        <source>Esborra la memòria</source>
+        <translation>Clear the memory</translation>
+    </message>
+    <message>
+        <source>Entrada amb decimals fixos (ADD)</source>
+        <translation>Fixed-decimal entry (ADD)</translation>
+    </message>
+</context>
+<context>
+    <name>TDeskIndicators</name>
+    <message>
+        <source>Memòria</source>
+        <translation>Memory</translation>
+    </message>
+    <message>
+        <source>Decimals fixos</source>
+        <translation>Fixed decimals</translation>
+    </message>
+    <message>
+        <source>Entrada amb decimals fixos</source>
+        <translation>Fixed-decimal entry</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Items</translation>
+    </message>
+    <message>
+        <source>Memòria: %1</source>
+        <translation>Memory: %1</translation>
+    </message>
+    <message>
+        <source>Elements del càlcul: %1</source>
+        <translation>Items of the calculation: %1</translation>
+    </message>
 </context>
 <context>
     <name>TInteres</name>
@@ -472,6 +523,13 @@
     </message>
 </context>
 <context>
+    <name>TMemoryKeys</name>
+    <message>
+        <source>Memòria i gran total</source>
+        <translation>Memory and grand total</translation>
+    </message>
+</context>
+<context>
     <name>TSaveStatusBar</name>
     <message>
         <source>Avís</source>
@@ -495,6 +553,10 @@
     <message>
         <source>Comentari</source>
         <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Items</translation>
     </message>
 </context>
 <context>
@@ -664,6 +726,22 @@
     <message>
         <source>enllaçat a la fila %1</source>
         <translation>linked to row %1</translation>
+    </message>
+    <message>
+        <source>Gran total %1</source>
+        <translation>Grand total %1</translation>
+    </message>
+    <message>
+        <source>gran total</source>
+        <translation>grand total</translation>
+    </message>
+    <message>
+        <source>totals: %1</source>
+        <translation>totals: %1</translation>
+    </message>
+    <message>
+        <source>elements: %1</source>
+        <translation>items: %1</translation>
     </message>
 </context>
 <context>

@@ -369,6 +369,57 @@
         <source>Retorn</source>
         <translation>Intro</translation>
     </message>
+    <message>
+        <source>Gran total: suma dels totals</source>
+        <translation>Gran total: suma de los totales</translation>
+    </message>
+    <message>
+        <source>Suma a la memòria</source>
+        <translation>Suma a la memoria</translation>
+    </message>
+    <message>
+        <source>Resta de la memòria</source>
+        <translation>Resta de la memoria</translation>
+    </message>
+    <message>
+        <source>Recupera la memòria</source>
+        <translation>Recupera la memoria</translation>
+    </message>
+    <message>
+        <source>Esborra la memòria</source>
+        <translation>Borra la memoria</translation>
+    </message>
+    <message>
+        <source>Entrada amb decimals fixos (ADD)</source>
+        <translation>Entrada con decimales fijos (ADD)</translation>
+    </message>
+</context>
+<context>
+    <name>TDeskIndicators</name>
+    <message>
+        <source>Memòria</source>
+        <translation>Memoria</translation>
+    </message>
+    <message>
+        <source>Decimals fixos</source>
+        <translation>Decimales fijos</translation>
+    </message>
+    <message>
+        <source>Entrada amb decimals fixos</source>
+        <translation>Entrada con decimales fijos</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elementos</translation>
+    </message>
+    <message>
+        <source>Memòria: %1</source>
+        <translation>Memoria: %1</translation>
+    </message>
+    <message>
+        <source>Elements del càlcul: %1</source>
+        <translation>Elementos del cálculo: %1</translation>
+    </message>
 </context>
 <context>
     <name>TInteres</name>
@@ -472,6 +523,13 @@
     </message>
 </context>
 <context>
+    <name>TMemoryKeys</name>
+    <message>
+        <source>Memòria i gran total</source>
+        <translation>Memoria y gran total</translation>
+    </message>
+</context>
+<context>
     <name>TSaveStatusBar</name>
     <message>
         <source>Avís</source>
@@ -495,6 +553,10 @@
     <message>
         <source>Comentari</source>
         <translation>Comentario</translation>
+    </message>
+    <message>
+        <source>Elements</source>
+        <translation>Elementos</translation>
     </message>
 </context>
 <context>
@@ -664,6 +726,22 @@
     <message>
         <source>enllaçat a la fila %1</source>
         <translation>enlazado a la fila %1</translation>
+    </message>
+    <message>
+        <source>Gran total %1</source>
+        <translation>Gran total %1</translation>
+    </message>
+    <message>
+        <source>gran total</source>
+        <translation>gran total</translation>
+    </message>
+    <message>
+        <source>totals: %1</source>
+        <translation>totales: %1</translation>
+    </message>
+    <message>
+        <source>elements: %1</source>
+        <translation>elementos: %1</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,9 @@ public:
     TExitCellEvent OnExitCell;
     TSeleccionarFilaEvent OnSeleccionarFila;
     TDrawCellEvent OnDrawCell;
+    // After a cell's text is drawn: the owner may draw over the cell (a mark
+    // beside its text).
+    TDrawCellEvent OnCellDrawn;
     // A mouse click that made a cell current; a double click anywhere.
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

@@ -58,6 +58,7 @@ void TGridEx::PaintCell(QPainter& painter, int32_t col, int32_t row, const QRect
     } else {
         DrawTypedCell(canvas, col, row, rect, state);
     }
+    if (OnCellDrawn) OnCellDrawn(this, col, row, rect, state, canvas);
     if (state.testFlag(gdFixed)) DrawRaisedEdge(painter, rect);
 }
 

@@ -198,7 +198,7 @@ using TapeAccessibilityTest = CalculadoraWindow;
 TEST_F(TapeAccessibilityTest, TheTapeTellsItsCurrentRowAndWhatTheRowIs) {
     TGridEx& paper = window->Paper();
     Type("12+5=");
-    ExpectTold(paper, 2, "Total 17,00");
+    ExpectTold(paper, 2, "Total 17,00, elements: 2");
     Key(Qt::Key_Up);
     ExpectTold(paper, 1, "5,00 igual");
     QTest::mouseClick(paper.viewport(), Qt::LeftButton, {},

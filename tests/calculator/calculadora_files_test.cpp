@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                                "1250,5\t+\r\n"},
                     ExportCase{"PdfCtrlD", Qt::Key_D, Qt::ControlModifier, "cinta.pdf", "%PDF"},
                     ExportCase{"CsvCtrlT", Qt::Key_T, Qt::ControlModifier, "cinta.csv",
-                               "\xEF\xBB\xBFValor;Operació;Comentari\r\n1250,5;+;\r\n"},
+                               "\xEF\xBB\xBFValor;Operació;Comentari;Elements\r\n1250,5;+;;\r\n"},
                     ExportCase{"PrintCtrlShiftP", Qt::Key_P,
                                Qt::ControlModifier | Qt::ShiftModifier, "impresa.pdf", "%PDF"}),
     CaseName<ExportCase>);

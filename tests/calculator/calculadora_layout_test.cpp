@@ -1,7 +1,7 @@
-// The main window's layout at its smallest size (the size it always had,
-// every control in its place) and larger (the tape grows; the keys and tool
-// buttons keep their distances to the right and bottom edges), and the size
-// kept in the settings file.
+// The main window's layout at its smallest size (every control whole, the
+// keypad an adding machine's, the memory keys over it on its pitch) and
+// larger (the tape grows; the keys and tool buttons keep their distances to
+// the right and bottom edges), and the size kept in the settings file.
 
 #include <QDate>
 #include <QScreen>
@@ -17,6 +17,15 @@ namespace {
 
 QRect PlaceInWindow(const QWidget* control) {
     return QRect(control->mapTo(control->window(), QPoint(0, 0)), control->size());
+}
+
+// The smallest window.
+const QSize kSmallest(312, 376);
+
+// An indicator lies over the display it belongs to.
+bool IndicatorOver(const QWidget* indicator, const QWidget* display) {
+    return indicator->objectName().startsWith(QStringLiteral("Indicador")) &&
+           display->geometry().contains(indicator->geometry());
 }
 
 // The controls a user sees and uses, each whole within its panel.
@@ -38,7 +47,8 @@ protected:
     }
 
     // Every control shows whole inside its parent, and no two controls of a
-    // panel cover each other (keys side by side share their one-pixel edge).
+    // panel cover each other (keys side by side share their one-pixel edge),
+    // but for an indicator inside its display.
     void ExpectEveryControlWhole() {
         for (QWidget* control : VisibleControls(window)) {
             const QRect parent = control->parentWidget()->rect();
@@ -46,6 +56,7 @@ protected:
                 << control->objectName().toStdString() << " is cut by its panel";
             for (QWidget* other : VisibleControls(window)) {
                 if (other == control || other->parentWidget() != control->parentWidget()) continue;
+                if (IndicatorOver(control, other) || IndicatorOver(other, control)) continue;
                 const auto inner = [](const QWidget* w) {
                     return w->geometry().adjusted(0, 0, -1, -1);
                 };
@@ -71,6 +82,15 @@ protected:
         EXPECT_EQ(at('1').top(), at('4').top() + 25);
         EXPECT_EQ(at('0').top(), at('1').top() + 25);
         EXPECT_EQ(at('0').left(), at('1').left());
+        // The memory keys and the grand total over the display, on the same
+        // columns as the keypad's.
+        const char* const band[] = {"TeclaMesMemoria", "TeclaMenysMemoria", "TeclaRecuperarMemoria",
+                                    "TeclaBorrarMemoria", "TeclaGranTotal"};
+        for (int column = 0; column < 5; ++column) {
+            const QRect key = PlaceInWindow(Find(band[column]));
+            EXPECT_EQ(key.left(), at('7').left() + 25 * column) << band[column];
+            EXPECT_LT(key.bottom(), PlaceInWindow(Find("CNumero")).top()) << band[column];
+        }
     }
 
     // The value and operator columns reach the scroll bar: no white strip.
@@ -84,9 +104,15 @@ protected:
 };
 
 TEST_F(LayoutTest, TheSmallestWindowShowsEveryControlWhole) {
-    EXPECT_EQ(window->size(), QSize(312, 350));
-    EXPECT_EQ(window->minimumSize(), QSize(312, 350));
+    EXPECT_EQ(window->size(), kSmallest);
+    EXPECT_EQ(window->minimumSize(), kSmallest);
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    // The memory, the fixed-decimal entry and a count, so that every
+    // indicator shows.
+    Type("5");
+    Key(Qt::Key_F4);
+    Key(Qt::Key_F9);
+    Type("1+");
     ExpectEveryControlWhole();
     ExpectTheKeypadOfAnAddingMachine();
     ExpectTheColumnsFillTheTape();
@@ -94,7 +120,7 @@ TEST_F(LayoutTest, TheSmallestWindowShowsEveryControlWhole) {
     EXPECT_LT(PlaceInWindow(Find("cSubtotal")).bottom(), PlaceInWindow(Find("Paper")).top());
     EXPECT_EQ(PlaceInWindow(Find("Paper")).bottom() + 1, PlaceInWindow(Find("PanelBotons")).top());
     window->resize(200, 200);
-    EXPECT_EQ(window->size(), QSize(312, 350));
+    EXPECT_EQ(window->size(), kSmallest);
 }
 
 // Larger, the keys keep their distances to the right and bottom edges, the
@@ -105,9 +131,10 @@ TEST_F(LayoutTest, ALargerWindowGivesTheRoomToTheTape) {
     for (QWidget* control : VisibleControls(window))
         small[control->objectName().toStdString()] = PlaceInWindow(control);
     ResizeTo({800, 600});
-    const QPoint shift(800 - 312, 600 - 350);
-    for (const char* name : {"CNumero", "Tecla7", "TeclaIgual", "TeclaMesIva", "CTipusMarge",
-                             "BotoInteres", "BotoNetejar", "BotoPropietats", "BotoEuros"})
+    const QPoint shift(800 - kSmallest.width(), 600 - kSmallest.height());
+    for (const char* name :
+         {"TeclaMesMemoria", "CNumero", "Tecla7", "TeclaIgual", "TeclaMesIva", "CTipusMarge",
+          "BotoInteres", "BotoNetejar", "BotoPropietats", "BotoEuros"})
         EXPECT_EQ(PlaceInWindow(Find(name)), small[name].translated(shift)) << name;
     EXPECT_EQ(PlaceInWindow(Find("BotoSortir")), small["BotoSortir"].translated(shift.x(), 0));
     EXPECT_EQ(PlaceInWindow(Find("cSubtotal")), small["cSubtotal"]);
@@ -117,7 +144,7 @@ TEST_F(LayoutTest, ALargerWindowGivesTheRoomToTheTape) {
     EXPECT_GT(window->Paper().ColWidths(4), 400);  // the comment column
     ExpectEveryControlWhole();
     ExpectTheColumnsFillTheTape();
-    ResizeTo({312, 350});
+    ResizeTo(kSmallest);
     for (QWidget* control : VisibleControls(window))
         EXPECT_EQ(PlaceInWindow(control), small[control->objectName().toStdString()])
             << control->objectName().toStdString();
@@ -133,7 +160,7 @@ TEST_F(LayoutTest, TheSizeIsKeptAsAnExtensionLine) {
     EXPECT_EQ(FileLines().at(11), "finestra=480x640");
     Open();
     EXPECT_EQ(window->size(), QSize(480, 640));
-    ResizeTo({312, 350});
+    ResizeTo(kSmallest);
     Close();
     EXPECT_EQ(FileLines().size(), 11u);
 
@@ -144,9 +171,9 @@ TEST_F(LayoutTest, TheSizeIsKeptAsAnExtensionLine) {
             file += "\r\n";
         WriteFile(file + stored + "\r\n");
         Open();
-        EXPECT_LE(window->width(), std::max(screen.width(), 312)) << stored;
-        EXPECT_GE(window->width(), 312) << stored;
-        EXPECT_GE(window->height(), 350) << stored;
+        EXPECT_LE(window->width(), std::max(screen.width(), kSmallest.width())) << stored;
+        EXPECT_GE(window->width(), kSmallest.width()) << stored;
+        EXPECT_GE(window->height(), kSmallest.height()) << stored;
         Close();
     }
 }

@@ -62,7 +62,7 @@ done
 [ "$(tr -cd '\f' <"$WORK/cinta.pdf.txt" | wc -c)" -eq 3 ] || fail "the PDF does not have three pages"
 
 export_without_display "$WORK/cinta.CSV"
-printf '\xef\xbb\xbfValor;Operaci\xc3\xb3;Comentari\r\n1250,5;+;\r\n380;-;\r\n12,5;=;\r\n1618;;\r\n' \
+printf '\xef\xbb\xbfValor;Operaci\xc3\xb3;Comentari;Elements\r\n1250,5;+;;\r\n380;-;;\r\n12,5;=;;\r\n1618;;;3\r\n' \
     >"$WORK/csv.expected"
 head -c "$(stat -c %s "$WORK/csv.expected")" "$WORK/cinta.CSV" >"$WORK/csv.found"
 expect_same "$WORK/csv.expected" "$WORK/csv.found" "the CSV does not start with the header and the first rows"

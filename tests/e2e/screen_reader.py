@@ -138,7 +138,7 @@ def expect_told(tape, reader, row, text):
 
 def check_following(tape, reader):
     press("1", "2", "KP_Add", "5", "equal")
-    expect_told(tape, reader, 2, "Total 17,00")
+    expect_told(tape, reader, 2, "Total 17,00, elements: 2")
     wait_until(lambda: "17,00" in reader.inserted(reader.events, "Subtotal"),
                f"the subtotal did not tell 17,00 (heard {reader.events})")
     reader.take()
@@ -181,7 +181,7 @@ def read_example(tape, reader, out):
     press("F8")
     press("1", "2", "5", "0", "comma", "5", "KP_Add", "3", "8", "0", "minus",
           "1", "2", "comma", "5", "equal")
-    expect_told(tape, reader, 3, "Total 1.618,00")
+    expect_told(tape, reader, 3, "Total 1.618,00, elements: 3")
     press("Up", "Up", "Up", "F3")
     pump(0.3)
     subprocess.run(["xdotool", "type", "--delay", "20", "Lloguer de maig"], check=True)

@@ -38,7 +38,7 @@ type_ahead "12+5+7="
 
 # The interest key (Càlcul Interès Bancari) under the keypad opens the loan
 # window with the focus on the first capital.
-xdotool mousemove --window "$WINDOW" 240 331 click 1
+xdotool mousemove --window "$WINDOW" 240 357 click 1
 loans=""
 for ((i = 0; i < 100; i++)); do
     loans=$(xdotool search --onlyvisible --name "Comparaci" 2>/dev/null | head -n 1) || true

@@ -1,6 +1,7 @@
 // The evaluation starts again at the first row a change can affect; the
 // tape, the subtotal and the entry must be exactly what an evaluation from
-// row 0 at every key gives, whatever the actions and the options.
+// row 0 at every key gives, whatever the actions and the options, and the
+// item counts kept from one action to the next what counting afresh gives.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,11 @@ void ExpectSameAsWholeEvaluation(unsigned seed, const TTapeOptions& options) {
         forWhole.PlayOne(whole);
         ASSERT_EQ(StateOf(kept), StateOf(whole)) << "seed " << seed << ": " << played;
         ASSERT_EQ(kept.History().StepCount(), whole.History().StepCount())
+            << "seed " << seed << ": " << played;
+        // The counts kept from action to action are those of the tape as it is.
+        const TTapeCounts fresh(kept.Tape());
+        ASSERT_EQ(RunningCounts(kept.Tape(), kept.Tape().Counts()),
+                  RunningCounts(kept.Tape(), fresh))
             << "seed " << seed << ": " << played;
     }
 }

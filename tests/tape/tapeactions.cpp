@@ -28,16 +28,28 @@ void Refresh(TTapeEngine& engine) {
 
 bool PlayCommand(TTapeEngine& engine, const std::string& token) {
     static const std::map<std::string, TTapeKey, std::less<>> kKeys = {
-        {"+", TTapeKey::Plus},   {"-", TTapeKey::Minus},   {"x", TTapeKey::Times},
-        {"/", TTapeKey::Divide}, {"%", TTapeKey::Percent}, {"=", TTapeKey::Total},
-        {"<<", TTapeKey::Enter}, {"C", TTapeKey::Clear},   {"<", TTapeKey::Backspace},
+        {"+", TTapeKey::Plus},
+        {"-", TTapeKey::Minus},
+        {"x", TTapeKey::Times},
+        {"/", TTapeKey::Divide},
+        {"%", TTapeKey::Percent},
+        {"=", TTapeKey::Total},
+        {"<<", TTapeKey::Enter},
+        {"C", TTapeKey::Clear},
+        {"<", TTapeKey::Backspace},
         {"+/-", TTapeKey::Sign},
+        {"g", TTapeKey::GrandTotal},
+        {"M+", TTapeKey::MemoryAdd},
+        {"M-", TTapeKey::MemorySubtract},
+        {"MR", TTapeKey::MemoryRecall},
+        {"MC", TTapeKey::MemoryClear},
     };
     using Command = void (TTapeEngine::*)();
     static const std::map<std::string, Command, std::less<>> kCommands = {
         {"link", &TTapeEngine::LinkValue},    {"open", &TTapeEngine::OpenRow},
         {"del", &TTapeEngine::DeleteTapeRow}, {"clear", &TTapeEngine::ClearTape},
-        {"dbl", &TTapeEngine::PaperDblClick},
+        {"dbl", &TTapeEngine::PaperDblClick}, {"undo", &TTapeEngine::Undo},
+        {"redo", &TTapeEngine::Redo},
     };
     if (const auto key = kKeys.find(token); key != kKeys.end()) {
         engine.Press(key->second);
@@ -45,6 +57,10 @@ bool PlayCommand(TTapeEngine& engine, const std::string& token) {
         (engine.*command->second)();
     } else if (token == "refresh") {
         Refresh(engine);
+    } else if (token == "ADD") {
+        TTapeOptions options = engine.Options();
+        options.fixedDecimals = !options.fixedDecimals;
+        engine.ChangeOptions(options);
     } else if (token == "eur" || token == "pts") {
         engine.ConvertTape(token == "eur" ? TConversion::ToEuros : TConversion::ToPesetas);
     } else {
@@ -89,13 +105,15 @@ std::string RandomActions::PlayOne(TTapeEngine& engine) {
 
 std::string RandomActions::PlayOneChange(TTapeEngine& engine) {
     static const char* const kNumbers[] = {"12", "3,5", "100", "0,125", "2,675", "0", "16", "45,5"};
-    static const char* const kKeys[] = {"+", "+", "-", "x", "/", "%", "=", "<<", "<<"};
-    static const char* const kCommands[] = {"link", "open", "del", "clear", "dbl", "eur", "pts"};
-    const int kind = Uniform(0, 19);
+    static const char* const kKeys[] = {"+", "+",  "-",  "x", "/",  "%",
+                                        "=", "<<", "<<", "g", "M+", "M-"};
+    static const char* const kCommands[] = {"link", "open", "del", "clear", "dbl",
+                                            "eur",  "pts",  "g",   "MR",    "MC"};
+    const int kind = Uniform(0, 20);
     const int used = engine.Tape().UsedRows();
     std::string action;
     if (kind < 11) {
-        action = std::string(kNumbers[Uniform(0, 7)]) + " " + kKeys[Uniform(0, 8)];
+        action = std::string(kNumbers[Uniform(0, 7)]) + " " + kKeys[Uniform(0, 11)];
     } else if (kind < 13) {
         action = '@';
         action += std::to_string(Uniform(0, used + 1));
@@ -104,7 +122,7 @@ std::string RandomActions::PlayOneChange(TTapeEngine& engine) {
         action = '^';
         action += std::to_string(Uniform(0, used + 1));
         action += ' ';
-        action += kCommands[Uniform(0, 6)];
+        action += kCommands[Uniform(0, 9)];
     }
     if (!action.empty()) {
         PlayKeys(engine, action);
@@ -132,6 +150,9 @@ std::string RandomActions::PlayOneChange(TTapeEngine& engine) {
             engine.ChangeOptions(options);
             return "decimals";
         }
+        case 19:
+            PlayKeys(engine, "ADD");
+            return "ADD";
         default: {
             TTapeOptions options = engine.Options();
             options.roundAll = !options.roundAll;

@@ -7,10 +7,13 @@
 //   12 or 3,5   typed with the digit and comma keys
 //   + - x / % = the operator keys          <<   Enter
 //   +/-         the sign key               C    clear the entry    <  backspace
+//   g           the grand total            M+ M- MR MC  the memory keys
+//   ADD         the fixed-decimal entry turned on or off
 //   ^3          select row 3               @3   click row 3 (recall it)
 //   #Gas        write the comment "Gas" on the current row, as the tape's
 //               comment editor does (one action)
 //   link open del clear dbl eur pts refresh  the tape commands
+//   undo redo
 
 #include <random>
 #include <string>

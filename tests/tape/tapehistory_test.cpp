@@ -124,7 +124,12 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         StepCase{"ChangedComment", "100 + 50 = ^1 #Gas",
                  [](TTapeEngine& e) { Keys(e, "#Gasoil"); }},
-        StepCase{"GrowingTheRoom", "12 + ^400 5", [](TTapeEngine& e) { Keys(e, "+"); }}),
+        StepCase{"GrowingTheRoom", "12 + ^400 5", [](TTapeEngine& e) { Keys(e, "+"); }},
+        StepCase{"GrandTotal", "12 + 5 = 3 + 4", [](TTapeEngine& e) { Keys(e, "g"); }},
+        StepCase{"DeleteGrandTotal", "12 + 5 = g ^3", [](TTapeEngine& e) { Keys(e, "del"); }},
+        StepCase{"MemoryAdd", "12 + 5 = 3 M+", [](TTapeEngine& e) { Keys(e, "M+"); }},
+        StepCase{"MemorySubtract", "12 + 5 =", [](TTapeEngine& e) { Keys(e, "M-"); }},
+        StepCase{"MemoryClear", "4 M+", [](TTapeEngine& e) { Keys(e, "MC"); }}),
     CaseName<StepCase>);
 
 // Keys that change only the entry, and moves of the current row, leave no
@@ -133,10 +138,11 @@ TEST(TapeHistoryTest, ActionsThatChangeNoRowLeaveNoStep) {
     TTapeEngine engine;
     PlayKeys(engine, "12 + 5 =");
     const size_t steps = engine.History().StepCount();
-    PlayKeys(engine, "3 4 ^0 @1");
+    PlayKeys(engine, "3 4 ^0 @1 MC MR ADD 5 ADD");
     engine.Press(TTapeKey::Backspace);
     engine.SetEntryText(",");
     EXPECT_ANY_THROW(engine.Press(TTapeKey::Plus));
+    EXPECT_ANY_THROW(engine.Press(TTapeKey::MemoryAdd));
     EXPECT_EQ(engine.History().StepCount(), steps);
 }
 
@@ -163,11 +169,20 @@ void LoadRandomTape(TTapeEngine& engine, RandomActions& actions) {
     engine.Resume({std::move(rows), maker.Tape().WritesLinkField(), {}});
 }
 
+// The state a step puts back: the fixed-decimal entry, turned on and off
+// without a step, is no part of it.
+WholeState StepStateOf(const TTapeEngine& engine) {
+    WholeState state = StateOf(engine);
+    state.options.fixedDecimals = false;
+    return state;
+}
+
 // The tape itself, without the state around it that moves of the current
 // row change without a step.
 WholeState TapeOf(const TTapeEngine& engine) {
-    WholeState state = StateOf(engine);
-    return {state.rows, state.rowCount, state.linkField, 0, {}, false, {}, state.options};
+    WholeState state = StepStateOf(engine);
+    return {state.rows, state.rowCount, state.linkField, 0,           {}, false,
+            {},         state.options,  state.memory,    state.counts};
 }
 
 // 200 random actions, undo and redo among them, on a random tape: undoing
@@ -182,18 +197,18 @@ TEST(TapeHistoryTest, RandomSequencesComeBackWhereTheyStarted) {
         QObject::connect(&engine, &TTapeEngine::HistoryChanged, [&] { historyChanged = true; });
         const WholeState first = TapeOf(engine);
         std::string played;
-        WholeState newest = StateOf(engine);
+        WholeState newest = StepStateOf(engine);
         for (int i = 0; i < 200; ++i) {
             historyChanged = false;
             played += actions.PlayOne(engine) + "; ";
-            if (historyChanged && !engine.History().CanRedo()) newest = StateOf(engine);
+            if (historyChanged && !engine.History().CanRedo()) newest = StepStateOf(engine);
         }
         while (engine.History().CanUndo())
             engine.Undo();
         ASSERT_EQ(TapeOf(engine), first) << "seed " << seed << ": " << played;
         while (engine.History().CanRedo())
             engine.Redo();
-        ASSERT_EQ(StateOf(engine), newest) << "seed " << seed << ": " << played;
+        ASSERT_EQ(StepStateOf(engine), newest) << "seed " << seed << ": " << played;
     }
 }
 

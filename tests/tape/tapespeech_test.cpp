@@ -40,20 +40,20 @@ INSTANTIATE_TEST_SUITE_P(
     Tapes, TapeSpeechTest,
     testing::Values(
         SpeechCase{"TotalWithACommentAbove", "1250,5 + 380 - 12,5 = ^0 #Lloguer", 2,
-                   "1.250,50 més, Lloguer | 380,00 menys | 12,50 igual | Total 1.618,00 | "
+                   "1.250,50 més, Lloguer | 380,00 menys | 12,50 igual | Total 1.618,00, elements: 3 | "
                    "Fila buida"},
         SpeechCase{"PercentAmount", "200 x 10 %", 2,
                    "200,00 per | 10,00 per cent | Percentatge 20,00 | Fila buida"},
         // Rows are counted from 1: the link to row 0 is "la fila 1".
         SpeechCase{"LinkedRow", "12 + 5 = @0 link", 2,
-                   "12,00 més | 5,00 igual | Total 17,00 | 12,00, enllaçat a la fila 1 | "
+                   "12,00 més | 5,00 igual | Total 17,00, elements: 2 | 12,00, enllaçat a la fila 1 | "
                    "Fila buida"},
         // A zero the tape leaves blank is read; a row of only a comment is
         // its comment.
         SpeechCase{"ZeroAndComments", "4 - 4 = #Res ^4 #Nota", 0,
-                   "4 menys | 4 igual | Total 0, Res | Fila buida | Nota | Fila buida"},
+                   "4 menys | 4 igual | Total 0, elements: 2, Res | Fila buida | Nota | Fila buida"},
         SpeechCase{"Decimals", "9 / 4 =", 3,
-                   "9,000 dividit per | 4,000 igual | Total 2,250 | Fila buida"}),
+                   "9,000 dividit per | 4,000 igual | Total 2,250, elements: 1 | Fila buida"}),
     CaseName<SpeechCase>);
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 // The whole state of a tape engine as undo must put it back: every row of
 // the tape as a line, its room, whether lines carry the link field, the
-// current row, the entry, NewEntryPending, the subtotal and the options.
+// current row, the entry, NewEntryPending, the subtotal, the options and the
+// memory; and the item counts the tape keeps for its rows.
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
@@ -19,8 +22,18 @@ struct WholeState {
     bool pending = false;
     std::string subtotal;
     TTapeOptions options;
+    double memory = 0;
+    std::vector<int32_t> counts;
     friend bool operator==(const WholeState&, const WholeState&) = default;
 };
+
+// The count beside the running value after each row, to the first free row.
+inline std::vector<int32_t> RunningCounts(const TTapeDocument& tape, const TTapeCounts& counts) {
+    std::vector<int32_t> running;
+    for (int32_t row = 0; row <= tape.UsedRows(); ++row)
+        running.push_back(counts.Running(row));
+    return running;
+}
 
 inline WholeState StateOf(const TTapeEngine& engine) {
     WholeState state;
@@ -35,6 +48,8 @@ inline WholeState StateOf(const TTapeEngine& engine) {
     state.pending = engineState.newEntryPending;
     state.subtotal = engineState.subtotal;
     state.options = engineState.options;
+    state.memory = engineState.memory;
+    state.counts = RunningCounts(tape, tape.Counts());
     return state;
 }
 
@@ -45,5 +60,6 @@ inline std::ostream& operator<<(std::ostream& os, const WholeState& s) {
     return os << ", room " << s.rowCount << ", link field " << s.linkField << ", row "
               << s.currentRow << ", entry '" << s.entry << "', pending " << s.pending
               << ", subtotal '" << s.subtotal << "', decimals " << s.options.decimals << ", all "
-              << s.options.roundAll << "}";
+              << s.options.roundAll << ", memory " << s.memory << ", counts "
+              << testing::PrintToString(s.counts) << "}";
 }

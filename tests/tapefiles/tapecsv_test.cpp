@@ -89,16 +89,16 @@ TEST_F(TapeCsv, EachRegionGetsItsSeparatorsAndPlainNumbers) {
     Row("", "+");
     Row("INF", "");
     const std::vector<Record> catalan = {
-        {"Valor", "Operació", "Comentari"},
-        {"1250,5", "+", "factura 12"},
-        {"1,234", "+", ""},
-        {"0,1", "x", ""},
-        {"-7,5", "=", ""},
-        {"1237,25", "", "total"},
-        {"0,1234567", "", ""},
-        {"12", "%", ""},
-        {"", "+", ""},
-        {"0", "", ""},
+        {"Valor", "Operació", "Comentari", "Elements"},
+        {"1250,5", "+", "factura 12", ""},
+        {"1,234", "+", "", ""},
+        {"0,1", "x", "", ""},
+        {"-7,5", "=", "", ""},
+        {"1237,25", "", "total", "3"},
+        {"0,1234567", "", "", ""},
+        {"12", "%", "", ""},
+        {"", "+", "", ""},
+        {"0", "", "", ""},
     };
     EXPECT_EQ(Records(QLocale(QLocale::Catalan, QLocale::Spain), ';'), catalan);
     EXPECT_EQ(Records(QLocale(QLocale::Spanish, QLocale::Spain), ';'), catalan);
@@ -119,8 +119,8 @@ TEST_F(TapeCsv, FieldsWithSeparatorsAndQuotesComeBackWhole) {
           std::pair{QLocale(QLocale::English, QLocale::UnitedKingdom), ','}}) {
         const std::vector<Record> records = Records(locale, separator);
         ASSERT_EQ(records.size(), 3u);
-        EXPECT_EQ(records[1], (Record{"12", "+", "pomes; peres, i \"prunes\""}));
-        EXPECT_EQ(records[2], (Record{"5", "\"x\";y", ""}));
+        EXPECT_EQ(records[1], (Record{"12", "+", "pomes; peres, i \"prunes\"", ""}));
+        EXPECT_EQ(records[2], (Record{"5", "\"x\";y", "", ""}));
     }
 }
 
@@ -134,11 +134,28 @@ TEST_F(TapeCsv, TextThatASpreadsheetWouldRunIsWrittenAsText) {
     Row("5", "%", "un comentari");
     const std::vector<Record> records = Records(QLocale(QLocale::Catalan, QLocale::Spain), ';');
     ASSERT_EQ(records.size(), 6u);
-    EXPECT_EQ(records[1], (Record{"1", "=", "'=HYPERLINK(\"http://exemple.cat\";\"clic\")"}));
-    EXPECT_EQ(records[2], (Record{"2", "+", "'+34 600 000 000"}));
-    EXPECT_EQ(records[3], (Record{"3", "-", "'-descompte"}));
-    EXPECT_EQ(records[4], (Record{"4", "'@SUM(A1)", "'@nota"}));
-    EXPECT_EQ(records[5], (Record{"5", "%", "un comentari"}));
+    EXPECT_EQ(records[1], (Record{"1", "=", "'=HYPERLINK(\"http://exemple.cat\";\"clic\")", ""}));
+    EXPECT_EQ(records[2], (Record{"2", "+", "'+34 600 000 000", "1"}));
+    EXPECT_EQ(records[3], (Record{"3", "-", "'-descompte", ""}));
+    EXPECT_EQ(records[4], (Record{"4", "'@SUM(A1)", "'@nota", ""}));
+    EXPECT_EQ(records[5], (Record{"5", "%", "un comentari", ""}));
+}
+
+// The count goes on total and grand-total rows only, and never into a tape
+// line; the grand total's "G" is an operator like the others.
+TEST_F(TapeCsv, TotalsAndGrandTotalsCarryTheirCounts) {
+    for (const auto& [value, op] :
+         {std::pair{"10", "+"}, {"5", "-"}, {"2", "="}, {"3", "G"}, {"3", ""}, {"7", "%"}})
+        Row(value, op);
+    const std::vector<std::string> lines = {"10\t+", "5\t-", "2\t=", "3\tG", "3\t", "7\t%"};
+    for (int32_t row = 0; row < tape.UsedRows(); ++row)
+        EXPECT_EQ(tape.RowText(row), lines[static_cast<size_t>(row)]);
+    const std::vector<Record> records = Records(QLocale(QLocale::Catalan, QLocale::Spain), ';');
+    ASSERT_EQ(records.size(), 7u);
+    EXPECT_EQ(records[3], (Record{"2", "=", "", ""}));
+    EXPECT_EQ(records[4], (Record{"3", "G", "", "3"}));
+    EXPECT_EQ(records[5], (Record{"3", "", "", "1"}));
+    EXPECT_EQ(records[6], (Record{"7", "%", "", ""}));
 }
 
 }  // namespace
