@@ -2,17 +2,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <iostream>
 
 #include "app/translations/translations.h"
-#include "basic/stringlists.h"
 #include "calculator/calculadora.h"
+#include "calculator/settingsfile.h"
+#include "calculator/settingsstore.h"
 #include "tape/tapedocument.h"
-#include "tape/tapehistory.h"
-#include "tapefiles/storedtape.h"
 #include "tapefiles/tapeexport.h"
 
 namespace {
@@ -71,8 +69,9 @@ int UsageError(const QString& message) {
     return kUsageError;
 }
 
-// The settings file is read as it is, and a missing one is an empty tape;
-// its folder is not made.
+// The settings file is read as the next start reads it, with the changes its
+// journal holds (a session that ended in a crash is exported whole); a missing
+// file is an empty tape. Nothing is written and its folder is not made.
 int ExportStoredTape(int argc, char* argv[], const QString& file) {
     // No window is shown, so no display is needed, and standard error gets
     // nothing but the export's own errors.
@@ -81,14 +80,12 @@ int ExportStoredTape(int argc, char* argv[], const QString& file) {
     QGuiApplication app(argc, argv);
     InstallTranslations(app, QLocale::system());
     try {
-        const std::string settings = TCalculadora::SettingsFileName(false);
-        TArrayCadena lines;
-        if (QFile::exists(QString::fromStdString(settings))) lines.LoadFromFile(settings);
-        TTapeLines stored = StoredTape(lines);
+        TSettingsStore store(TCalculadora::SettingsFileName(false));
+        TStoredSettings stored = store.Load();
         TTapeDocument tape;
-        tape.ReplaceRows(std::move(stored.rows), stored.linkField);
-        ExportTape(tape, StoredDecimals(lines).value_or(TTapeOptions().decimals),
-                   file.toStdString());
+        LoadStoredTape(stored, tape);
+        store.Replay(tape, stored);
+        ExportTape(tape, stored.decimals.value_or(TTapeOptions().decimals), file.toStdString());
         return 0;
     } catch (const std::exception& error) {
         std::cerr << "Brimsum: " << error.what() << "\n";

@@ -1,5 +1,6 @@
 // The tape on long tapes: a whole evaluation, a number and its operator at
-// the end of the tape (also with the count the subtotal panel shows), the
+// the end of the tape (also kept on disk with the journal, and with the count
+// the subtotal panel shows), the
 // counts of a whole tape, a grand total at the end, Ctrl+Z after F8, and, as
 // the yardstick of the evaluation, strtod over the same value texts. The tape is shown by its grid
 // view (not on screen), as in the program.
@@ -11,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/durabletape.h"
 #include "calculator/tapeview.h"
 #include "controls/grid/gridex.h"
 #include "tape/tapeengine.h"
@@ -93,6 +95,26 @@ void BM_KeyAtEndOfTape(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_KeyAtEndOfTape)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+// The same kept on disk as the window keeps it: after each key its changes
+// go to the journal (a write, no sync: a timer syncs within the second), and
+// now and then the journal is folded into the file. Per key, not per number.
+void BM_KeyAtEndOfTapeDurable(benchmark::State& state) {
+    Tape tape(static_cast<int32_t>(state.range(0)));
+    TDurableTape durable(tape.engine);
+    for (auto _ : state) {
+        for (const TTapeKey key :
+             {DigitKey(1), DigitKey(2), TTapeKey::Comma, DigitKey(5), TTapeKey::Plus}) {
+            tape.engine.Press(key);
+            durable.Recorded();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 5);
+    state.counters["per_key_us"] = benchmark::Counter(
+        static_cast<double>(state.iterations()) * 5,
+        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_KeyAtEndOfTapeDurable)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
 
 // The same with the count beside the subtotal asked after each key, as the
 // window asks it.

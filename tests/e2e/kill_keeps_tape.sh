@@ -9,12 +9,15 @@ set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 begin_test "$1"
 
-# kill_and_restart: SIGKILL, then a start and a clean close, which writes
-# the settings file whole from what the journal gave back.
-kill_and_restart() {
+kill_program() {
     kill -KILL "$PROGRAM_PID"
     wait "$PROGRAM_PID" 2>/dev/null || true
     PROGRAM_PID=""
+}
+
+# A start and a clean close, which writes the settings file whole from what
+# the journal gave back.
+restart() {
     start_program "$program"
     press Escape
     wait_for_exit
@@ -26,7 +29,13 @@ press F3
 xdotool type --delay 30 "Lloguer"
 press Return 2 0 0 KP_Add 1 6
 sleep 1.2
-kill_and_restart
+kill_program
+
+# Before any start, a command-line export already gives the journal's rows.
+"$program" --export "$WORK/killed.csv" >"$WORK/out" 2>&1 || fail "--export after the kill failed"
+grep -q '^1618;;Lloguer;3' "$WORK/killed.csv" && grep -q '^200;+;;' "$WORK/killed.csv" ||
+    fail "--export after the kill lacks the rows the journal keeps: $(cat "$WORK/killed.csv")"
+restart
 
 # The comment is on the total; 200 goes on the row after it, and 16 is the
 # entry.
