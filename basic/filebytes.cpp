@@ -4,9 +4,8 @@
 
 #include "basic/filefailure.h"
 
-std::optional<std::string> ReadFileBytes(const std::string& path) {
+std::string ReadWholeFile(const std::string& path) {
     QFile file(QString::fromStdString(path));
-    if (!file.exists()) return std::nullopt;
     if (!file.open(QIODevice::ReadOnly))
         ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut obrir el fitxer \"%1\"."), path,
                        file);
@@ -15,4 +14,9 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
         ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut llegir el fitxer \"%1\"."),
                        path, file);
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+    if (!QFile::exists(QString::fromStdString(path))) return std::nullopt;
+    return ReadWholeFile(path);
 }

@@ -5,11 +5,11 @@
 // program saving at the same moment leaves either the old file or the new one,
 // never a truncated or mixed one.
 
-#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <cstring>
 
+#include "basic/filebytes.h"
 #include "basic/filefailure.h"
 #include "basic/platformerror.h"
 #include "basic/savedfile.h"
@@ -70,16 +70,9 @@ void TStringList::AddLines(std::string_view text) {
 }
 
 void TStringList::LoadFromFile(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::ReadOnly))
-        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut obrir el fitxer \"%1\"."), path,
-                       file);
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        ThrowFileError(QT_TRANSLATE_NOOP("TamBasic", "No s'ha pogut llegir el fitxer \"%1\"."),
-                       path, file);
+    const std::string bytes = ReadWholeFile(path);
     Clear();
-    AddLines(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    AddLines(bytes);
 }
 
 void TStringList::SaveToFile(const std::string& path) const {
