@@ -20,12 +20,11 @@ TTapeOptions OptionsOf(const TStoredSettings& stored) {
     return options;
 }
 
-// A tape whose last row asks for a total or a percent amount lacks the row
-// that holds it: the evaluation writes it, so that the first free row comes
-// after it.
+// A tape whose last row asks for a total, a grand total or a percent amount
+// lacks the row that holds it: the evaluation writes it, so that the first
+// free row comes after it.
 void ComputeMissingRow(TTapeDocument& tape, const TTapeOptions& options) {
-    const TTapeOperator last = tape.Operator(tape.UsedRows() - 1);
-    if (last != TTapeOperator::Total && last != TTapeOperator::Percent) return;
+    if (!AsksForComputedRow(tape.Operator(tape.UsedRows() - 1))) return;
     TTapeEvaluation(tape).Update(options);
 }
 

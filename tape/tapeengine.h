@@ -142,7 +142,9 @@ public:
     void ClearTape();
     // Puts a whole tape (read from a file) in place of this one. The rows
     // come back exactly as they were written, computed rows included (the
-    // next key evaluates them again); the first free row becomes current,
+    // next key evaluates them again), but for a last row that asks for a
+    // computed row: the tape is evaluated at once, so that row is there. The
+    // first free row becomes current,
     // the subtotal is emptied and the next digit starts a new entry.
     void ReplaceTape(std::vector<TTapeRow> rows, bool linkField);
     // Opens an empty row at the current row.

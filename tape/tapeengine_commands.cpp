@@ -59,6 +59,7 @@ void TTapeEngine::ClearTape() {
 void TTapeEngine::ReplaceTape(std::vector<TTapeRow> rows, bool linkField) {
     Action action(*this);
     tape_.ReplaceRows(std::move(rows), linkField);
+    if (UsedRows() > 0 && AsksForComputedRow(Operator(UsedRows() - 1))) RecalcTape(UsedRows());
     SelectRow(UsedRows());
     ShowSubtotal(0);
     newEntryPending_ = true;

@@ -101,6 +101,7 @@ const MissingRowCase kMissingRows[] = {
     {"Total", "12\t+\r\n5\t=\r\n", "17\t"},
     {"PercentAmount", "200\t+\r\n15\t%\r\n", "30\t"},
     {"TotalAfterARowWithoutOperator", "7\t\r\n1\t+\r\n2\t=\r\n", "3\t"},
+    {"GrandTotal", "12\t+\r\n5\t=\r\n17\t\r\n3\t+\r\n4\t=\r\n7\tG\r\n", "24\t"},
 };
 
 class MissingComputedRowTest : public testing::TestWithParam<MissingRowCase> {};

@@ -118,3 +118,40 @@ TEST_F(TapeTest, BackspaceRemovesWholeCharacters) {
 }
 
 }  // namespace
+
+// A tape file whose last row asks for a computed row (written by hand, or by
+// another program) gets that row when it is opened: the next number goes
+// after it instead of on its place, where the evaluation would overwrite it.
+struct OpenedTapeCase {
+    const char* name;
+    std::vector<std::pair<const char*, const char*>> rows;
+    const char* tape;
+    friend std::ostream& operator<<(std::ostream& os, const OpenedTapeCase& c) {
+        return os << c.name;
+    }
+};
+
+class OpenedTapeTest : public testing::TestWithParam<OpenedTapeCase> {};
+
+TEST_P(OpenedTapeTest, GetsTheComputedRowItLacksBeforeTheNextNumber) {
+    const OpenedTapeCase& c = GetParam();
+    TTapeEngine engine;
+    std::vector<TTapeRow> rows;
+    for (const auto& [value, op] : c.rows) {
+        TTapeRow& row = rows.emplace_back();
+        row.SetField(TTapeField::Value, value);
+        row.SetField(TTapeField::Operator, op);
+    }
+    engine.ReplaceTape(std::move(rows), false);
+    PlayKeys(engine, "4 +");
+    EXPECT_EQ(TapeLine(engine.Tape()), c.tape);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, OpenedTapeTest,
+    testing::Values(OpenedTapeCase{"Total", {{"12", "+"}, {"5", "="}}, "12 +; 5 =; 17; 4 +"},
+                    OpenedTapeCase{"Percent", {{"200", "+"}, {"15", "%"}},
+                                   "200 +; 15 %; 30; 4 +"},
+                    OpenedTapeCase{"GrandTotal", {{"12", "+"}, {"5", "="}, {"17", "G"}},
+                                   "12 +; 5 =; 17 G; 17; 4 +"}),
+    CaseName<OpenedTapeCase>);
