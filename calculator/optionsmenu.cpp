@@ -20,7 +20,8 @@ const TMenuEntry kDecimalsEnd[] = {
     TSeparator{"MenuLinia4"},       TCommandId::Undo,         TCommandId::Redo,
     TSeparator{"MenuLiniaFitxers"}, TCommandId::SaveTape,     TCommandId::OpenTape,
     TCommandId::EarlierTapes,       TCommandId::ExportPdf,    TCommandId::ExportCsv,
-    TCommandId::PrintTape,
+    TCommandId::PrintTape,          TSeparator{"MenuLiniaFinestra"}, TCommandId::Search,
+    TCommandId::StaysOnTop,
 };
 
 }  // namespace
