@@ -3,7 +3,8 @@
 // TSearchPanel: the search band of the main window (Ctrl+F): a field
 // `CercaText`, a line that says how many rows were found `CercaEstat`, and
 // the result list `CercaResultats` (TSearchResults), across the bottom of the
-// window over the tool buttons and the lower keys.
+// window over the tool buttons and the tax keys, leaving the top of the tape
+// and the keypad in sight.
 //
 // Results come as the user types. Down in the field goes into the list, Up
 // on its first result back to the field; Enter (in the field too: the list's
@@ -28,7 +29,8 @@ class TSearchPanel : public QFrame {
     Q_OBJECT
 
 public:
-    static constexpr int kHeight = 196;
+    // From just under the keypad to the bottom of the smallest window.
+    static constexpr int kHeight = 175;
 
     // Over the bottom of `window`, hidden until opened.
     TSearchPanel(QWidget* window, TTapeArchive archive);
