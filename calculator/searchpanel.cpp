@@ -66,6 +66,7 @@ void TSearchPanel::Open() {
     field_->setFocus(Qt::ShortcutFocusReason);
     field_->selectAll();
     Search();
+    results_->Prepare();
 }
 
 void TSearchPanel::Close() {

@@ -36,9 +36,15 @@ void TSearchResults::SetOpenTapes(std::vector<TSearchedTape> tapes) {
     tapes_ = std::move(tapes);
 }
 
+void TSearchResults::Prepare() {
+    if (rescanDue_) indexer_.Rescan();
+    rescanDue_ = false;
+    if (!indexer_.UpToDate()) slices_.start();
+}
+
 void TSearchResults::Search(const QString& typed) {
     beginResetModel();
-    slices_.stop();
+    searching_ = false;
     part_.reset();
     searched_.clear();
     results_.clear();
@@ -57,7 +63,8 @@ void TSearchResults::Search(const QString& typed) {
     found_ = foundBefore_ = open.Found();
     const bool findsSomething = !open.Query().FindsNothing();
     endResetModel();
-    if (findsSomething) {
+    searching_ = findsSomething;
+    if (searching_) {
         if (rescanDue_) indexer_.Rescan();
         rescanDue_ = false;
         slices_.start();
@@ -67,6 +74,7 @@ void TSearchResults::Search(const QString& typed) {
 
 void TSearchResults::Stop() {
     beginResetModel();
+    searching_ = false;
     slices_.stop();
     part_.reset();
     results_.clear();
@@ -103,6 +111,10 @@ void TSearchResults::TakeResults(const TTapeSearch& search) {
 // tapes read since: until the deadline, or until every file is searched.
 void TSearchResults::Slice() {
     const auto deadline = TTapeSearch::Clock::now() + kSlice;
+    if (!searching_) {
+        if (indexer_.ReadFiles(deadline)) slices_.stop();
+        return;
+    }
     const int64_t foundAtStart = found_;
     bool finished = false;
     while (TTapeSearch::Clock::now() < deadline) {
@@ -128,7 +140,10 @@ void TSearchResults::Slice() {
                                               room);
         partTaken_ = 0;
     }
-    if (finished) slices_.stop();
+    if (finished) {
+        searching_ = false;
+        slices_.stop();
+    }
     if (finished || found_ != foundAtStart) Q_EMIT Progress();
 }
 

@@ -57,12 +57,15 @@ public:
     // The next search lists the archive's files again.
     void ArchiveMayHaveChanged() { rescanDue_ = true; }
 
+    // Goes on building the archive's index while nothing is searched, so
+    // that the first search finds it ready.
+    void Prepare();
     // Starts a search for what was typed; an empty text finds nothing.
     void Search(const QString& typed);
     // Drops the results and lets go of the open tapes.
     void Stop();
     // The archive is still being searched.
-    bool Searching() const { return slices_.isActive(); }
+    bool Searching() const { return searching_; }
     // Every row found so far, listed or not, and those not listed.
     int64_t Found() const { return found_; }
     int64_t More() const { return found_ - static_cast<int64_t>(results_.size()); }
@@ -103,5 +106,6 @@ private:
     std::unordered_set<std::string> searched_;
     std::vector<TSearchResult> results_;
     int64_t found_ = 0;
+    bool searching_ = false;
     QTimer slices_;
 };
