@@ -7,8 +7,8 @@
 #include "calculator/optionsmenu.h"
 #include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
-#include "calculator/taxpanel.h"
 #include "calculator/tapefilecommands.h"
+#include "calculator/taxpanel.h"
 #include "calculator/taxsettings.h"
 #include "controls/platform/eventguard.h"
 #include "tape/tapeengine.h"
@@ -50,4 +50,6 @@ void TCalculadora::WireEvents() {
                 FocusTape();
             });
     connect(&search, &TSearchPanel::Closed, this, [this] { FocusTape(); });
+    // Results found before a key changed the tape are looked for again.
+    connect(engine_.get(), &TTapeEngine::Evaluated, &search, &TSearchPanel::Refresh);
 }

@@ -397,13 +397,18 @@ std::vector<TCommand> WindowCommands() {
          .keys = {Qt::Key_F10},
          .use = kOwnKey,
          .run = [](TCommandContext& c) { c.window.BotoSortirClick(); }},
-        // The close request waits for the key to be done.
+        // The close request waits for the key to be done. An open search band
+        // goes first.
         {.id = TCommandId::Close,
          .text = QT_TRANSLATE_NOOP("TCommands", "Tanca la calculadora"),
          .keys = {Qt::Key_Escape},
          .use = kOwnKey,
          .run =
              [](TCommandContext& c) {
+                 if (c.search.isVisible()) {
+                     c.search.Dismiss();
+                     return;
+                 }
                  DiscardKeyboardMessages();
                  QMetaObject::invokeMethod(&c.window, &QWidget::close, Qt::QueuedConnection);
              }},

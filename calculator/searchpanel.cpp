@@ -75,6 +75,15 @@ void TSearchPanel::Close() {
     ShowProgress();
 }
 
+void TSearchPanel::Dismiss() {
+    Close();
+    Q_EMIT Closed();
+}
+
+void TSearchPanel::Refresh() {
+    if (isVisible()) Search();
+}
+
 bool TSearchPanel::HoldsFocus() const {
     const QWidget* focus = QApplication::focusWidget();
     return isVisible() && focus != nullptr && isAncestorOf(focus);
@@ -97,8 +106,8 @@ void TSearchPanel::ShowProgress() {
     const QLocale locale;
     const int shown = results_->rowCount();
     QString text = shown == 0 && !results_->Searching() ? tr("Cap resultat")
-                   : shown == 1                          ? tr("1 resultat")
-                             : tr("%1 resultats").arg(locale.toString(shown));
+                   : shown == 1                         ? tr("1 resultat")
+                                : tr("%1 resultats").arg(locale.toString(shown));
     if (results_->More() > 0) text = tr("%1 i %2 més").arg(text, locale.toString(results_->More()));
     if (results_->Searching()) text += tr(", cercant...");
     status_->setText(text);
@@ -125,8 +134,7 @@ bool TSearchPanel::eventFilter(QObject* watched, QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
         case Qt::Key_Escape:
-            Close();
-            Q_EMIT Closed();
+            Dismiss();
             return true;
         case Qt::Key_Return:
         case Qt::Key_Enter:

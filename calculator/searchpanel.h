@@ -12,7 +12,8 @@
 // goes to a result: the band closes and tells
 // where to go, an open tape by its place among the open tapes, an archived
 // tape by its file. Escape closes the band. The window gives the tape the
-// focus when it closes.
+// focus when it closes. While the band is open, Escape closes the band, not
+// the window, wherever the focus is.
 
 #include <QFrame>
 #include <QString>
@@ -41,6 +42,10 @@ public:
     void Open();
     // Hides the band and drops its results; the open tapes are let go.
     void Close();
+    // Escape: closes the band and says so (Closed).
+    void Dismiss();
+    // While the band is open, searches again (a tape changed under it).
+    void Refresh();
     bool HoldsFocus() const;
 
     QLineEdit* Field() const { return field_; }

@@ -29,9 +29,9 @@ TSearchResults::~TSearchResults() = default;
 // The indexes of tapes already searched are kept, so that the next search
 // prepares only the rows changed since.
 void TSearchResults::SetOpenTapes(std::vector<TSearchedTape> tapes) {
-    const bool same = std::equal(
-        tapes.begin(), tapes.end(), tapes_.begin(), tapes_.end(),
-        [](const TSearchedTape& a, const TSearchedTape& b) { return a.tape == b.tape; });
+    const bool same =
+        std::equal(tapes.begin(), tapes.end(), tapes_.begin(), tapes_.end(),
+                   [](const TSearchedTape& a, const TSearchedTape& b) { return a.tape == b.tape; });
     if (!same) indexes_.clear();
     tapes_ = std::move(tapes);
 }
@@ -136,8 +136,8 @@ void TSearchResults::Slice() {
             continue;
         }
         const size_t room = kShownResults - std::min(kShownResults, results_.size());
-        part_ = std::make_unique<TTapeSearch>(typed_, TSearchScope{{}, unsearched, decimals_},
-                                              room);
+        part_ =
+            std::make_unique<TTapeSearch>(typed_, TSearchScope{{}, unsearched, decimals_}, room);
         partTaken_ = 0;
     }
     if (finished) {

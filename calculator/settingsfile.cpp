@@ -169,9 +169,8 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     }
     // They go back to the first free lines in this order when written, so
     // that where they stand depends on nothing but the other lines.
-    for (const char* key : {kMemoryKey, kFixedDecimalsKey, kEntryKey, kNewEntryKey,
-                            kShapedEntryKey, kSubtotalKey, kStaysOnTopKey, kLinkFieldKey,
-                            kRowPastTapeKey})
+    for (const char* key : {kMemoryKey, kFixedDecimalsKey, kEntryKey, kNewEntryKey, kShapedEntryKey,
+                            kSubtotalKey, kStaysOnTopKey, kLinkFieldKey, kRowPastTapeKey})
         stored.extensions.Remove(key);
     return stored;
 }

@@ -27,9 +27,7 @@ QString SearchedArchiveFolder() {
 
 class SearchBandTest : public CalculadoraWindow {
 protected:
-    SearchBandTest() {
-        QDir(SearchedArchiveFolder()).removeRecursively();
-    }
+    SearchBandTest() { QDir(SearchedArchiveFolder()).removeRecursively(); }
     ~SearchBandTest() override { QDir(SearchedArchiveFolder()).removeRecursively(); }
 
     TSearchPanel& Band() const { return *Find<TSearchPanel>("PanelCerca"); }
@@ -87,7 +85,8 @@ TEST_F(SearchBandTest, FindsCommentsAndNumbersAndGoesToTheRow) {
         EXPECT_EQ(Field()->selectedText(), Field()->text());  // typing replaces it
         Type(typed);
         Wait();
-        EXPECT_EQ(Shown(), std::vector<std::string>{"Cinta 1 · fila 2 | 1.250,50 =   Lloguer de l'època"});
+        EXPECT_EQ(Shown(),
+                  std::vector<std::string>{"Cinta 1 · fila 2 | 1.250,50 =   Lloguer de l'època"});
         Key(Qt::Key_Escape);
     }
     Search("EPOCA");
@@ -135,6 +134,23 @@ TEST_F(SearchBandTest, TheBandHasItsOwnKeys) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Focus(), &window->Paper());
     EXPECT_EQ(CurrentRow(), 2);
+}
+
+// Keys clicked while the band is open change the tape: it is searched again.
+// They give the tape the focus; Escape there still closes the band first.
+TEST_F(SearchBandTest, ATapeChangedUnderTheBandIsSearchedAgain) {
+    Search("8");
+    EXPECT_EQ(Status(), "Cap resultat");
+    Click("Tecla8");
+    Click("TeclaMes");
+    EXPECT_EQ(Shown(), std::vector<std::string>{"Cinta 1 · fila 1 | 8,00 +"});
+    EXPECT_EQ(Focus(), &window->Paper());
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(Band().isVisible());
+    EXPECT_TRUE(window->isVisible());
+    Key(Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window->isVisible());
 }
 
 // A cleared tape is found in the archive under the time it was kept, and
