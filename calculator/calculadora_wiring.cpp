@@ -50,6 +50,4 @@ void TCalculadora::WireEvents() {
                 FocusTape();
             });
     connect(&search, &TSearchPanel::Closed, this, [this] { FocusTape(); });
-    // Results found before a key changed the tape are looked for again.
-    connect(engine_.get(), &TTapeEngine::Evaluated, &search, &TSearchPanel::Refresh);
 }

@@ -45,6 +45,7 @@ TSearchPanel::TSearchPanel(QWidget* window, TTapeArchive archive)
 
     connect(field_, &QLineEdit::textChanged, this, [this] { Search(); });
     connect(results_, &TSearchResults::Progress, this, [this] { ShowProgress(); });
+    connect(results_, &TSearchResults::TapesChanged, this, [this] { Refresh(); });
     connect(list_, &QListView::doubleClicked, this,
             [this](const QModelIndex& index) { GoTo(index.row()); });
     field_->installEventFilter(this);
@@ -80,8 +81,11 @@ void TSearchPanel::Dismiss() {
     Q_EMIT Closed();
 }
 
+// The change may have been a clear, which adds a file to the archive.
 void TSearchPanel::Refresh() {
-    if (isVisible()) Search();
+    if (!isVisible()) return;
+    results_->ArchiveMayHaveChanged();
+    Search();
 }
 
 bool TSearchPanel::HoldsFocus() const {

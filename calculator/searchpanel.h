@@ -44,7 +44,8 @@ public:
     void Close();
     // Escape: closes the band and says so (Closed).
     void Dismiss();
-    // While the band is open, searches again (a tape changed under it).
+    // While the band is open, searches the tapes and the archive's files
+    // again (a tape changed under it).
     void Refresh();
     bool HoldsFocus() const;
 

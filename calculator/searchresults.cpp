@@ -22,9 +22,30 @@ TSearchResults::TSearchResults(TTapeArchive archive, QObject* parent)
     : QAbstractListModel(parent), indexer_(std::move(archive)) {
     slices_.setInterval(0);
     connect(&slices_, &QTimer::timeout, this, [this] { Slice(); });
+    changed_.setSingleShot(true);
+    changed_.setInterval(0);
+    connect(&changed_, &QTimer::timeout, this, &TSearchResults::TapesChanged);
 }
 
-TSearchResults::~TSearchResults() = default;
+TSearchResults::~TSearchResults() {
+    Watch(false);
+}
+
+// The indexes and the watch come and go together.
+void TSearchResults::Watch(bool on) {
+    if (on == !indexes_.empty()) return;
+    if (!on) {
+        for (const TSearchedTape& tape : tapes_)
+            tape.tape->RemoveObserver(this);
+        indexes_.clear();
+        changed_.stop();
+        return;
+    }
+    for (const TSearchedTape& tape : tapes_) {
+        indexes_.push_back(std::make_unique<TOpenTapeIndex>(*tape.tape));
+        tape.tape->AddObserver(this);
+    }
+}
 
 // The indexes of tapes already searched are kept, so that the next search
 // prepares only the rows changed since.
@@ -32,7 +53,7 @@ void TSearchResults::SetOpenTapes(std::vector<TSearchedTape> tapes) {
     const bool same =
         std::equal(tapes.begin(), tapes.end(), tapes_.begin(), tapes_.end(),
                    [](const TSearchedTape& a, const TSearchedTape& b) { return a.tape == b.tape; });
-    if (!same) indexes_.clear();
+    if (!same) Watch(false);
     tapes_ = std::move(tapes);
 }
 
@@ -51,11 +72,7 @@ void TSearchResults::Search(const QString& typed) {
     found_ = foundBefore_ = 0;
     typed_ = typed.trimmed().toStdString();
     TSearchScope scope;
-    if (indexes_.size() != tapes_.size()) {
-        indexes_.clear();
-        for (const TSearchedTape& tape : tapes_)
-            indexes_.push_back(std::make_unique<TOpenTapeIndex>(*tape.tape));
-    }
+    Watch(true);
     for (size_t place = 0; place < tapes_.size(); ++place)
         scope.openTapes.push_back({tapes_[place].name, indexes_[place].get(), decimals_});
     const TTapeSearch open(typed_, scope);
@@ -79,7 +96,7 @@ void TSearchResults::Stop() {
     part_.reset();
     results_.clear();
     found_ = foundBefore_ = 0;
-    indexes_.clear();
+    Watch(false);
     endResetModel();
 }
 

@@ -16,7 +16,9 @@
 //
 // The open tapes are a list of (name, document), each result telling its
 // tape by its place in that list. Their indexes watch the documents while a
-// search is kept, and go with Stop: the documents must outlive that.
+// search is kept, and go with Stop: the documents must outlive that. A change
+// of their rows meanwhile is told once the event that made it is over
+// (TapesChanged), so that the search can be made again.
 
 #include <QAbstractListModel>
 #include <QTimer>
@@ -38,7 +40,7 @@ struct TSearchedTape {
     const TTapeDocument* tape = nullptr;
 };
 
-class TSearchResults : public QAbstractListModel {
+class TSearchResults : public QAbstractListModel, private TTapeObserver {
     Q_OBJECT
 
 public:
@@ -85,9 +87,15 @@ public:
 Q_SIGNALS:
     // Found() or Searching() changed.
     void Progress();
+    // The rows of an open tape changed since the search was made.
+    void TapesChanged();
 
 private:
     void Slice();
+    void Watch(bool on);
+    void TapeRowsChanged(int32_t, int32_t) override { changed_.start(); }
+    void TapeRowCountChanged() override { changed_.start(); }
+    void TapeCurrentRowChanged() override {}
     // The archived tapes read but not yet searched, as an index of their own.
     std::shared_ptr<const TArchiveIndex> UnsearchedTapes();
     void TakeResults(const TTapeSearch& search);
@@ -108,4 +116,5 @@ private:
     int64_t found_ = 0;
     bool searching_ = false;
     QTimer slices_;
+    QTimer changed_;
 };

@@ -136,7 +136,8 @@ TEST_F(SearchBandTest, TheBandHasItsOwnKeys) {
     EXPECT_EQ(CurrentRow(), 2);
 }
 
-// Keys clicked while the band is open change the tape: it is searched again.
+// Keys clicked while the band is open change the tape: it is searched again,
+// and so is the archive, where a cleared tape went.
 // They give the tape the focus; Escape there still closes the band first.
 TEST_F(SearchBandTest, ATapeChangedUnderTheBandIsSearchedAgain) {
     Search("8");
@@ -145,6 +146,11 @@ TEST_F(SearchBandTest, ATapeChangedUnderTheBandIsSearchedAgain) {
     Click("TeclaMes");
     EXPECT_EQ(Shown(), std::vector<std::string>{"Cinta 1 · fila 1 | 8,00 +"});
     EXPECT_EQ(Focus(), &window->Paper());
+    Click("BotoNetejar");  // the tape goes to the archive
+    Wait();
+    ASSERT_EQ(Shown().size(), 1u);
+    EXPECT_NE(Shown()[0].find(" · fila 1 | 8,00 +"), std::string::npos);
+    EXPECT_EQ(Shown()[0].find("Cinta 1"), std::string::npos);
     Key(Qt::Key_Escape);
     EXPECT_FALSE(Band().isVisible());
     EXPECT_TRUE(window->isVisible());
