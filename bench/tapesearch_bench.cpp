@@ -7,10 +7,14 @@
 // index up to its first results (the first 500, or every row when fewer are
 // found; the target is 200 ms), or up to the last row counted. And 50 open
 // tapes of 10,000 rows: the first search (which prepares their indexes) and
-// a search after a key on one of them.
+// a search after a key on one of them. And the search band's results as the
+// window gets them: from the search to the first results listed, on its
+// timer's slices, with the index still to be built (the first search of a
+// session) or built already.
 
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,6 +24,7 @@
 #include <vector>
 
 #include "bench/qtbenchmain.h"
+#include "calculator/searchresults.h"
 #include "tape/tapedocument.h"
 #include "tapefiles/tapearchive.h"
 #include "tapefiles/tapelines.h"
@@ -195,6 +200,64 @@ void RegisterArchiveSearches() {
     }
 }
 const bool kRegistered = (RegisterArchiveSearches(), true);
+
+// Until the list shows its first results, or says there are none: the
+// event loop runs the band's slices. `cold`: a new band each time, whose
+// archive index is not built yet.
+void SearchBandFirstResults(benchmark::State& state, const char* typed, bool cold) {
+    const TTapeDocument tape;
+    const TTapeArchive archive(BenchArchive::Get().Folder());
+    auto band = std::make_unique<TSearchResults>(archive);
+    const auto waitForFirst = [&band] {
+        while (band->rowCount() == 0 && band->Searching())
+            QCoreApplication::processEvents();
+    };
+    const auto waitForEnd = [&band] {
+        while (band->Searching())
+            QCoreApplication::processEvents();
+    };
+    band->SetOpenTapes({{"Cinta 1", &tape}});
+    if (!cold) {
+        band->Search(QStringLiteral("a"));
+        waitForEnd();
+    }
+    int shown = 0;
+    for (auto _ : state) {
+        if (cold) {
+            state.PauseTiming();
+            band = std::make_unique<TSearchResults>(archive);
+            band->SetOpenTapes({{"Cinta 1", &tape}});
+            state.ResumeTiming();
+        }
+        band->Search(QString::fromUtf8(typed));
+        waitForFirst();
+        shown = band->rowCount();
+        state.PauseTiming();
+        waitForEnd();
+        state.ResumeTiming();
+    }
+    state.counters["shown"] = shown;
+}
+
+void RegisterSearchBand() {
+    struct Query {
+        const char* name;
+        const char* typed;
+        bool cold;
+    };
+    static const Query kQueries[] = {
+        {"BM_SearchBandFirstResults/50MB/cold:factura", "factura", true},
+        {"BM_SearchBandFirstResults/50MB/cold:1.250,50", "1.250,50", true},
+        {"BM_SearchBandFirstResults/50MB/warm:factura", "factura", false},
+        {"BM_SearchBandFirstResults/50MB/warm:1.250,50", "1.250,50", false},
+    };
+    for (const Query& query : kQueries) {
+        benchmark::RegisterBenchmark(query.name, SearchBandFirstResults, query.typed, query.cold)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(query.cold ? 2 : 20);
+    }
+}
+const bool kBandRegistered = (RegisterSearchBand(), true);
 
 // 50 open tapes of 10,000 rows, a comment on one row in four.
 struct OpenTapes {

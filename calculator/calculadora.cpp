@@ -13,6 +13,7 @@
 #include "calculator/commandtable.h"
 #include "calculator/entrydisplay.h"
 #include "calculator/optionsmenu.h"
+#include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
 #include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
@@ -52,6 +53,8 @@ TCalculadora::~TCalculadora() {
     QObject::disconnect(qApp, nullptr, this, nullptr);
     QObject::disconnect(qApp, nullptr, tax_, nullptr);
     qApp->removeEventFilter(this);
+    // The search lets go of the tape before the engine goes.
+    context_->search.Close();
     FormDestroy();
 }
 
@@ -59,8 +62,11 @@ TGridEx& TCalculadora::Paper() const {
     return view_->Paper();
 }
 
+// What the command changed is kept on disk once it is over.
 bool TCalculadora::Run(TCommandId command) {
-    return RunGuarded(this, [this, command] { Command(command).run(*context_); });
+    const bool done = RunGuarded(this, [this, command] { Command(command).run(*context_); });
+    keeper_->Changed();
+    return done;
 }
 
 // In order: the window's look, the drop target, the caption, then the

@@ -8,6 +8,7 @@
 #include "calculator/commandtable.h"
 #include "calculator/entrydisplay.h"
 #include "calculator/keymap.h"
+#include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
@@ -37,11 +38,12 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
     return !done || key == 0;
 }
 
-// While the margin field or a comment is being edited, the keys are theirs;
-// the open rate list takes Enter and Escape.
+// While the margin field or a comment is being edited, or the search band
+// has the focus, the keys are theirs; the open rate list takes Enter and
+// Escape.
 void TCalculadora::FormKeyDown(QObject*, int& key, Qt::KeyboardModifiers shift,
                                const std::string& text) {
-    if (tax_->MarginEditing() || view_->EditingComment()) return;
+    if (tax_->MarginEditing() || view_->EditingComment() || context_->search.HoldsFocus()) return;
     if (tax_->RateListKey(key)) {
         key = 0;
         return;

@@ -13,6 +13,7 @@
 #include "calculator/memorykeys.h"
 #include "calculator/optionsmenu.h"
 #include "calculator/savestatusbar.h"
+#include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
 #include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
@@ -121,8 +122,10 @@ void TCalculadora::BuildLayout() {
     files_ = std::make_unique<TTapeFileCommands>(this, paper, *engine_);
     clipboard_ = std::make_unique<TClipboardCommands>(*engine_, *files_);
     menu_ = new TOptionsMenu(this, files_->ArchiveMenu());
-    context_ = std::make_unique<TCommandContext>(
-        TCommandContext{*this, *engine_, *view_, *display_, *tax_, *clipboard_, *files_, *menu_});
+    // Last, so that it lies over every other control when it opens.
+    auto* search = new TSearchPanel(this, files_->Archive());
+    context_ = std::make_unique<TCommandContext>(TCommandContext{
+        *this, *engine_, *view_, *display_, *tax_, *clipboard_, *files_, *menu_, *search});
     Anchor(whole, paperSide, keypadSide, paper, tools, exit);
 
     // Every control plays its command the way its key does. The tool buttons

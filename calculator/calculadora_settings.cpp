@@ -16,6 +16,7 @@
 #include "calculator/taxpanel.h"
 #include "calculator/taxsettings.h"
 #include "calculator/windowsize.h"
+#include "controls/platform/staysontop.h"
 #include "tape/tapeengine.h"
 
 std::string TCalculadora::SettingsFileName(bool createFolder) {
@@ -78,6 +79,7 @@ void TCalculadora::ReadSettings() {
     extensionLines_ = stored.extensions;
     ResizeToStoredSize(*this, extensionLines_.Value(kWindowSizeKey));
     PlaceWindow(*this, stored.left, stored.top);
+    SetStaysOnTop(*this, stored.staysOnTop);
     taxSettings_->ReadRates(extensionLines_, found ? TVatRates::TSource::SettingsFile
                                                    : TVatRates::TSource::NoSettingsFile);
     taxSettings_->SetVatIndex(stored.vatIndex);
@@ -94,6 +96,7 @@ TStoredSettings TCalculadora::CurrentSettings() const {
     stored.marginPercent = taxSettings_->MarginPercent();
     stored.marginType = taxSettings_->MarginTypeIndex();
     StoreEngineState(*engine_, stored);
+    stored.staysOnTop = StaysOnTop(*this);
     stored.extensions = extensionLines_;
     taxSettings_->Rates().WriteTo(stored.extensions);
     StoreWindowSize(*this, stored.extensions);

@@ -7,6 +7,7 @@ class TCalculadora;
 class TClipboardCommands;
 class TEntryDisplay;
 class TOptionsMenu;
+class TSearchPanel;
 class TTapeEngine;
 class TTapeFileCommands;
 class TTapeView;
@@ -21,4 +22,5 @@ struct TCommandContext {
     TClipboardCommands& clipboard;
     TTapeFileCommands& files;
     TOptionsMenu& menu;
+    TSearchPanel& search;
 };

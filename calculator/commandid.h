@@ -54,6 +54,8 @@ enum class TCommandId : uint8_t {
     ExportPdf,
     ExportCsv,
     PrintTape,
+    Search,
+    StaysOnTop,
     // The window.
     Options,
     Interest,

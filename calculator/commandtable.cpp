@@ -8,10 +8,12 @@
 #include "calculator/clipboardcommands.h"
 #include "calculator/commandcontext.h"
 #include "calculator/entrydisplay.h"
+#include "calculator/searchpanel.h"
 #include "calculator/tapefilecommands.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
 #include "controls/platform/keyboard.h"
+#include "controls/platform/staysontop.h"
 #include "tape/tapeengine.h"
 
 namespace {
@@ -369,6 +371,17 @@ std::vector<TCommand> FileCommands() {
 
 std::vector<TCommand> WindowCommands() {
     return {
+        {.id = TCommandId::Search,
+         .name = "MenuCercar",
+         .text = QT_TRANSLATE_NOOP("TCommands", "C&erca a les cintes..."),
+         .keys = {Ctrl(Qt::Key_F)},
+         .use = kOwnKeyWhileEditing,
+         .run = [](TCommandContext& c) { c.search.Open(); }},
+        {.id = TCommandId::StaysOnTop,
+         .name = "MenuSempreVisible",
+         .text = QT_TRANSLATE_NOOP("TCommands", "Se&mpre visible"),
+         .run = [](TCommandContext& c) { SetStaysOnTop(c.window, !StaysOnTop(c.window)); },
+         .checked = [](const TCommandContext& c) { return StaysOnTop(c.window); }},
         {.id = TCommandId::Options,
          .name = "BotoPropietats",
          .text = QT_TRANSLATE_NOOP("TCommands", "Propietats"),
@@ -384,13 +397,18 @@ std::vector<TCommand> WindowCommands() {
          .keys = {Qt::Key_F10},
          .use = kOwnKey,
          .run = [](TCommandContext& c) { c.window.BotoSortirClick(); }},
-        // The close request waits for the key to be done.
+        // The close request waits for the key to be done. An open search band
+        // goes first.
         {.id = TCommandId::Close,
          .text = QT_TRANSLATE_NOOP("TCommands", "Tanca la calculadora"),
          .keys = {Qt::Key_Escape},
          .use = kOwnKey,
          .run =
              [](TCommandContext& c) {
+                 if (c.search.isVisible()) {
+                     c.search.Dismiss();
+                     return;
+                 }
                  DiscardKeyboardMessages();
                  QMetaObject::invokeMethod(&c.window, &QWidget::close, Qt::QueuedConnection);
              }},

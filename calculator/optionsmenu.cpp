@@ -14,13 +14,28 @@ struct TSeparator {
 using TMenuEntry = std::variant<TCommandId, TSeparator>;
 
 const TMenuEntry kDecimalsEnd[] = {
-    TSeparator{"MenuLinia1"},       TCommandId::RoundTotals,  TCommandId::RoundCalculations,
-    TCommandId::RoundAll,           TSeparator{"MenuLinia2"}, TCommandId::ConvertOnCopy,
-    TCommandId::FixedDecimals,      TSeparator{"MenuLinia3"}, TCommandId::VatRates,
-    TSeparator{"MenuLinia4"},       TCommandId::Undo,         TCommandId::Redo,
-    TSeparator{"MenuLiniaFitxers"}, TCommandId::SaveTape,     TCommandId::OpenTape,
-    TCommandId::EarlierTapes,       TCommandId::ExportPdf,    TCommandId::ExportCsv,
+    TSeparator{"MenuLinia1"},
+    TCommandId::RoundTotals,
+    TCommandId::RoundCalculations,
+    TCommandId::RoundAll,
+    TSeparator{"MenuLinia2"},
+    TCommandId::ConvertOnCopy,
+    TCommandId::FixedDecimals,
+    TSeparator{"MenuLinia3"},
+    TCommandId::VatRates,
+    TSeparator{"MenuLinia4"},
+    TCommandId::Undo,
+    TCommandId::Redo,
+    TSeparator{"MenuLiniaFitxers"},
+    TCommandId::SaveTape,
+    TCommandId::OpenTape,
+    TCommandId::EarlierTapes,
+    TCommandId::ExportPdf,
+    TCommandId::ExportCsv,
     TCommandId::PrintTape,
+    TSeparator{"MenuLiniaCerca"},
+    TCommandId::Search,
+    TCommandId::StaysOnTop,
 };
 
 }  // namespace

@@ -2,7 +2,8 @@
 
 // TOptionsMenu: the options menu `MenuPropietats`, made of commands of the
 // command table: the decimals, the rounding options, the decimal point of
-// copies, the fixed-decimal entry, the rate editor, undo and redo, and the tape's files. Each item
+// copies, the fixed-decimal entry, the rate editor, undo and redo, the tape's files, the search and the
+// window kept above the others. Each item
 // shows its command's text and keys; the keys work wherever the focus is in
 // the window (its key handler plays them), and the menu takes them only while
 // it is open. Check marks are set when the menu opens; undo and redo are

@@ -120,6 +120,7 @@ TExtensionLines ExtensionsOf(const TStoredSettings& stored) {
     SetUnlessDefault(extensions, kNewEntryKey, stored.newEntryPending ? "1" : "0", "0");
     SetUnlessDefault(extensions, kShapedEntryKey, stored.shapedEntry ? "1" : "0", "0");
     SetUnlessDefault(extensions, kSubtotalKey, stored.subtotalText, "");
+    SetUnlessDefault(extensions, kStaysOnTopKey, stored.staysOnTop ? "1" : "0", "0");
     return extensions;
 }
 
@@ -158,6 +159,7 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     stored.memory = StoredMemory(stored.memoryText);
     stored.fixedDecimalsText = stored.extensions.Value(kFixedDecimalsKey).value_or(std::string());
     stored.fixedDecimals = StoredFixedDecimals(stored.fixedDecimalsText);
+    stored.staysOnTop = stored.extensions.Value(kStaysOnTopKey) == "1";
     stored.tape = StoredTape(lines);
     if (stored.extensions.Value(kLinkFieldKey) == "1") stored.tape.linkField = true;
     if (const std::optional<std::string> line = stored.extensions.Value(kRowPastTapeKey)) {
@@ -167,8 +169,8 @@ TStoredSettings ReadStoredSettings(const TArrayCadena& lines) {
     }
     // They go back to the first free lines in this order when written, so
     // that where they stand depends on nothing but the other lines.
-    for (const char* key : {kMemoryKey, kFixedDecimalsKey, kEntryKey, kNewEntryKey,
-                            kShapedEntryKey, kSubtotalKey, kLinkFieldKey, kRowPastTapeKey})
+    for (const char* key : {kMemoryKey, kFixedDecimalsKey, kEntryKey, kNewEntryKey, kShapedEntryKey,
+                            kSubtotalKey, kStaysOnTopKey, kLinkFieldKey, kRowPastTapeKey})
         stored.extensions.Remove(key);
     return stored;
 }

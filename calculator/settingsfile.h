@@ -11,7 +11,8 @@
 //   9      round calculations      10  decimal point in copies
 //   11     current tape row (any other: the first free row)
 //   12 to 20 key=value extensions (TExtensionLines: finestra=WIDTHxHEIGHT,
-//          ives=..., memoria=NUMBER, decimalsfixos=1, and what a restart
+//          ives=..., memoria=NUMBER, decimalsfixos=1, semprevisible=1 for a
+//          window kept above the others, and what a restart
 //          must give back as it was: entrada= the entry text, novaentrada=1
 //          when the next digit starts a new entry, entradaadd=1 when the entry
 //          is being shaped by the fixed-decimal entry, subtotal= the subtotal
@@ -42,6 +43,8 @@
 // The extension keys of the memory and of the fixed-decimal entry.
 inline constexpr const char* kMemoryKey = "memoria";
 inline constexpr const char* kFixedDecimalsKey = "decimalsfixos";
+// The window kept above the others: "1"; off writes no line.
+inline constexpr const char* kStaysOnTopKey = "semprevisible";
 
 class TArrayCadena;
 class TTapeDocument;
@@ -71,6 +74,8 @@ struct TStoredSettings {
     // entry (on for "1"), read from their extension lines.
     double memory = 0;
     bool fixedDecimals = false;
+    // The window stays above the others.
+    bool staysOnTop = false;
     // Their lines' values as read: written back as they were while they
     // still read as the memory and the fixed-decimal entry.
     std::string memoryText;
@@ -84,7 +89,7 @@ struct TStoredSettings {
     bool shapedEntry = false;
     std::string subtotalText;
     // Lines 12 to 20 as read, but for those of the memory, the fixed-decimal
-    // entry, entryText, newEntryPending, shapedEntry, subtotalText, the
+    // entry, entryText, newEntryPending, shapedEntry, subtotalText, staysOnTop, the
     // tape's link field and the current row past the tape, which take the
     // first free lines in that order when written, so that where they stand
     // depends on nothing but the other lines.

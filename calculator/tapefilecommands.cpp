@@ -125,7 +125,7 @@ void TTapeFileCommands::OpenTape() {
 }
 
 // Lines that are no tape rows are left out only when the user says so.
-void TTapeFileCommands::OpenTapeFile(const std::string& path) {
+bool TTapeFileCommands::OpenTapeFile(const std::string& path) {
     TTapeFileContent content = LoadTapeFile(path);
     if (content.badLines > 0) {
         const char* const text =
@@ -144,10 +144,11 @@ void TTapeFileCommands::OpenTapeFile(const std::string& path) {
                     RowsText(static_cast<int32_t>(content.tape.rows.size()))});
         if (ShowMessageBox(window_, question, Tr("TTapeFileCommands", "Obre una cinta"),
                            TMessageBoxKind::YesNo) != idYes)
-            return;
+            return false;
     }
     ArchiveTape();
     engine_.ReplaceTape(std::move(content.tape.rows), content.tape.linkField);
+    return true;
 }
 
 void TTapeFileCommands::ExportPdf() {

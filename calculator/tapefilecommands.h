@@ -47,8 +47,9 @@ public:
     void ExportPdf();
     void ExportCsv();
     void PrintTape();
-    // Opens a tape file in place of the tape.
-    void OpenTapeFile(const std::string& path);
+    // Opens a tape file in place of the tape; false when the user chose not
+    // to open it.
+    bool OpenTapeFile(const std::string& path);
 
     TTapeArchive& Archive() { return archive_; }
     QMenu* ArchiveMenu() const { return archiveMenu_; }

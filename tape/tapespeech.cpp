@@ -2,6 +2,7 @@
 
 #include "basic/numbertext.h"
 #include "basic/translation.h"
+#include "tape/tapecells.h"
 #include "tape/tapecounts.h"
 #include "tape/tapedocument.h"
 
@@ -50,9 +51,11 @@ std::string SpokenValue(const TTapeDocument& tape, int32_t row, int32_t decimals
     return number;
 }
 
+}  // namespace
+
 // The operator key that followed the value, as one reads it aloud.
-std::string SpokenOperator(const TTapeRow& fields) {
-    switch (fields.Operator()) {
+std::string SpokenOperator(std::string_view field) {
+    switch (OperatorFromText(field)) {
         case TTapeOperator::Plus:
             return Tr("TTapeSpeech", "més");
         case TTapeOperator::Minus:
@@ -69,12 +72,14 @@ std::string SpokenOperator(const TTapeRow& fields) {
         case TTapeOperator::GrandTotal:
             return Tr("TTapeSpeech", "gran total");
         case TTapeOperator::Other:
-            return std::string(fields.OperatorField());
+            return std::string(field);
         case TTapeOperator::None:
             break;
     }
     return {};
 }
+
+namespace {
 
 // How many items a total holds, or how many totals a grand total sums.
 std::string SpokenCount(const TTapeDocument& tape, int32_t row) {
@@ -99,7 +104,7 @@ std::string TapeRowSpeech(const TTapeDocument& tape, int32_t row, int32_t decima
     if (fields.IsEmpty()) return Tr("TTapeSpeech", "Fila buida");
     std::string text = SpokenValue(tape, row, decimals);
     Append(text, SpokenCount(tape, row), ", ");
-    Append(text, SpokenOperator(fields), " ");
+    Append(text, SpokenOperator(fields.OperatorField()), " ");
     if (fields.HasLink()) {
         const std::string source = std::to_string(int64_t{fields.LinkSource()} + 1);
         Append(text, Filled(Tr("TTapeSpeech", "enllaçat a la fila %1"), {source}), ", ");

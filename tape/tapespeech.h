@@ -13,7 +13,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class TTapeDocument;
 
 std::string TapeRowSpeech(const TTapeDocument& tape, int32_t row, int32_t decimals);
+
+// The operator field of a row in words ("més", "igual"); empty for none.
+std::string SpokenOperator(std::string_view field);

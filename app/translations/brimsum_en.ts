@@ -86,6 +86,10 @@
         <source>No s&apos;ha pogut crear la carpeta %1</source>
         <translation>Unable to create directory %1</translation>
     </message>
+    <message>
+        <source>Cinta 1</source>
+        <translation>Tape 1</translation>
+    </message>
 </context>
 <context>
     <name>TCommands</name>
@@ -393,6 +397,14 @@
         <source>Entrada amb decimals fixos (ADD)</source>
         <translation>Fixed-decimal entry (ADD)</translation>
     </message>
+    <message>
+        <source>C&amp;erca a les cintes...</source>
+        <translation>S&amp;earch the tapes...</translation>
+    </message>
+    <message>
+        <source>Se&amp;mpre visible</source>
+        <translation>Al&amp;ways on top</translation>
+    </message>
 </context>
 <context>
     <name>TDeskIndicators</name>
@@ -538,6 +550,56 @@
     <message>
         <source>%1 Es torna a provar tot sol: la cinta es desarà tan bon punt es pugui.</source>
         <translation>%1 It keeps trying on its own: the tape will be saved as soon as it can be.</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchPanel</name>
+    <message>
+        <source>Cerca</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Cerca a les cintes</source>
+        <translation>Search the tapes</translation>
+    </message>
+    <message>
+        <source>Cerca un número o un comentari</source>
+        <translation>Search for a number or a comment</translation>
+    </message>
+    <message>
+        <source>Resultats de la cerca</source>
+        <translation>Search results</translation>
+    </message>
+    <message>
+        <source>Cap resultat</source>
+        <translation>No results</translation>
+    </message>
+    <message>
+        <source>1 resultat</source>
+        <translation>1 result</translation>
+    </message>
+    <message>
+        <source>%1 resultats</source>
+        <translation>%1 results</translation>
+    </message>
+    <message>
+        <source>%1 i %2 més</source>
+        <translation>%1 and %2 more</translation>
+    </message>
+    <message>
+        <source>, cercant...</source>
+        <translation>, searching...</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchResults</name>
+    <message>
+        <source>%1 · fila %2</source>
+        <translation>%1 · row %2</translation>
+    </message>
+    <message>
+        <source>fila %1</source>
+        <translation>row %1</translation>
     </message>
 </context>
 <context>

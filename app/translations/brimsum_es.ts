@@ -86,6 +86,10 @@
         <source>No s&apos;ha pogut crear la carpeta %1</source>
         <translation>No se ha podido crear la carpeta %1</translation>
     </message>
+    <message>
+        <source>Cinta 1</source>
+        <translation>Cinta 1</translation>
+    </message>
 </context>
 <context>
     <name>TCommands</name>
@@ -393,6 +397,14 @@
         <source>Entrada amb decimals fixos (ADD)</source>
         <translation>Entrada con decimales fijos (ADD)</translation>
     </message>
+    <message>
+        <source>C&amp;erca a les cintes...</source>
+        <translation>&amp;Buscar en las cintas...</translation>
+    </message>
+    <message>
+        <source>Se&amp;mpre visible</source>
+        <translation>Siempre visi&amp;ble</translation>
+    </message>
 </context>
 <context>
     <name>TDeskIndicators</name>
@@ -538,6 +550,56 @@
     <message>
         <source>%1 Es torna a provar tot sol: la cinta es desarà tan bon punt es pugui.</source>
         <translation>%1 Se vuelve a intentar solo: la cinta se guardará en cuanto se pueda.</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchPanel</name>
+    <message>
+        <source>Cerca</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Cerca a les cintes</source>
+        <translation>Buscar en las cintas</translation>
+    </message>
+    <message>
+        <source>Cerca un número o un comentari</source>
+        <translation>Busque un número o un comentario</translation>
+    </message>
+    <message>
+        <source>Resultats de la cerca</source>
+        <translation>Resultados de la búsqueda</translation>
+    </message>
+    <message>
+        <source>Cap resultat</source>
+        <translation>Ningún resultado</translation>
+    </message>
+    <message>
+        <source>1 resultat</source>
+        <translation>1 resultado</translation>
+    </message>
+    <message>
+        <source>%1 resultats</source>
+        <translation>%1 resultados</translation>
+    </message>
+    <message>
+        <source>%1 i %2 més</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>, cercant...</source>
+        <translation>, buscando...</translation>
+    </message>
+</context>
+<context>
+    <name>TSearchResults</name>
+    <message>
+        <source>%1 · fila %2</source>
+        <translation>%1 · fila %2</translation>
+    </message>
+    <message>
+        <source>fila %1</source>
+        <translation>fila %1</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 // The memory and the fixed-decimal entry in the settings file: read onto a
 // tape engine and written back at a restart, each on its extension line only
 // when it is not at its start value, a line that already says it staying as
-// it was written.
+// it was written. The window kept on top, likewise.
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "basic/stringlists.h"
 #include "calculator/settingsfile.h"
@@ -70,5 +72,32 @@ INSTANTIATE_TEST_SUITE_P(
                       {TTapeKey::MemoryClear}, 0, false, {"", "finestra=400x500"}}),
     CaseName<DeskLinesCase>);
 // clang-format on
+
+// The window kept above the others: read from its line, written after the
+// memory and the engine's state in their fixed order; off, no line.
+TEST(StaysOnTopLineTest, ComesBackInItsPlaceAndOffWritesNoLine) {
+    const auto written = [](std::vector<std::string> stored, std::optional<bool> change) {
+        TArrayCadena file;
+        for (size_t index = 0; index < stored.size(); ++index)
+            file.SetItemAt(TExtensionLines::kFirstLine + static_cast<int>(index), stored[index]);
+        TStoredSettings settings = ReadStoredSettings(file);
+        const bool read = settings.staysOnTop;
+        if (change) settings.staysOnTop = *change;
+        TArrayCadena lines;
+        WriteSettingsLines(settings, lines);
+        std::vector<std::string> text{read ? "on" : "off"};
+        for (int line = TExtensionLines::kFirstLine; line <= lines.Count(); ++line)
+            text.push_back(lines.ItemAt(line));
+        return text;
+    };
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(written({"semprevisible=1", "entrada=3", "memoria=2"}, {}),
+              (Lines{"on", "memoria=2", "entrada=3", "semprevisible=1"}));
+    EXPECT_EQ(written({"notes", "semprevisible=1"}, false), (Lines{"on", "notes"}));
+    EXPECT_EQ(written({"semprevisible=0", "finestra=400x500"}, {}),
+              (Lines{"off", "", "finestra=400x500"}));
+    EXPECT_EQ(written({"finestra=400x500"}, true),
+              (Lines{"off", "finestra=400x500", "semprevisible=1"}));
+}
 
 }  // namespace

@@ -10,6 +10,9 @@
 # SCENE=desk instead types two totals and their grand total, puts 16 in the
 # memory and types 25 with the fixed decimals on:
 #   SCENE=desk tests/e2e/screenshot.sh build/app/Brimsum docs/desk-keys.png
+# SCENE=search, on the smallest window, clears a tape with an invoice into the
+# archive, types another, and opens the search band on "factura":
+#   SCENE=search WINDOW_SIZE=312x376 tests/e2e/screenshot.sh build/app/Brimsum docs/search.png
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 require_tools
@@ -36,6 +39,23 @@ if [ "${SCENE:-}" = desk ]; then
     press ctrl+Home Down Down Down Down Down Down Down Down
     comment "Factures d'abril"
     press Down 1 6 F4 F9 2 5
+elif [ "${SCENE:-}" = search ]; then
+    press 4 8 0 KP_Add 1 2 0 KP_Add equal
+    press ctrl+Home
+    comment "Factura 198, maig"
+    press F8
+    press 1 2 5 0 comma 5 KP_Add 3 8 0 KP_Add 2 1 0 minus equal
+    press ctrl+Home
+    comment "Factura 214"
+    press Down
+    comment "Factura 215, abril"
+    press Down
+    comment "Abonament factura 201"
+    press Down Down
+    press ctrl+f
+    xdotool type --delay 60 "factura"
+    sleep 0.5
+    press Down
 elif [ "${WINDOW_SIZE:-520x420}" != 312x376 ]; then
     press 1 2 5 0 comma 5 0 KP_Add 3 8 0 minus 1 2 comma 5 equal 2 0 0 i
     press ctrl+Home
@@ -51,7 +71,10 @@ else
     press 1 2 5 0 comma 5 0 KP_Add 3 8 0 minus 1 2 comma 5 equal 2 0 0 i
 fi
 sleep 1  # let the last repaint reach the screen
-import -window "$WINDOW" "$picture"
+geometry=$(xdotool getwindowgeometry "$WINDOW" |
+    sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/+\1+\2/p; s/.*Geometry: //p' | tac | tr -d '\n')
+import -window root -crop "$geometry" +repage "$picture"
+[ "${SCENE:-}" = search ] && press Escape  # the band first
 press Escape
 wait_for_exit
 echo "Written: $picture"
