@@ -38,10 +38,9 @@ constexpr const char* kTitleLine =
 
 TCalculadora::TCalculadora(QWidget* parent)
     : QWidget(parent, Qt::Window),
-      engine_(std::make_unique<TTapeEngine>()),
       taxSettings_(std::make_unique<TTaxSettings>()),
-      keeper_(std::make_unique<TSettingsKeeper>(SettingsFileName(false), *engine_,
-                                                [this] { return CurrentSettings(); })) {
+      tapes_(std::make_unique<TTapeSet>(SettingsFileName(false), TTapeSet::DefaultFolder(),
+                                        [this] { return CurrentSettings(); })) {
     BuildLayout();
     WireEvents();
     FormCreate();
@@ -65,7 +64,7 @@ TGridEx& TCalculadora::Paper() const {
 // What the command changed is kept on disk once it is over.
 bool TCalculadora::Run(TCommandId command) {
     const bool done = RunGuarded(this, [this, command] { Command(command).run(*context_); });
-    keeper_->Changed();
+    tapes_->Changed();
     return done;
 }
 
@@ -96,6 +95,7 @@ void TCalculadora::FormCreate() {
     // A file that cannot be read leaves the first-run values; the window
     // still opens.
     RunGuarded(this, [this] { ReadSettings(); });
+    RunGuarded(this, [this] { tapes_->OpenListed(); });
     menu_->ShowState(*context_);
 }
 
@@ -134,7 +134,7 @@ bool TCalculadora::WriteBeforeClosing() {
         } catch (const PlatformError& error) {
             if (closingWithoutAsking_) return true;
             const QString kept =
-                keeper_->Kept()
+                tapes_->Kept()
                     ? tr("%1#13#13Els canvis de la cinta són al diari, al costat del fitxer: la "
                          "propera vegada que obriu la calculadora hi tornaran a ser, encara que "
                          "la tanqueu ara.")
@@ -160,8 +160,20 @@ bool TCalculadora::WriteBeforeClosing() {
 // stays as it was, and the journal keeps everything.
 void TCalculadora::FormDestroy() {
     if (dropTarget_ != nullptr) dropTarget_->Revoke();
-    if (!closingWithoutAsking_ && !keeper_->Folded())
+    if (!closingWithoutAsking_ && !tapes_->Folded())
         RunGuarded(nullptr, [this] { WriteSettings(); });
+}
+
+// Each panel follows the tape in use.
+void TCalculadora::FollowCurrentTape() {
+    TTapeEngine& engine = tapes_->Current();
+    view_->Follow(engine);
+    display_->Follow(engine);
+    tax_->Follow(engine);
+    files_->Follow(engine);
+    clipboard_->Follow(engine);
+    tabs_->ShowTapes();
+    menu_->ShowState(*context_);
 }
 
 void TCalculadora::FocusTape() {

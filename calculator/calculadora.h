@@ -14,8 +14,10 @@
 //   | PanelBotons: tool buttons| [Càlcul Interès ...]  | 344
 //   +--------------------------+-----------------------+ 376
 //
-// The tape engine (TTapeEngine) holds the tape and the entry; the tape view
-// shows the tape in the grid `Paper`; the display shows the entry and the
+// The tape set (TTapeSet) holds the open tapes, each a tape engine
+// (TTapeEngine) with its tape and its entry, and kept on disk by a settings
+// keeper of its own; the tabs over the tape (TTapeTabs) show them. The panels
+// follow the tape in use: the tape view shows its tape in the grid `Paper`; the display shows the entry and the
 // subtotal (TEntryDisplay), with an adding machine's indicators over them
 // (TDeskIndicators); the memory keys (TMemoryKeys), the keypad (TKeypad), the
 // tax and margin keys (TTaxPanel), the tool buttons (TToolButtons) and the
@@ -23,9 +25,9 @@
 // (commandtable.h), and so does the keyboard: the window sees every key
 // before the focused control (FormKeyDown) and plays the command the key map
 // gives. The window
-// restores its position, options and tape from the settings file when it is
-// created; the settings keeper (TSettingsKeeper) keeps them on disk after
-// every user action, and writes the file whole when the window closes.
+// restores its position, options and tapes when it is created; the tape set
+// keeps them on disk after every user action, and writes them whole when the
+// window closes.
 
 #include <QWidget>
 #include <memory>
@@ -36,11 +38,12 @@
 #include "calculator/commandid.h"
 #include "calculator/extensionlines.h"
 #include "calculator/settingsfile.h"
+#include "calculator/tapeset.h"
 
 class TDropTarget;
 class TGridEx;
 class TInteres;
-class TSettingsKeeper;
+class TTapeTabs;
 class TTaxSettings;
 
 class TCalculadora : public QWidget {
@@ -51,7 +54,9 @@ public:
     // Writes the settings and tape file (FormDestroy).
     ~TCalculadora() override;
 
-    TTapeEngine& Engine() { return *engine_; }
+    // The tape in use.
+    TTapeEngine& Engine() { return tapes_->Current(); }
+    TTapeSet& Tapes() { return *tapes_; }
     TTapeFileCommands& Files() { return *files_; }
     TGridEx& Paper() const;
     TTaxSettings& TaxSettings() { return *taxSettings_; }
@@ -96,20 +101,22 @@ private:
     void FormClose();
     void FormDestroy();
     void FocusTape();
+    // The panels, the tabs and the menu show the tape in use.
+    void FollowCurrentTape();
     // The settings as they are now, for the settings file.
     TStoredSettings CurrentSettings() const;
     // Writes the settings file at the end; false when the user chose to stay.
     bool WriteBeforeClosing();
 
-    std::unique_ptr<TTapeEngine> engine_;
     std::unique_ptr<TTaxSettings> taxSettings_;
-    std::unique_ptr<TSettingsKeeper> keeper_;
+    std::unique_ptr<TTapeSet> tapes_;
     std::unique_ptr<TTapeView> view_;
     std::unique_ptr<TTapeFileCommands> files_;
     std::unique_ptr<TClipboardCommands> clipboard_;
     TEntryDisplay* display_ = nullptr;
     TTaxPanel* tax_ = nullptr;
     TOptionsMenu* menu_ = nullptr;
+    TTapeTabs* tabs_ = nullptr;
     std::unique_ptr<TCommandContext> context_;
     TDropTarget* dropTarget_ = nullptr;
     TInteres* interes_ = nullptr;

@@ -34,7 +34,7 @@ bool TCalculadora::eventFilter(QObject* watched, QEvent* event) {
     // holds the focus, and the window would take it for a key of its own.
     const bool done =
         RunGuarded(this, [&] { FormKeyDown(watched, key, shift, KeyText(*keyEvent)); });
-    keeper_->Changed();
+    tapes_->Changed();
     return !done || key == 0;
 }
 

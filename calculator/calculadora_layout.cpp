@@ -6,7 +6,6 @@
 #include "calculator/calculadora.h"
 #include "calculator/clipboardcommands.h"
 #include "calculator/commandtable.h"
-#include "calculator/deskindicators.h"
 #include "calculator/entrydisplay.h"
 #include "calculator/keylook.h"
 #include "calculator/keypad.h"
@@ -16,6 +15,7 @@
 #include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
 #include "calculator/tapefilecommands.h"
+#include "calculator/tapetabs.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
 #include "calculator/taxsettings.h"
@@ -104,6 +104,7 @@ void TCalculadora::BuildLayout() {
     auto* tools = new TToolButtons(
         paperSide, QRect(0, kClientHeight - kToolPanelHeight, kPaperSideWidth, kToolPanelHeight));
     auto* saveStatus = new TSaveStatusBar(paper);
+    tabs_ = new TTapeTabs(paper, *tapes_);
 
     TPanelEx* keypadSide =
         NewPanel(whole, "PanelTeclat", QRect(kPaperSideWidth, 0, kKeypadSideWidth, kClientHeight));
@@ -112,20 +113,19 @@ void TCalculadora::BuildLayout() {
                                      clWhite, 11, tr("Número"));
     number->SetEditable(true);
     auto* keypad = new TKeypad(keypadSide, QRect(5, 35 + kMemoryBand, 136, 136));
-    tax_ =
-        new TTaxPanel(keypadSide, QRect(5, 175 + kMemoryBand, 136, 141), *engine_, *taxSettings_);
+    TTapeEngine& engine = tapes_->Current();
+    tax_ = new TTaxPanel(keypadSide, QRect(5, 175 + kMemoryBand, 136, 141), engine, *taxSettings_);
     TBotoPetit* interest = AddInterestKey(keypadSide);
 
-    view_ = std::make_unique<TTapeView>(*paper, *engine_);
-    display_ = new TEntryDisplay(*number, *subtotal, *engine_);
-    new TDeskIndicators(*number, *subtotal, *engine_);
-    files_ = std::make_unique<TTapeFileCommands>(this, paper, *engine_);
-    clipboard_ = std::make_unique<TClipboardCommands>(*engine_, *files_);
+    view_ = std::make_unique<TTapeView>(*paper, engine);
+    display_ = new TEntryDisplay(*number, *subtotal, engine);
+    files_ = std::make_unique<TTapeFileCommands>(this, paper, engine);
+    clipboard_ = std::make_unique<TClipboardCommands>(engine, *files_);
     menu_ = new TOptionsMenu(this, files_->ArchiveMenu());
     // Last, so that it lies over every other control when it opens.
     auto* search = new TSearchPanel(this, files_->Archive());
     context_ = std::make_unique<TCommandContext>(TCommandContext{
-        *this, *engine_, *view_, *display_, *tax_, *clipboard_, *files_, *menu_, *search});
+        *this, *tapes_, *view_, *display_, *tax_, *clipboard_, *files_, *menu_, *search});
     Anchor(whole, paperSide, keypadSide, paper, tools, exit);
 
     // Every control plays its command the way its key does. The tool buttons
@@ -141,6 +141,5 @@ void TCalculadora::BuildLayout() {
     });
     exit->OnClick = [this](TBotoPetit*) { Run(TCommandId::Exit); };
     interest->OnClick = [this](TBotoPetit*) { Run(TCommandId::Interest); };
-    connect(keeper_.get(), &TSettingsKeeper::FailureChanged, saveStatus,
-            &TSaveStatusBar::ShowFailure);
+    connect(tapes_.get(), &TTapeSet::FailureChanged, saveStatus, &TSaveStatusBar::ShowFailure);
 }

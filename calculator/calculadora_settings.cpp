@@ -17,6 +17,7 @@
 #include "calculator/taxsettings.h"
 #include "calculator/windowsize.h"
 #include "controls/platform/staysontop.h"
+#include "calculator/settingskeeper.h"
 #include "tape/tapeengine.h"
 
 std::string TCalculadora::SettingsFileName(bool createFolder) {
@@ -75,7 +76,7 @@ void StoreWindowSize(const QWidget& window, TExtensionLines& extensions) {
 // they were left, the window takes its place, its rates and its margin.
 void TCalculadora::ReadSettings() {
     const bool found = QFile::exists(QString::fromStdString(SettingsFileName(true)));
-    const TStoredSettings stored = keeper_->Start();
+    const TStoredSettings stored = tapes_->StartFirst();
     extensionLines_ = stored.extensions;
     ResizeToStoredSize(*this, extensionLines_.Value(kWindowSizeKey));
     PlaceWindow(*this, stored.left, stored.top);
@@ -85,7 +86,8 @@ void TCalculadora::ReadSettings() {
     taxSettings_->SetVatIndex(stored.vatIndex);
     taxSettings_->SetMargin(stored.marginPercent);
     taxSettings_->SetMarginTypeIndex(stored.marginType);
-    if (!keeper_->ReplayProblem().empty()) throw PlatformError(keeper_->ReplayProblem());
+    const std::string& problem = tapes_->Keeper(0).ReplayProblem();
+    if (!problem.empty()) throw PlatformError(problem);
 }
 
 TStoredSettings TCalculadora::CurrentSettings() const {
@@ -95,7 +97,9 @@ TStoredSettings TCalculadora::CurrentSettings() const {
     stored.vatIndex = taxSettings_->VatIndex();
     stored.marginPercent = taxSettings_->MarginPercent();
     stored.marginType = taxSettings_->MarginTypeIndex();
-    StoreEngineState(*engine_, stored);
+    // The first tape's state, with the options of the tape in use.
+    StoreEngineState(tapes_->Engine(0), stored);
+    StoreOptions(tapes_->Current().Options(), stored);
     stored.staysOnTop = StaysOnTop(*this);
     stored.extensions = extensionLines_;
     taxSettings_->Rates().WriteTo(stored.extensions);
@@ -106,7 +110,7 @@ TStoredSettings TCalculadora::CurrentSettings() const {
 // The folder is made again if it went away while the program ran.
 void TCalculadora::WriteSettings() {
     SettingsFileName(true);
-    keeper_->Fold();
+    tapes_->Fold();
     TExtensionLines extensions = extensionLines_;
     if (!taxSettings_->Rates().WriteTo(extensions))
         throw PlatformError(tr("Els tipus d'IVA no s'han pogut desar: les línies 12 a 20 del "

@@ -7,18 +7,18 @@
 #include "tape/tapeengine.h"
 
 TClipboardCommands::TClipboardCommands(TTapeEngine& engine, TTapeFileCommands& files)
-    : engine_(engine), files_(files) {}
+    : engine_(&engine), files_(files) {}
 
 void TClipboardCommands::CopyResult() {
-    SetClipboardText(CopyResultText(engine_.Tape(), engine_.Options().convertOnCopy));
+    SetClipboardText(CopyResultText(engine_->Tape(), engine_->Options().convertOnCopy));
 }
 
 void TClipboardCommands::CopyValues() {
-    SetClipboardText(CopyValuesText(engine_.Tape(), engine_.Options().convertOnCopy));
+    SetClipboardText(CopyValuesText(engine_->Tape(), engine_->Options().convertOnCopy));
 }
 
 void TClipboardCommands::CopyTape() {
-    SetClipboardText(CopyTapeText(engine_.Tape()));
+    SetClipboardText(CopyTapeText(engine_->Tape()));
 }
 
 // The clipboard is read before the tape is archived and cleared, so that a
@@ -28,8 +28,8 @@ void TClipboardCommands::PasteReplace() {
     TArrayCadena lines;
     AddClipboardLines(lines);
     files_.ArchiveTape();
-    TTapeEngine::Action action(engine_);
-    engine_.ClearTape();
+    TTapeEngine::Action action(*engine_);
+    engine_->ClearTape();
     AddLinesToTape(lines);
 }
 
@@ -40,5 +40,5 @@ void TClipboardCommands::PasteAppend() {
 }
 
 void TClipboardCommands::AddLinesToTape(const TStringList& lines) {
-    engine_.AddLinesToTape(lines);
+    engine_->AddLinesToTape(lines);
 }

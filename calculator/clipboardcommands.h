@@ -13,6 +13,8 @@ class TClipboardCommands {
 public:
     // The tape is archived (`files`) before a paste replaces it.
     TClipboardCommands(TTapeEngine& engine, TTapeFileCommands& files);
+    // The commands act on another tape.
+    void Follow(TTapeEngine& engine) { engine_ = &engine; }
 
     void CopyResult();
     void CopyValues();
@@ -23,6 +25,6 @@ public:
     void AddLinesToTape(const TStringList& lines);
 
 private:
-    TTapeEngine& engine_;
+    TTapeEngine* engine_;
     TTapeFileCommands& files_;
 };

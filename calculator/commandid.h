@@ -54,6 +54,12 @@ enum class TCommandId : uint8_t {
     ExportPdf,
     ExportCsv,
     PrintTape,
+    // The tabs.
+    NewTape,
+    NextTape,
+    PreviousTape,
+    RenameTape,
+    CloseTape,
     Search,
     StaysOnTop,
     // The window.

@@ -10,6 +10,7 @@
 #include "calculator/entrydisplay.h"
 #include "calculator/searchpanel.h"
 #include "calculator/tapefilecommands.h"
+#include "calculator/tapetabcommands.h"
 #include "calculator/tapeview.h"
 #include "calculator/taxpanel.h"
 #include "controls/platform/keyboard.h"
@@ -49,7 +50,7 @@ TCommand Keypad(TTapeKey key, const char* name, const char* caption, const char*
             .caption = caption,
             .text = text,
             .characters = characters,
-            .run = [key](TCommandContext& c) { c.engine.Press(key); }};
+            .run = [key](TCommandContext& c) { c.Engine().Press(key); }};
 }
 
 TCommand Digit(int digit) {
@@ -70,11 +71,11 @@ TCommand Toggle(TCommandId id, const char* name, const char* text, bool TTapeOpt
             .text = text,
             .run =
                 [option](TCommandContext& c) {
-                    TTapeOptions options = c.engine.Options();
+                    TTapeOptions options = c.Engine().Options();
                     options.*option = !(options.*option);
-                    c.engine.ChangeOptions(options);
+                    c.Engine().ChangeOptions(options);
                 },
-            .checked = [option](const TCommandContext& c) { return c.engine.Options().*option; }};
+            .checked = [option](const TCommandContext& c) { return c.Engine().Options().*option; }};
 }
 
 TCommand Decimals(int32_t decimals) {
@@ -94,9 +95,9 @@ TCommand Decimals(int32_t decimals) {
             .name = kNames[index],
             .text = kCaptions[index],
             .run = [decimals](TCommandContext& c) {
-                TTapeOptions options = c.engine.Options();
+                TTapeOptions options = c.Engine().Options();
                 options.decimals = decimals;
-                c.engine.ChangeOptions(options);
+                c.Engine().ChangeOptions(options);
             }};
 }
 
@@ -217,7 +218,7 @@ std::vector<TCommand> TapeCommands() {
          .name = "BotoLLigar",
          .text = QT_TRANSLATE_NOOP("TCommands", "Copiar i Lligar Valor al Final "),
          .keys = {Qt::Key_F7},
-         .run = [](TCommandContext& c) { c.engine.LinkValue(); }},
+         .run = [](TCommandContext& c) { c.Engine().LinkValue(); }},
         {.id = TCommandId::ClearTape,
          .name = "BotoNetejar",
          .text = QT_TRANSLATE_NOOP("TCommands", "Esborrar Paper"),
@@ -228,24 +229,24 @@ std::vector<TCommand> TapeCommands() {
          .text = QT_TRANSLATE_NOOP("TCommands",
                                    "Obrir espai a la posició marcada per insertar un valor"),
          .keys = {Qt::Key_Insert},
-         .run = [](TCommandContext& c) { c.engine.OpenRow(); }},
+         .run = [](TCommandContext& c) { c.Engine().OpenRow(); }},
         {.id = TCommandId::DeleteRow,
          .name = "BotoEsborrarLinia",
          .text = QT_TRANSLATE_NOOP("TCommands", "Esborrar Linia Marcada"),
          .keys = {Qt::Key_Delete},
-         .run = [](TCommandContext& c) { c.engine.DeleteTapeRow(); }},
+         .run = [](TCommandContext& c) { c.Engine().DeleteTapeRow(); }},
         {.id = TCommandId::ToPesetas,
          .name = "BotoPts",
          .caption = "Pt",
          .text = QT_TRANSLATE_NOOP("TCommands", "Converteix a Pessetes"),
          .characters = "Pp",
-         .run = [](TCommandContext& c) { c.engine.ConvertTape(TConversion::ToPesetas); }},
+         .run = [](TCommandContext& c) { c.Engine().ConvertTape(TConversion::ToPesetas); }},
         {.id = TCommandId::ToEuros,
          .name = "BotoEuros",
          .caption = "€",
          .text = QT_TRANSLATE_NOOP("TCommands", "Converteix a EUROS"),
          .characters = "Ee",
-         .run = [](TCommandContext& c) { c.engine.ConvertTape(TConversion::ToEuros); }},
+         .run = [](TCommandContext& c) { c.Engine().ConvertTape(TConversion::ToEuros); }},
     };
 }
 
@@ -326,15 +327,15 @@ std::vector<TCommand> MenuCommands() {
          .text = QT_TRANSLATE_NOOP("TCommands", "&Desfés"),
          .keys = {Ctrl(Qt::Key_Z)},
          .use = kOwnKey,
-         .run = [](TCommandContext& c) { c.engine.Undo(); },
-         .enabled = [](const TCommandContext& c) { return c.engine.History().CanUndo(); }});
+         .run = [](TCommandContext& c) { c.Engine().Undo(); },
+         .enabled = [](const TCommandContext& c) { return c.Engine().History().CanUndo(); }});
     add({.id = TCommandId::Redo,
          .name = "MenuRefer",
          .text = QT_TRANSLATE_NOOP("TCommands", "&Refés"),
          .keys = {Ctrl(Qt::Key_Y), CtrlShift(Qt::Key_Z)},
          .use = kOwnKey,
-         .run = [](TCommandContext& c) { c.engine.Redo(); },
-         .enabled = [](const TCommandContext& c) { return c.engine.History().CanRedo(); }});
+         .run = [](TCommandContext& c) { c.Engine().Redo(); },
+         .enabled = [](const TCommandContext& c) { return c.Engine().History().CanRedo(); }});
     return commands;
 }
 
@@ -366,6 +367,37 @@ std::vector<TCommand> FileCommands() {
              &TTapeFileCommands::ExportCsv),
         file(TCommandId::PrintTape, "MenuImprimir", QT_TRANSLATE_NOOP("TCommands", "&Imprimeix..."),
              CtrlShift(Qt::Key_P), &TTapeFileCommands::PrintTape),
+    };
+}
+
+std::vector<TCommand> TabCommands() {
+    return {
+        {.id = TCommandId::NewTape,
+         .name = "MenuCintaNova",
+         .text = QT_TRANSLATE_NOOP("TCommands", "Cinta &nova"),
+         .keys = {CtrlShift(Qt::Key_N)},
+         .use = kOwnKey,
+         .run = [](TCommandContext& c) { c.tapes.Add(); }},
+        {.id = TCommandId::NextTape,
+         .text = QT_TRANSLATE_NOOP("TCommands", "Cinta següent"),
+         .keys = {Ctrl(Qt::Key_PageDown), Ctrl(Qt::Key_Tab)},
+         .use = kOwnKey,
+         .run = [](TCommandContext& c) { StepTape(c, 1); }},
+        {.id = TCommandId::PreviousTape,
+         .text = QT_TRANSLATE_NOOP("TCommands", "Cinta anterior"),
+         .keys = {Ctrl(Qt::Key_PageUp), CtrlShift(Qt::Key_Backtab)},
+         .use = kOwnKey,
+         .run = [](TCommandContext& c) { StepTape(c, -1); }},
+        {.id = TCommandId::RenameTape,
+         .name = "MenuNomCinta",
+         .text = QT_TRANSLATE_NOOP("TCommands", "Canvia el nom de la cint&a..."),
+         .run = [](TCommandContext& c) { RenameTape(c); }},
+        {.id = TCommandId::CloseTape,
+         .name = "MenuTancarCinta",
+         .text = QT_TRANSLATE_NOOP("TCommands", "&Tanca la cinta"),
+         .keys = {Ctrl(Qt::Key_W)},
+         .use = kOwnKey,
+         .run = [](TCommandContext& c) { CloseTape(c); }},
     };
 }
 
@@ -418,7 +450,7 @@ std::vector<TCommand> WindowCommands() {
 std::vector<TCommand> AllCommands() {
     std::vector<TCommand> commands;
     for (auto part : {KeypadCommands, TaxCommands, TapeCommands, ClipboardCommands, MenuCommands,
-                      FileCommands, WindowCommands}) {
+                      FileCommands, TabCommands, WindowCommands}) {
         for (TCommand& command : part())
             commands.push_back(std::move(command));
     }
@@ -445,6 +477,9 @@ QString KeyName(QKeyCombination key) {
             return name + QCoreApplication::translate("TCommands", "Esc");
         case Qt::Key_Backspace:
             return name + QCoreApplication::translate("TCommands", "Retrocés");
+        // Shift+Tab comes as Backtab.
+        case Qt::Key_Backtab:
+            return name + QStringLiteral("Tab");
         case Qt::Key_Return:
         case Qt::Key_Enter:
             return name + QCoreApplication::translate("TCommands", "Retorn");

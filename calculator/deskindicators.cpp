@@ -30,7 +30,7 @@ QLabel* Indicator(TPanelEx& display, const char* name, QRect place, QColor ink, 
 }  // namespace
 
 TDeskIndicators::TDeskIndicators(TPanelEx& number, TPanelEx& subtotal, TTapeEngine& engine)
-    : QObject(&number), engine_(engine), engineAlive_(&engine) {
+    : QObject(&number), engine_(&engine), engineAlive_(&engine) {
     memory_ = Indicator(number, "IndicadorMemoria", QRect(4, 2, 22, 11), kAnnunciatorInk, 6);
     memory_->setText(QStringLiteral("M"));
     memory_->setAccessibleName(tr("Memòria"));
@@ -42,35 +42,50 @@ TDeskIndicators::TDeskIndicators(TPanelEx& number, TPanelEx& subtotal, TTapeEngi
     count_ = Indicator(subtotal, "IndicadorElements", QRect(4, 1, 44, 23),
                        QColor(kCountInk.red, kCountInk.green, kCountInk.blue), 8);
     count_->setAccessibleName(tr("Elements"));
-    connect(&engine_, &TTapeEngine::SettingsChanged, this, [this] { ShowSettings(); });
-    connect(&engine_, &TTapeEngine::SubtotalTextChanged, this, [this] { CountBeforeCurrentRow(); });
-    connect(&engine_, &TTapeEngine::Evaluated, this, [this] { CountBeforeCurrentRow(); });
-    engine_.Tape().AddObserver(this);
+    WatchEngine();
+}
+
+void TDeskIndicators::WatchEngine() {
+    connect(engine_, &TTapeEngine::SettingsChanged, this, [this] { ShowSettings(); });
+    connect(engine_, &TTapeEngine::SubtotalTextChanged, this, [this] { CountBeforeCurrentRow(); });
+    connect(engine_, &TTapeEngine::Evaluated, this, [this] { CountBeforeCurrentRow(); });
+    engine_->Tape().AddObserver(this);
     ShowSettings();
     CountBeforeCurrentRow();
 }
 
+void TDeskIndicators::Follow(TTapeEngine& engine) {
+    if (&engine == engine_) return;
+    if (!engineAlive_.isNull()) {
+        engine_->Tape().RemoveObserver(this);
+        disconnect(engine_, nullptr, this, nullptr);
+    }
+    engine_ = &engine;
+    engineAlive_ = &engine;
+    WatchEngine();
+}
+
 TDeskIndicators::~TDeskIndicators() {
-    if (!engineAlive_.isNull()) engine_.Tape().RemoveObserver(this);
+    if (!engineAlive_.isNull()) engine_->Tape().RemoveObserver(this);
 }
 
 void TDeskIndicators::ShowSettings() {
-    const double memory = engine_.State().memory;
-    const QString value = QString::fromStdString(FormatNumber(memory, engine_.Options().decimals));
+    const double memory = engine_->State().memory;
+    const QString value = QString::fromStdString(FormatNumber(memory, engine_->Options().decimals));
     memory_->setToolTip(tr("Memòria: %1").arg(value));
     memory_->setAccessibleDescription(value);
     memory_->setVisible(memory != 0);
-    fixedDecimals_->setVisible(engine_.Options().fixedDecimals);
+    fixedDecimals_->setVisible(engine_->Options().fixedDecimals);
 }
 
 void TDeskIndicators::CountBeforeCurrentRow() {
-    countedRow_ = engine_.Tape().CurrentRow() - 1;
+    countedRow_ = engine_->Tape().CurrentRow() - 1;
     ShowCount();
 }
 
 void TDeskIndicators::ShowCount() {
     countPending_ = false;
-    const TTapeDocument& tape = engine_.Tape();
+    const TTapeDocument& tape = engine_->Tape();
     const std::string mark = RunningCountMark(tape, countedRow_);
     const QString count = QString::number(tape.Counts().Running(countedRow_));
     count_->setText(QString::fromStdString(mark));

@@ -34,7 +34,11 @@ public:
     TDeskIndicators(const TDeskIndicators&) = delete;
     TDeskIndicators& operator=(const TDeskIndicators&) = delete;
 
+    // Shows another engine's memory, options and count.
+    void Follow(TTapeEngine& engine);
+
 private:
+    void WatchEngine();
     void ShowSettings();
     // The count before the current row, as the subtotal shows the value.
     void CountBeforeCurrentRow();
@@ -47,7 +51,7 @@ private:
     void TapeRowCountChanged() override {}
     void TapeCurrentRowChanged() override {}
 
-    TTapeEngine& engine_;
+    TTapeEngine* engine_;
     // Null once the engine is gone (the window's panels go after it).
     QPointer<TTapeEngine> engineAlive_;
     QLabel* memory_;

@@ -49,6 +49,7 @@ inline constexpr const char* kStaysOnTopKey = "semprevisible";
 class TArrayCadena;
 class TTapeDocument;
 class TTapeEngine;
+struct TTapeOptions;
 
 // The line of the current row, the last of the settings proper; lines 12 to
 // 20 are the extension lines.
@@ -119,6 +120,8 @@ void ResumeStoredTape(TStoredSettings& stored, TTapeEngine& engine);
 // The engine's options, current row, entry text, NewEntryPending, subtotal
 // and memory, for writing.
 void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored);
+// The options alone.
+void StoreOptions(const TTapeOptions& options, TStoredSettings& stored);
 
 // Lines 1 to 20 from `stored` (the memory and the fixed-decimal entry into
 // their extension lines).

@@ -62,14 +62,17 @@ void ResumeStoredTape(TStoredSettings& stored, TTapeEngine& engine) {
     ResumeStoredTape(stored, tape, engine);
 }
 
-void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored) {
-    const TTapeOptions& options = engine.Options();
+void StoreOptions(const TTapeOptions& options, TStoredSettings& stored) {
     stored.decimals = options.decimals;
     stored.roundTotals = options.roundTotals;
     stored.roundAll = options.roundAll;
     stored.roundCalculations = options.roundCalculations;
     stored.convertOnCopy = options.convertOnCopy;
     stored.fixedDecimals = options.fixedDecimals;
+}
+
+void StoreEngineState(const TTapeEngine& engine, TStoredSettings& stored) {
+    StoreOptions(engine.Options(), stored);
     const TTapeState state = engine.State();
     stored.currentRow = state.currentRow;
     stored.entryText = state.entry;

@@ -10,8 +10,9 @@ constexpr int kSyncMilliseconds = 500;
 
 }  // namespace
 
-TSettingsKeeper::TSettingsKeeper(std::string path, TTapeEngine& engine, TCurrent current)
-    : store_(std::move(path)), engine_(engine), current_(std::move(current)) {
+TSettingsKeeper::TSettingsKeeper(std::string path, TTapeEngine& engine, TCurrent current,
+                                 TSettingsStore::TBase base)
+    : store_(std::move(path), base), engine_(engine), current_(std::move(current)) {
     record_.setSingleShot(true);
     record_.setInterval(0);
     connect(&record_, &QTimer::timeout, this, [this] { Record(); });

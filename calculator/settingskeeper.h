@@ -25,7 +25,8 @@ public:
     // the engine's state (StoreEngineState).
     using TCurrent = std::function<TStoredSettings()>;
 
-    TSettingsKeeper(std::string path, TTapeEngine& engine, TCurrent current);
+    TSettingsKeeper(std::string path, TTapeEngine& engine, TCurrent current,
+                    TSettingsStore::TBase base = TSettingsStore::TBase::SettingsFile);
     ~TSettingsKeeper() override;
 
     // The settings file and its journal onto the engine; the settings as they

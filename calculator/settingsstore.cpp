@@ -7,6 +7,7 @@
 #include "basic/stringlists.h"
 #include "tape/tapedocument.h"
 #include "tape/tapeengine.h"
+#include "tapefiles/tapefile.h"
 
 namespace {
 
@@ -42,9 +43,16 @@ TStoredSettings TSettingsStore::Start(TTapeEngine& engine) {
     return stored;
 }
 
+// A missing or empty tape file is an empty tape.
 TStoredSettings TSettingsStore::Load() {
+    const std::string& text = journal_.ReadBase();
+    if (base_ == TBase::TapeFile) {
+        TStoredSettings stored = ReadStoredSettings(TArrayCadena());
+        if (!text.empty()) stored.tape = ReadTapeFileText(text).tape;
+        return stored;
+    }
     TArrayCadena lines;
-    lines.AddLines(journal_.ReadBase());
+    lines.AddLines(text);
     return ReadStoredSettings(lines);
 }
 
@@ -76,14 +84,17 @@ void TSettingsStore::Recorded(const TStoredSettings& settings) {
     if (tape_ == nullptr) return;
     settings_ = settings;
     settings_.tape = {};
-    const TLines lines = LinesOf(settings_);
+    RecordLines(LinesOf(settings_));
+    journal_.EndAction();
+    if (!foldFailed_) FoldIfDue();
+}
+
+void TSettingsStore::RecordLines(const TLines& lines) {
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] != lines_[i] && LineIndex(std::to_string(i + 1)))
             journal_.Recorder().Setting(std::to_string(i + 1), lines[i]);
     }
     lines_ = lines;
-    journal_.EndAction();
-    if (!foldFailed_) FoldIfDue();
 }
 
 void TSettingsStore::Sync() {
@@ -100,13 +111,27 @@ void TSettingsStore::FoldIfDue() {
     }
 }
 
+// A tape file holds no settings and no current row: they are the first
+// record of the new journal.
 void TSettingsStore::Fold() {
     if (tape_ == nullptr) return;
-    TStoredSettings settings = settings_;
-    settings.currentRow = tape_->CurrentRow();
-    TArrayCadena lines;
-    WriteStoredSettings(settings, *tape_, lines);
+    std::string text;
+    if (base_ == TBase::TapeFile) {
+        text = TapeFileText(*tape_);
+    } else {
+        TStoredSettings settings = settings_;
+        settings.currentRow = tape_->CurrentRow();
+        TArrayCadena lines;
+        WriteStoredSettings(settings, *tape_, lines);
+        text = lines.Text();
+    }
     foldFailed_ = true;
-    journal_.Fold(lines.Text());
+    journal_.Fold(text);
     foldFailed_ = false;
+    if (base_ == TBase::TapeFile) {
+        lines_ = LinesOf(ReadStoredSettings(TArrayCadena()));
+        RecordLines(LinesOf(settings_));
+        journal_.Recorder().CurrentRowSet(tape_->CurrentRow());
+        journal_.EndAction();
+    }
 }

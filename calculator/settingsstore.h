@@ -31,8 +31,13 @@
 //
 // The settings go to the journal as the texts of lines 1 to 20 (the key is
 // the line's number); line 11, the current row, comes with the tape.
+//
+// A tape of its own (a second tape of the window) is kept the same way, with
+// a tape file (tapefile.h) for the base: the file holds the rows alone, so
+// each fold starts the new journal with the settings and the current row.
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "calculator/settingsfile.h"
@@ -42,7 +47,11 @@ class TTapeEngine;
 
 class TSettingsStore {
 public:
-    explicit TSettingsStore(std::string path) : journal_(std::move(path)) {}
+    // What the base file is.
+    enum class TBase : uint8_t { SettingsFile, TapeFile };
+
+    explicit TSettingsStore(std::string path, TBase base = TBase::SettingsFile)
+        : journal_(std::move(path)), base_(base) {}
 
     const std::string& Path() const { return journal_.BasePath(); }
     const std::string& JournalPath() const { return journal_.JournalPath(); }
@@ -86,9 +95,13 @@ public:
 private:
     using TLines = std::array<std::string, kLastSettingsLine>;
     static TLines LinesOf(const TStoredSettings& settings);
+    // The settings that differ from the last recorded ones, into the record
+    // of the action under way.
+    void RecordLines(const TLines& lines);
     void FoldIfDue();
 
     TJournaledTape journal_;
+    TBase base_;
     const TTapeDocument* tape_ = nullptr;
     TStoredSettings settings_;
     TLines lines_;

@@ -51,7 +51,7 @@ QString ArchivedTapeText(const TArchivedTape& tape, int32_t decimals) {
 }  // namespace
 
 TTapeFileCommands::TTapeFileCommands(QWidget* window, QWidget* anchor, TTapeEngine& engine)
-    : window_(window), anchor_(anchor), engine_(engine) {
+    : window_(window), anchor_(anchor), engine_(&engine) {
     archiveMenu_ = new QMenu(window);
     archiveMenu_->setObjectName(QStringLiteral("MenuCintesAnteriors"));
     connect(archiveMenu_, &QMenu::aboutToShow, this, [this] { FillArchiveMenu(); });
@@ -65,7 +65,7 @@ void TTapeFileCommands::ShowArchiveMenu() {
 
 void TTapeFileCommands::ArchiveTape() {
     try {
-        archive_.Keep(engine_.Tape());
+        archive_.Keep(engine_->Tape());
         archiveFailed_ = false;
     } catch (const std::exception& error) {
         if (archiveFailed_) return;
@@ -78,9 +78,20 @@ void TTapeFileCommands::ArchiveTape() {
     }
 }
 
+void TTapeFileCommands::ArchiveBeforeClosing() {
+    try {
+        archive_.Keep(engine_->Tape());
+    } catch (const std::exception& error) {
+        throw PlatformError(Filled(Tr("TTapeFileCommands",
+                                      "La cinta no s'ha pogut guardar a les cintes anteriors "
+                                      "(%1): %2#13#13La cinta continua oberta."),
+                                   {archive_.Folder(), error.what()}));
+    }
+}
+
 void TTapeFileCommands::ClearTape() {
     ArchiveTape();
-    engine_.ClearTape();
+    engine_->ClearTape();
 }
 
 void TTapeFileCommands::FillArchiveMenu() {
@@ -94,7 +105,7 @@ void TTapeFileCommands::FillArchiveMenu() {
         return;
     }
     for (const TArchivedTape& tape : tapes) {
-        QAction* item = archiveMenu_->addAction(ArchivedTapeText(tape, engine_.Options().decimals));
+        QAction* item = archiveMenu_->addAction(ArchivedTapeText(tape, engine_->Options().decimals));
         const std::string path = tape.path;
         connect(item, &QAction::triggered, this,
                 [this, path] { RunGuarded(window_, [this, path] { OpenTapeFile(path); }); });
@@ -107,7 +118,7 @@ void TTapeFileCommands::SaveTape() {
     const std::string path =
         ChooseSaveFile(QT_TRANSLATE_NOOP("TTapeFileCommands", "Desa la cinta"), "txt", kTapeFilter);
     if (path.empty()) return;
-    SaveTapeFile(engine_.Tape(), path);
+    SaveTapeFile(engine_->Tape(), path);
     Remember(path);
 }
 
@@ -147,7 +158,7 @@ bool TTapeFileCommands::OpenTapeFile(const std::string& path) {
             return false;
     }
     ArchiveTape();
-    engine_.ReplaceTape(std::move(content.tape.rows), content.tape.linkField);
+    engine_->ReplaceTape(std::move(content.tape.rows), content.tape.linkField);
     return true;
 }
 
@@ -156,7 +167,7 @@ void TTapeFileCommands::ExportPdf() {
         ChooseSaveFile(QT_TRANSLATE_NOOP("TTapeFileCommands", "Exporta a PDF"), "pdf",
                        QT_TRANSLATE_NOOP("TTapeFileCommands", "PDF (*.pdf)"));
     if (path.empty()) return;
-    SaveTapePdf(engine_.Tape(), engine_.Options().decimals, path);
+    SaveTapePdf(engine_->Tape(), engine_->Options().decimals, path);
     Remember(path);
 }
 
@@ -165,7 +176,7 @@ void TTapeFileCommands::ExportCsv() {
         ChooseSaveFile(QT_TRANSLATE_NOOP("TTapeFileCommands", "Exporta a CSV"), "csv",
                        QT_TRANSLATE_NOOP("TTapeFileCommands", "CSV (*.csv)"));
     if (path.empty()) return;
-    SaveTapeCsv(engine_.Tape(), path, RegionalCsvFormat());
+    SaveTapeCsv(engine_->Tape(), path, RegionalCsvFormat());
     Remember(path);
 }
 
@@ -174,7 +185,7 @@ void TTapeFileCommands::PrintTape() {
     printer.setDocName(QString::fromStdString(Tr("TTapePages", "Cinta de càlcul")));
     if (!ChoosePrinter(window_, printer)) return;
     const bool range = printer.printRange() == QPrinter::PageRange;
-    TTapePages(engine_.Tape(), engine_.Options().decimals, QDateTime::currentDateTime())
+    TTapePages(engine_->Tape(), engine_->Options().decimals, QDateTime::currentDateTime())
         .Print(printer, range ? printer.fromPage() : 0, range ? printer.toPage() : 0);
 }
 

@@ -35,10 +35,16 @@ public:
     // `anchor` is where that menu opens from its key.
     TTapeFileCommands(QWidget* window, QWidget* anchor, TTapeEngine& engine);
 
+    // The commands act on another tape.
+    void Follow(TTapeEngine& engine) { engine_ = &engine; }
+
     // Opens the menu of earlier tapes at the anchor.
     void ShowArchiveMenu();
 
     void ArchiveTape();
+    // Keeps the tape in the archive before it goes for good: a failure
+    // throws PlatformError, and the tape must stay.
+    void ArchiveBeforeClosing();
     // Archives the tape, then clears it.
     void ClearTape();
 
@@ -64,7 +70,7 @@ private:
 
     QPointer<QWidget> window_;
     QPointer<QWidget> anchor_;
-    TTapeEngine& engine_;
+    TTapeEngine* engine_;
     TTapeArchive archive_;
     bool archiveFailed_ = false;
     QMenu* archiveMenu_ = nullptr;

@@ -22,7 +22,9 @@ bool TapeFieldOfColumn(int32_t col, TTapeField& field);
 
 class TTapeGridCells : public TGridCells {
 public:
-    explicit TTapeGridCells(TTapeEngine& engine) : engine_(engine) {}
+    explicit TTapeGridCells(TTapeEngine& engine) : engine_(&engine) {}
+    // The cells of another tape.
+    void Follow(TTapeEngine& engine) { engine_ = &engine; }
 
     int32_t RowCount() const override;
     int32_t ColCount() const override { return cols_; }
@@ -36,6 +38,6 @@ public:
     void RemoveRow(int32_t row) override;
 
 private:
-    TTapeEngine& engine_;
+    TTapeEngine* engine_;
     int32_t cols_ = kTapeColumns;
 };

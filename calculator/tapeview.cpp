@@ -27,9 +27,9 @@ static_assert(TTapeDocument::kMaxRows <= kMaxGridRows, "the grid must hold the w
 }  // namespace
 
 TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
-    : paper_(paper), paperAlive_(&paper), engine_(engine), cells_(engine) {
+    : paper_(paper), paperAlive_(&paper), engine_(&engine), cells_(engine) {
     ConfigurePaper();
-    engine_.Tape().AddObserver(this);
+    WatchEngine();
     paper_.installEventFilter(this);
     paper_.OnDrawCell = [this](TGridEx* sender, int32_t col, int32_t row, const QRect& rect,
                                TGridDrawState state, TGridCanvas& canvas) {
@@ -37,32 +37,49 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
     };
     // A screen reader reads the whole row in its value cell.
     paper_.OnAccessibleText = [this](const TGridEx*, int32_t row, int32_t col) {
-        return col == kValueColumn ? TapeRowSpeech(engine_.Tape(), row, engine_.Options().decimals)
+        return col == kValueColumn ? TapeRowSpeech(engine_->Tape(), row, engine_->Options().decimals)
                                    : std::string();
     };
     paper_.OnCellDrawn = [this](TGridEx*, int32_t col, int32_t row, const QRect& rect,
                                 TGridDrawState,
                                 TGridCanvas& canvas) { PaperCellDrawn(col, row, rect, canvas); };
     paper_.OnCurrentRowChanged = [this](TGridEx*) {
-        if (paper_.FilaActual() != engine_.Tape().CurrentRow())
-            engine_.SelectRow(paper_.FilaActual());
+        if (paper_.FilaActual() != engine_->Tape().CurrentRow())
+            engine_->SelectRow(paper_.FilaActual());
     };
     // A click or a double click is one user action: a failure stops it with a
     // message and the window carries on.
     paper_.OnClick = [this](TGridEx*) {
-        RunGuarded(paper_.window(), [this] { engine_.RecallRow(); });
+        RunGuarded(paper_.window(), [this] { engine_->RecallRow(); });
     };
     paper_.OnDblClick = [this](TGridEx*) {
         RunGuarded(paper_.window(), [this] { PaperDblClick(); });
     };
-    connect(&engine_, &TTapeEngine::SettingsChanged, this, [this] { ShowDecimals(); });
-    // The tape takes the keyboard focus after every evaluation.
-    connect(&engine_, &TTapeEngine::Evaluated, this, [this] { FocusPaper(); });
+}
+
+// The tape takes the keyboard focus after every evaluation.
+void TTapeView::WatchEngine() {
+    engine_->Tape().AddObserver(this);
+    connect(engine_, &TTapeEngine::SettingsChanged, this, [this] { ShowDecimals(); });
+    connect(engine_, &TTapeEngine::Evaluated, this, [this] { FocusPaper(); });
+}
+
+void TTapeView::Follow(TTapeEngine& engine) {
+    if (&engine == engine_) return;
+    if (EditingComment()) EndCommentEdit(true);
+    engine_->Tape().RemoveObserver(this);
+    disconnect(engine_, nullptr, this, nullptr);
+    engine_ = &engine;
+    cells_.Follow(engine);
+    WatchEngine();
+    TapeRowCountChanged();
+    ShowDecimals();
+    FollowCurrentRow();
 }
 
 TTapeView::~TTapeView() {
     delete commentEditor_;
-    engine_.Tape().RemoveObserver(this);
+    engine_->Tape().RemoveObserver(this);
     if (paperAlive_.isNull()) return;
     paper_.removeEventFilter(this);
     paper_.OnDrawCell = nullptr;
@@ -118,13 +135,13 @@ void TTapeView::FitColumns() {
 void TTapeView::ShowDecimals() {
     if (paperAlive_.isNull()) return;
     paper_.Columnes[kValueColumn].Tipus = kNumberColumnKind;
-    paper_.Columnes[kValueColumn].Decimals = engine_.Options().decimals;
+    paper_.Columnes[kValueColumn].Decimals = engine_->Options().decimals;
     paper_.Invalidate();
 }
 
 void TTapeView::FollowCurrentRow() {
     if (paperAlive_.isNull()) return;
-    const int32_t row = engine_.Tape().CurrentRow();
+    const int32_t row = engine_->Tape().CurrentRow();
     if (paper_.FilaActual() != row) paper_.PosarFilaActual(row);
 }
 
@@ -134,10 +151,10 @@ void TTapeView::FocusPaper() {
 
 void TTapeView::PaperDblClick() {
     if (paper_.ClickedCell().Columna == kCommentColumn) {
-        engine_.SelectRow(paper_.ClickedCell().Fila);
+        engine_->SelectRow(paper_.ClickedCell().Fila);
         EditComment();
     } else {
-        engine_.PaperDblClick();
+        engine_->PaperDblClick();
     }
 }
 

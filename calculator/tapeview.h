@@ -44,6 +44,8 @@ public:
     TTapeView& operator=(const TTapeView&) = delete;
 
     TGridEx& Paper() const { return paper_; }
+    // Shows another tape in the grid; a comment being edited is kept first.
+    void Follow(TTapeEngine& engine);
 
     // The tape's drawing handler: colours and font of a cell.
     void PaperDrawCell(TGridEx* Sender, int32_t ACol, int32_t ARow, const QRect& Rect,
@@ -70,6 +72,7 @@ protected:
 
 private:
     void ConfigurePaper();
+    void WatchEngine();
     void FitColumns();
     void ShowDecimals();
     void FollowCurrentRow();
@@ -82,7 +85,7 @@ private:
 
     TGridEx& paper_;
     QPointer<TGridEx> paperAlive_;
-    TTapeEngine& engine_;
+    TTapeEngine* engine_;
     TTapeGridCells cells_;
     QPointer<QLineEdit> commentEditor_;
     int32_t commentRow_ = 0;

@@ -9,7 +9,7 @@
 
 void TTapeView::EditComment() {
     if (EditingComment() || !paper_.isVisible()) return;
-    commentRow_ = engine_.Tape().CurrentRow();
+    commentRow_ = engine_->Tape().CurrentRow();
     paper_.PosarFilaActual(commentRow_);
     auto* editor = new QLineEdit(paper_.viewport());
     editor->setObjectName(QStringLiteral("EditorComentari"));
@@ -17,7 +17,7 @@ void TTapeView::EditComment() {
     editor->setMaxLength(static_cast<int>(kMaxCommentLength));
     editor->setFrame(false);
     editor->setFont(paper_.font());
-    editor->setText(QString::fromStdString(std::string(engine_.Tape().Row(commentRow_).Comment())));
+    editor->setText(QString::fromStdString(std::string(engine_->Tape().Row(commentRow_).Comment())));
     editor->selectAll();
     editor->setGeometry(CommentPlace(commentRow_));
     // A tab, CR or LF pasted into the comment is a blank.
@@ -55,6 +55,6 @@ void TTapeView::EndCommentEdit(bool keep) {
     editor->removeEventFilter(this);
     editor->hide();
     editor->deleteLater();
-    if (keep) engine_.Edit(TFieldEdit{commentRow_, TTapeField::Comment, text});
+    if (keep) engine_->Edit(TFieldEdit{commentRow_, TTapeField::Comment, text});
     FocusPaper();
 }

@@ -35,7 +35,7 @@ void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&
             Canvas.BrushColor = kCurrentOperatorBrush;
         }
     }
-    const TTapeRowLook look = TapeRowLook(engine_.Tape(), ARow);
+    const TTapeRowLook look = TapeRowLook(engine_->Tape(), ARow);
     Canvas.FontColor = RGBColor(look.ink.red, look.ink.green, look.ink.blue);
     Canvas.Font = paper_.font();
     Canvas.Font.setBold(look.bold);
@@ -52,7 +52,7 @@ void TTapeView::PaperDrawCell(TGridEx*, int32_t ACol, int32_t ARow, const QRect&
 void TTapeView::PaperCellDrawn(int32_t col, int32_t row, const QRect& rect,
                                TGridCanvas& canvas) const {
     if (col != kValueColumn && col != kOperatorColumn) return;
-    const TTapeRowLook look = TapeRowLook(engine_.Tape(), row);
+    const TTapeRowLook look = TapeRowLook(engine_->Tape(), row);
     QPainter& painter = canvas.Painter();
     if (look.doubleRule) {
         painter.save();
@@ -62,7 +62,7 @@ void TTapeView::PaperCellDrawn(int32_t col, int32_t row, const QRect& rect,
         painter.restore();
     }
     if (col != kValueColumn) return;
-    const std::string mark = TapeCountMark(engine_.Tape(), row);
+    const std::string mark = TapeCountMark(engine_->Tape(), row);
     if (mark.empty()) return;
     QFont font = paper_.font();
     font.setBold(false);

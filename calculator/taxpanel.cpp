@@ -38,7 +38,7 @@ bool Filled(const QListWidget& list) {
 }  // namespace
 
 TTaxPanel::TTaxPanel(QWidget* parent, QRect place, TTapeEngine& engine, TTaxSettings& settings)
-    : TPanelEx(parent), engine_(engine), settings_(settings) {
+    : TPanelEx(parent), engine_(&engine), settings_(settings) {
     setObjectName(QStringLiteral("PanelEspecial"));
     setGeometry(place);
     SetColor(kPanelColour);
@@ -156,23 +156,23 @@ void TTaxPanel::ShowSettings() {
 // ---- The keys -----------------------------------------------------------------
 
 void TTaxPanel::TeclaMesIvaClick() {
-    AddTax(engine_, VatRate());
+    AddTax(*engine_, VatRate());
 }
 
 void TTaxPanel::TeclaMenysIvaClick() {
-    TaxableBase(engine_, VatRate());
+    TaxableBase(*engine_, VatRate());
 }
 
 void TTaxPanel::TeclaPerIvaClick() {
-    TaxAmount(engine_, VatRate());
+    TaxAmount(*engine_, VatRate());
 }
 
 void TTaxPanel::TeclaMesMargeClick() {
-    ::AddMargin(engine_, settings_.MarginPercent(), settings_.MarginType());
+    ::AddMargin(*engine_, settings_.MarginPercent(), settings_.MarginType());
 }
 
 void TTaxPanel::TeclaMenysMargeClick() {
-    ::RemoveMargin(engine_, settings_.MarginPercent(), settings_.MarginType());
+    ::RemoveMargin(*engine_, settings_.MarginPercent(), settings_.MarginType());
 }
 
 // ---- The margin ---------------------------------------------------------------

@@ -30,6 +30,8 @@ class TTaxPanel : public TPanelEx {
 
 public:
     TTaxPanel(QWidget* parent, QRect place, TTapeEngine& engine, TTaxSettings& settings);
+    // The keys act on another tape.
+    void Follow(TTapeEngine& engine) { engine_ = &engine; }
 
     // ---- The rates ----
     void TeclaQuinIvaClick();
@@ -83,7 +85,7 @@ private:
     bool EditEntryChosen() const;
     void LlistaIvasRowChanged(int row);
 
-    TTapeEngine& engine_;
+    TTapeEngine* engine_;
     TTaxSettings& settings_;
     TPanelEx* teclaQuinIva_ = nullptr;
     TPanelEx* teclaQuinMarge_ = nullptr;

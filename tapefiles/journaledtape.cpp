@@ -17,7 +17,11 @@ constexpr const char* kJournalSuffix = ".diari";
 }  // namespace
 
 TJournaledTape::TJournaledTape(std::string basePath)
-    : basePath_(std::move(basePath)), writer_(basePath_ + kJournalSuffix) {}
+    : basePath_(std::move(basePath)), writer_(JournalPathOf(basePath_)) {}
+
+std::string TJournaledTape::JournalPathOf(const std::string& basePath) {
+    return basePath + kJournalSuffix;
+}
 
 TJournaledTape::~TJournaledTape() {
     Detach();

@@ -39,6 +39,8 @@ public:
     static constexpr uint64_t kFoldBytes = uint64_t{4} << 20;
 
     explicit TJournaledTape(std::string basePath);
+    // The journal beside the base file `basePath`.
+    static std::string JournalPathOf(const std::string& basePath);
     ~TJournaledTape();
     TJournaledTape(const TJournaledTape&) = delete;
     TJournaledTape& operator=(const TJournaledTape&) = delete;

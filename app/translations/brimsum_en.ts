@@ -35,6 +35,22 @@
         <source>no s&apos;esperava «%1».</source>
         <translation>&apos;%1&apos; was not expected.</translation>
     </message>
+    <message>
+        <source>Amb --export, escriu la cinta oberta que té aquest &lt;nom&gt; a la pestanya en lloc de la primera.</source>
+        <translation>With --export, writes the open tape whose tab shows this &lt;name&gt; instead of the first one.</translation>
+    </message>
+    <message>
+        <source>nom</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>no hi ha cap cinta oberta anomenada «%1».</source>
+        <translation>there is no open tape named “%1”.</translation>
+    </message>
+    <message>
+        <source>--tape va amb --export.</source>
+        <translation>--tape goes with --export.</translation>
+    </message>
 </context>
 <context>
     <name>TCalculadora</name>
@@ -85,10 +101,6 @@
     <message>
         <source>No s&apos;ha pogut crear la carpeta %1</source>
         <translation>Unable to create directory %1</translation>
-    </message>
-    <message>
-        <source>Cinta 1</source>
-        <translation>Tape 1</translation>
     </message>
 </context>
 <context>
@@ -405,6 +417,34 @@
         <source>Se&amp;mpre visible</source>
         <translation>Al&amp;ways on top</translation>
     </message>
+    <message>
+        <source>Cinta &amp;nova</source>
+        <translation>&amp;New tape</translation>
+    </message>
+    <message>
+        <source>Cinta següent</source>
+        <translation>Next tape</translation>
+    </message>
+    <message>
+        <source>Cinta anterior</source>
+        <translation>Previous tape</translation>
+    </message>
+    <message>
+        <source>Canvia el nom de la cint&amp;a...</source>
+        <translation>Rename the t&amp;ape...</translation>
+    </message>
+    <message>
+        <source>&amp;Tanca la cinta</source>
+        <translation>&amp;Close the tape</translation>
+    </message>
+    <message>
+        <source>Nom de la cinta</source>
+        <translation>Tape name</translation>
+    </message>
+    <message>
+        <source>Nom de la cinta:</source>
+        <translation>Tape name:</translation>
+    </message>
 </context>
 <context>
     <name>TDeskIndicators</name>
@@ -713,6 +753,10 @@
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>La cinta no s&apos;ha pogut guardar a les cintes anteriors (%1): %2#13#13La cinta continua oberta.</source>
+        <translation>The tape could not be kept among the earlier tapes (%1): %2#13#13The tape stays open.</translation>
+    </message>
 </context>
 <context>
     <name>TTapePages</name>
@@ -743,6 +787,13 @@
     <message>
         <source>Pàgina %1 de %2</source>
         <translation>Page %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeSet</name>
+    <message>
+        <source>Cinta %1</source>
+        <translation>Tape %1</translation>
     </message>
 </context>
 <context>
@@ -804,6 +855,13 @@
     <message>
         <source>elements: %1</source>
         <translation>items: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeTabs</name>
+    <message>
+        <source>Cintes</source>
+        <translation>Tapes</translation>
     </message>
 </context>
 <context>

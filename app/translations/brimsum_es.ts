@@ -35,6 +35,22 @@
         <source>no s&apos;esperava «%1».</source>
         <translation>no se esperaba «%1».</translation>
     </message>
+    <message>
+        <source>Amb --export, escriu la cinta oberta que té aquest &lt;nom&gt; a la pestanya en lloc de la primera.</source>
+        <translation>Con --export, escribe la cinta abierta cuya pestaña muestra este &lt;nombre&gt; en lugar de la primera.</translation>
+    </message>
+    <message>
+        <source>nom</source>
+        <translation>nombre</translation>
+    </message>
+    <message>
+        <source>no hi ha cap cinta oberta anomenada «%1».</source>
+        <translation>no hay ninguna cinta abierta llamada «%1».</translation>
+    </message>
+    <message>
+        <source>--tape va amb --export.</source>
+        <translation>--tape va con --export.</translation>
+    </message>
 </context>
 <context>
     <name>TCalculadora</name>
@@ -85,10 +101,6 @@
     <message>
         <source>No s&apos;ha pogut crear la carpeta %1</source>
         <translation>No se ha podido crear la carpeta %1</translation>
-    </message>
-    <message>
-        <source>Cinta 1</source>
-        <translation>Cinta 1</translation>
     </message>
 </context>
 <context>
@@ -405,6 +417,34 @@
         <source>Se&amp;mpre visible</source>
         <translation>Siempre visi&amp;ble</translation>
     </message>
+    <message>
+        <source>Cinta &amp;nova</source>
+        <translation>Cinta &amp;nueva</translation>
+    </message>
+    <message>
+        <source>Cinta següent</source>
+        <translation>Cinta siguiente</translation>
+    </message>
+    <message>
+        <source>Cinta anterior</source>
+        <translation>Cinta anterior</translation>
+    </message>
+    <message>
+        <source>Canvia el nom de la cint&amp;a...</source>
+        <translation>Cambia el nombre de la cint&amp;a...</translation>
+    </message>
+    <message>
+        <source>&amp;Tanca la cinta</source>
+        <translation>&amp;Cierra la cinta</translation>
+    </message>
+    <message>
+        <source>Nom de la cinta</source>
+        <translation>Nombre de la cinta</translation>
+    </message>
+    <message>
+        <source>Nom de la cinta:</source>
+        <translation>Nombre de la cinta:</translation>
+    </message>
 </context>
 <context>
     <name>TDeskIndicators</name>
@@ -713,6 +753,10 @@
         <source>CSV (*.csv)</source>
         <translation>CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>La cinta no s&apos;ha pogut guardar a les cintes anteriors (%1): %2#13#13La cinta continua oberta.</source>
+        <translation>La cinta no se ha podido guardar en las cintas anteriores (%1): %2#13#13La cinta sigue abierta.</translation>
+    </message>
 </context>
 <context>
     <name>TTapePages</name>
@@ -743,6 +787,13 @@
     <message>
         <source>Pàgina %1 de %2</source>
         <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeSet</name>
+    <message>
+        <source>Cinta %1</source>
+        <translation>Cinta %1</translation>
     </message>
 </context>
 <context>
@@ -804,6 +855,13 @@
     <message>
         <source>elements: %1</source>
         <translation>elementos: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TTapeTabs</name>
+    <message>
+        <source>Cintes</source>
+        <translation>Cintas</translation>
     </message>
 </context>
 <context>

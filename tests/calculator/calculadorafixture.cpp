@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTest>
 
+#include "calculator/tapeset.h"
 #include "controls/button/botopetit.h"
 #include "controls/grid/gridex.h"
 #include "controls/panel/panelex.h"
@@ -16,6 +17,11 @@ CalculadoraWindow::CalculadoraWindow() {
     // The settings file and what lies beside it (the journal of an earlier
     // test's last changes would otherwise be played onto this test's start).
     QDir(QFileInfo(QString::fromStdString(FileName())).absolutePath()).removeRecursively();
+    // The tapes after the first, and their list, are an earlier test's too.
+    QDir data(QString::fromStdString(TTapeSet::DefaultFolder()));
+    for (const QString& file : data.entryList({QStringLiteral("oberta-*"),
+                                               QString::fromLatin1(kTapeListFileName)}))
+        data.remove(file);
     Open();
 }
 

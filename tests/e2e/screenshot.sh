@@ -13,6 +13,9 @@
 # SCENE=search, on the smallest window, clears a tape with an invoice into the
 # archive, types another, and opens the search band on "factura":
 #   SCENE=search WINDOW_SIZE=312x376 tests/e2e/screenshot.sh build/app/Brimsum docs/search.png
+# SCENE=tabs types three tapes in three named tabs (a till, a client's
+# invoices, a quote) and opens the search band on "factura" from the first:
+#   SCENE=tabs tests/e2e/screenshot.sh build/app/Brimsum docs/tabs.png
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
 require_tools
@@ -31,6 +34,12 @@ comment() {
     xdotool type --delay 30 "$1"
     press Return
 }
+
+if [ "${SCENE:-}" = tabs ]; then
+    mkdir -p "$XDG_DATA_HOME/Tarvik"
+    printf '0\r\n\tCaixa\r\noberta-2.txt\tClient Puig\r\noberta-3.txt\tPressupost\r\n' \
+        >"$XDG_DATA_HOME/Tarvik/cintes-obertes.txt"
+fi
 
 start_program "$program"
 if [ "${SCENE:-}" = desk ]; then
@@ -56,6 +65,24 @@ elif [ "${SCENE:-}" = search ]; then
     xdotool type --delay 60 "factura"
     sleep 0.5
     press Down
+elif [ "${SCENE:-}" = tabs ]; then
+    press 4 8 comma 2 KP_Add 1 2 comma 7 5 KP_Add 9 comma 9 equal ctrl+Next
+    press 1 2 5 0 comma 5 KP_Add 3 8 0 KP_Add 2 1 0 minus equal
+    press ctrl+Home
+    comment "Factura 214"
+    press Down
+    comment "Factura 215, abril"
+    press Down
+    comment "Abonament factura 201"
+    press Down Down ctrl+Next
+    press 2 4 0 0 KP_Add 3 5 0 KP_Add equal
+    press ctrl+Home Down
+    comment "Transport"
+    press Down Down ctrl+Next
+    press ctrl+f
+    xdotool type --delay 60 "factura"
+    sleep 0.5
+    press Down
 elif [ "${WINDOW_SIZE:-520x420}" != 312x376 ]; then
     press 1 2 5 0 comma 5 0 KP_Add 3 8 0 minus 1 2 comma 5 equal 2 0 0 i
     press ctrl+Home
@@ -74,7 +101,7 @@ sleep 1  # let the last repaint reach the screen
 geometry=$(xdotool getwindowgeometry "$WINDOW" |
     sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/+\1+\2/p; s/.*Geometry: //p' | tac | tr -d '\n')
 import -window root -crop "$geometry" +repage "$picture"
-[ "${SCENE:-}" = search ] && press Escape  # the band first
+case "${SCENE:-}" in search | tabs) press Escape ;; esac  # the band first
 press Escape
 wait_for_exit
 echo "Written: $picture"

@@ -4,7 +4,8 @@
 #   Enter makes the commented row current, Ctrl+F "1.250,50" the other one
 #   (the current row is read from line 11 after each close);
 # - the tape cleared into the archive, a new one typed: Ctrl+F "factura" and
-#   Enter opens the archived tape at that row;
+#   Enter opens the archived tape in a tab of its own, which is in use at the
+#   next start;
 # - "Sempre visible" chosen in the options menu sets _NET_WM_STATE_ABOVE,
 #   is kept as semprevisible=1 and is back after a restart.
 # Usage: search_and_stay_on_top.sh <path of Brimsum>
@@ -48,10 +49,13 @@ press F8 9 KP_Add
 search factura
 press Escape
 wait_for_exit
-expect_line 11 1 "the archived tape did not open at the row found"
-printf '1250,5\t+\r\n300\t+\t\tFactura 214\r\n' >"$WORK/tape"
+printf '9\t+\r\n' >"$WORK/tape"
 tail -n +21 "$ini" >"$WORK/tape.found"
-expect_same "$WORK/tape" "$WORK/tape.found" "the archived tape was not opened"
+expect_same "$WORK/tape" "$WORK/tape.found" "the tape in use did not stay in its tab"
+printf '1250,5\t+\r\n300\t+\t\tFactura 214\r\n' >"$WORK/tape"
+expect_same "$WORK/tape" "$XDG_DATA_HOME/Tarvik/oberta-2.txt" "the archived tape was not opened"
+[ "$(head -n 1 "$XDG_DATA_HOME/Tarvik/cintes-obertes.txt" | tr -d '\r')" = 1 ] ||
+    fail "the archived tape's tab is not the one in use"
 
 # above: whether the window's _NET_WM_STATE holds _NET_WM_STATE_ABOVE.
 above() {

@@ -26,9 +26,10 @@ QString Characters(const char* characters) {
 
 QString Keys(const TCommand& command) {
     QStringList shown;
+    // Shift+Tab comes as Backtab; the table names the keys pressed.
     for (const QKeyCombination key : command.keys)
-        shown.append(
-            QStringLiteral("`%1`").arg(QKeySequence(key).toString(QKeySequence::PortableText)));
+        shown.append(QStringLiteral("`%1`").arg(
+            QKeySequence(key).toString(QKeySequence::PortableText).replace("Backtab", "Tab")));
     if (command.characters[0] != '\0') shown.append(Characters(command.characters));
     return shown.join(QStringLiteral(", "));
 }
