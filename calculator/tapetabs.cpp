@@ -8,7 +8,6 @@
 TTapeTabs::TTapeTabs(QWidget* tape, const TTapeSet& tapes)
     : QTabBar(tape->parentWidget()), tape_(tape), tapes_(tapes) {
     setObjectName(QStringLiteral("Cintes"));
-    setAccessibleName(tr("Cintes"));
     setFocusPolicy(Qt::NoFocus);
     setDocumentMode(true);
     setExpanding(false);

@@ -9,8 +9,8 @@
 // A click on a tab asks for its tape (Chosen), a double click for its new
 // name (RenameAsked). The tabs take no keyboard focus: the tape keeps it, and
 // the window's keys go from tab to tab. A screen reader reads the bar as a
-// list of page tabs, each by its name, its place and whether it is the one
-// selected.
+// list of page tabs named by the tab in use (as Qt names a tab bar), each
+// tab by its name, its place and whether it is the one selected.
 
 #include <QTabBar>
 

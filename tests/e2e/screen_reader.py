@@ -13,7 +13,10 @@ accessibility bus as Orca does, presses keys with xdotool and checks that:
   paste of many lines is told once, not once a line.
 
 Then it types the tape 1250,5 + 380 - 12,5 = with a comment on row 0 and
-writes what the reader reads for each row to the file given.
+writes what the reader reads for each row to the file given. Last, with
+three tapes open, the tabs are a page tab list whose tabs tell their names,
+their places and which one is in use, also after Ctrl+PgUp; the search
+band's result list tells its results.
 
 Usage: screen_reader.py <file for the rows read>
 Exit status: 0 passed, 1 failed, 77 skipped (no accessibility bus).
@@ -61,11 +64,12 @@ def press(*keys):
 
 
 def find(root, role, name, depth=0):
-    """The first element under `root` of that role and name (tables are not
-    searched into: their cells are reached through the table)."""
+    """The first element under `root` of that role and name (any name for
+    None; tables are not searched into: their cells are reached through the
+    table)."""
     if root is None or depth > 12:
         return None
-    if root.getRole() == role and root.name == name:
+    if root.getRole() == role and name in (None, root.name):
         return root
     if root.getRole() == pyatspi.ROLE_TABLE:
         return None
@@ -192,6 +196,49 @@ def read_example(tape, reader, out):
             rows.write(f"row {row}: {tape.text(row)}\n")
 
 
+def page_tabs(tabs):
+    return [tab for tab in tabs if tab.getRole() == pyatspi.ROLE_PAGE_TAB]
+
+
+def tab_names(tabs):
+    return [tab.name for tab in page_tabs(tabs)]
+
+
+# Qt tells the tab in use as the focused one.
+def selected_tab(tabs):
+    chosen = [tab.getIndexInParent() for tab in page_tabs(tabs)
+              if tab.getState().contains(pyatspi.STATE_FOCUSED)]
+    return chosen[0] if len(chosen) == 1 else chosen
+
+
+def check_tabs_and_results(root, reader):
+    press("ctrl+shift+n", "ctrl+shift+n")
+    tabs = None
+    wait_until(lambda: (tabs := find(root, pyatspi.ROLE_PAGE_TAB_LIST, None)) is not None
+               and tab_names(tabs) == ["Cinta 1", "Cinta 2", "Cinta 3"],
+               "the tabs Cinta 1, Cinta 2, Cinta 3 are not told")
+    # Qt names the list by the tab in use.
+    tabs = find(root, pyatspi.ROLE_PAGE_TAB_LIST, None)
+    if tabs.name != "Cinta 3":
+        raise Failed(f"the tabs are told as {tabs.name!r}")
+    if selected_tab(tabs) != 2:
+        raise Failed(f"the tape in use is the third, but the tab told is {selected_tab(tabs)}")
+    reader.take()
+    press("ctrl+Prior")
+    wait_until(lambda: selected_tab(tabs) == 1, "Ctrl+PgUp did not tell the second tab")
+
+    press("ctrl+f")
+    subprocess.run(["xdotool", "type", "--delay", "20", "lloguer"], check=True)
+    results = None
+    wait_until(lambda: (results := find(root, pyatspi.ROLE_LIST, "Resultats de la cerca"))
+               is not None and results.childCount == 1,
+               "the result list does not tell the one row found")
+    found = find(root, pyatspi.ROLE_LIST, "Resultats de la cerca")[0].name
+    if not found.startswith("Cinta 1, fila 1,") or "Lloguer de maig" not in found:
+        raise Failed(f"the result is told as {found!r}")
+    press("Escape")
+
+
 def main():
     out = sys.argv[1]
     desktop = pyatspi.Registry.getDesktop(0)
@@ -201,8 +248,8 @@ def main():
     while app is None and time.monotonic() < end:
         pump(0.1)
         apps = [a for a in desktop if a is not None]
-        tables = [find(a, pyatspi.ROLE_TABLE, "Paper") for a in apps]
-        app = next((t for t in tables if t is not None), None)
+        tables = [(a, find(a, pyatspi.ROLE_TABLE, "Paper")) for a in apps]
+        root, app = next(((a, t) for a, t in tables if t is not None), (None, None))
     if app is None:
         raise Failed("the program's tape is not on the accessibility bus")
     tape = Tape(app)
@@ -210,6 +257,7 @@ def main():
     reader.take()
     check_following(tape, reader)
     read_example(tape, reader, out)
+    check_tabs_and_results(root, reader)
 
 
 if __name__ == "__main__":
