@@ -240,7 +240,7 @@ std::string TTapeSet::NewFileName() const {
 }
 
 std::string TTapeSet::NewTapeName() const {
-    for (int number = 1;; ++number) {
+    for (int number = Count() + 1;; ++number) {
         const std::string name = Filled(Tr("TTapeSet", kTapeName), {std::to_string(number)});
         if (std::none_of(tapes_.begin(), tapes_.end(),
                          [&name](const auto& tape) { return tape->name == name; }))

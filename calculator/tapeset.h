@@ -63,8 +63,8 @@ public:
     // saying what could not be read, once every readable tape is open.
     void OpenListed();
 
-    // A new empty tape at the end, in use: "Cinta N" with the lowest N no
-    // tape is named by.
+    // A new empty tape at the end, in use: "Cinta N", N its place (or the
+    // next number no tape is named by).
     void Add();
     void Select(int index);
     // Closes a tape, never the last one: the tape that follows it (or the one

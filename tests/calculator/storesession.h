@@ -17,7 +17,9 @@
 
 class StoreSession {
 public:
-    explicit StoreSession(const std::string& path) : store(path) {
+    explicit StoreSession(const std::string& path,
+                          TSettingsStore::TBase base = TSettingsStore::TBase::SettingsFile)
+        : store(path, base) {
         settings = store.Start(engine);
         settings.tape = {};
     }
