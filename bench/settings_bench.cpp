@@ -1,24 +1,25 @@
 // The settings and tape file with a long tape: writing it when the window
-// goes away, and creating the window, which reads it back.
+// goes away, and creating the window, which reads it back; and the start
+// with several tapes in tabs.
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QFile>
 #include <memory>
 #include <string>
 
 #include "calculator/calculadora.h"
+#include "calculator/tapelist.h"
+#include "calculator/tapeset.h"
 #include "tape/tapeengine.h"
 
 namespace {
 
 constexpr int32_t kRows = 100'000;
 
-// A window whose tape holds `rows` rows of typed numbers and operators,
-// opened on no settings file.
-std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
-    QFile::remove(QString::fromStdString(TCalculadora::SettingsFileName(true)));
-    auto window = std::make_unique<TCalculadora>();
+// `rows` rows of typed numbers and operators, as the tape in use.
+void ResumeTape(TCalculadora& window, int32_t rows) {
     static constexpr const char* kOperators[] = {"+", "-", "x", "+"};
     std::vector<TTapeRow> tape(static_cast<size_t>(rows));
     for (int32_t row = 0; row < rows; ++row) {
@@ -26,7 +27,19 @@ std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
                                                 std::to_string(row % 977) + ",25");
         tape[static_cast<size_t>(row)].SetField(TTapeField::Operator, kOperators[row % 4]);
     }
-    window->Engine().Resume({std::move(tape), false, 0, {.currentRow = rows}});
+    window.Engine().Resume({std::move(tape), false, 0, {.currentRow = rows}});
+}
+
+// A window whose tape holds `rows` rows, opened on no settings file and no
+// other tape.
+std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
+    QFile::remove(QString::fromStdString(TCalculadora::SettingsFileName(true)));
+    QDir data(QString::fromStdString(TTapeSet::DefaultFolder()));
+    for (const QString& file : data.entryList({QStringLiteral("oberta-*"),
+                                               QString::fromLatin1(kTapeListFileName)}))
+        data.remove(file);
+    auto window = std::make_unique<TCalculadora>();
+    ResumeTape(*window, rows);
     return window;
 }
 
@@ -48,5 +61,35 @@ void BM_OpenWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenWindow)->Arg(0)->Arg(kRows)->Unit(benchmark::kMillisecond);
+
+// range(0) tapes of 10,000 rows each in tabs, written whole at the end of a
+// session whose last tape in use was the first (range(1) 0) or the last
+// (range(1) 1), then opened again: the start reads the first tape and the
+// one in use.
+void BM_OpenWindowWithTapes(benchmark::State& state) {
+    constexpr int32_t kTapeRows = 10'000;
+    {
+        const auto window = WindowWithTape(kTapeRows);
+        for (int64_t tape = 1; tape < state.range(0); ++tape) {
+            window->Tapes().Add();
+            ResumeTape(*window, kTapeRows);
+        }
+        if (state.range(1) == 0) window->Tapes().Select(0);
+        window->WriteSettings();
+    }
+    for (auto _ : state) {
+        auto window = std::make_unique<TCalculadora>();
+        benchmark::DoNotOptimize(window.get());
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenWindowWithTapes)
+    ->Args({1, 0})
+    ->Args({10, 0})
+    ->Args({10, 1})
+    ->Args({50, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

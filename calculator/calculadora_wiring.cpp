@@ -50,6 +50,7 @@ void TCalculadora::WireEvents() {
     // search closes.
     TSearchPanel& search = context_->search;
     connect(&search, &TSearchPanel::AboutToSearch, this, [this, &search] {
+        RunGuarded(this, [this] { tapes_->LoadAll(); });
         std::vector<TSearchedTape> tapes;
         for (int index = 0; index < tapes_->Count(); ++index)
             tapes.push_back({tapes_->Name(index), &tapes_->Engine(index).Tape()});

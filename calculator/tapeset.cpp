@@ -18,11 +18,17 @@ struct TTapeSet::TOpenTape {
     std::unique_ptr<TTapeEngine> engine = std::make_unique<TTapeEngine>();
     // After the engine, which it watches.
     std::unique_ptr<TSettingsKeeper> keeper;
+    // Read from its file and journal; until then the engine is empty.
+    bool started = false;
 };
 
 namespace {
 
 constexpr const char* kTapeName = QT_TRANSLATE_NOOP("TTapeSet", "Cinta %1");
+
+void AddProblem(std::string& problems, const std::string& problem) {
+    if (!problem.empty()) problems += (problems.empty() ? "" : "\n") + problem;
+}
 
 // The settings a tape of its own keeps: the engine's state.
 TStoredSettings EngineSettings(const TTapeEngine& engine) {
@@ -95,33 +101,55 @@ void TTapeSet::Watch(const TOpenTape& tape) {
 }
 
 TStoredSettings TTapeSet::StartFirst() {
+    tapes_.front()->started = true;
     return tapes_.front()->keeper->Start();
 }
 
+// Only the tape in use is read now; the others when they are first needed.
 void TTapeSet::OpenListed() {
     const std::optional<std::string> text = ReadFileBytes(folder_ + '/' + kTapeListFileName);
     if (!text) return;
     const TTapeList list = ReadTapeList(*text);
     if (!list.tapes.front().name.empty()) tapes_.front()->name = list.tapes.front().name;
-    std::string problems;
-    int current = 0;
     for (size_t i = 1; i < list.tapes.size(); ++i) {
-        std::unique_ptr<TOpenTape> tape = MakeTape(list.tapes[i].file, list.tapes[i].name);
-        if (tape->name.empty()) tape->name = NewTapeName();
-        try {
-            tape->keeper->Start();
-        } catch (const PlatformError& error) {
-            problems += std::string(problems.empty() ? "" : "\n") + error.what();
-            continue;
-        }
-        const std::string& replayProblem = tape->keeper->ReplayProblem();
-        if (!replayProblem.empty())
-            problems += std::string(problems.empty() ? "" : "\n") + tape->name + ": " + replayProblem;
-        if (static_cast<int>(i) == list.current) current = Count();
-        tapes_.push_back(std::move(tape));
+        tapes_.push_back(MakeTape(list.tapes[i].file, list.tapes[i].name));
+        if (tapes_.back()->name.empty()) tapes_.back()->name = NewTapeName();
     }
     Q_EMIT TapesChanged();
-    if (current != 0) Select(current);
+    Select(list.current);
+}
+
+bool TTapeSet::Load(int index, std::string& problems) {
+    TOpenTape& tape = *tapes_[static_cast<size_t>(index)];
+    if (tape.started) return true;
+    try {
+        tape.keeper->Start();
+    } catch (const PlatformError& error) {
+        AddProblem(problems, error.what());
+        tapes_.erase(tapes_.begin() + index);
+        if (index < current_) --current_;
+        return false;
+    }
+    tape.started = true;
+    if (!tape.keeper->ReplayProblem().empty())
+        AddProblem(problems, tape.name + ": " + tape.keeper->ReplayProblem());
+    return true;
+}
+
+int TTapeSet::Loaded(int index, std::string& problems) {
+    while (!Load(index, problems)) {
+        if (index == Count()) --index;
+    }
+    return index;
+}
+
+void TTapeSet::LoadAll() {
+    std::string problems;
+    const int count = Count();
+    for (int index = 1; index < Count(); ++index) {
+        if (!Load(index, problems)) --index;
+    }
+    if (Count() != count) Q_EMIT TapesChanged();
     if (!problems.empty()) throw PlatformError(problems);
 }
 
@@ -132,6 +160,7 @@ void TTapeSet::Add() {
     list.current = static_cast<int>(list.tapes.size()) - 1;
     WriteList(list);
     tape->keeper->Start();
+    tape->started = true;
     tapes_.push_back(std::move(tape));
     Q_EMIT TapesChanged();
     Select(Count() - 1);
@@ -139,11 +168,14 @@ void TTapeSet::Add() {
 
 void TTapeSet::Select(int index) {
     if (index < 0 || index >= Count()) return;
+    std::string problems;
+    index = Loaded(index, problems);
     const TTapeOptions options = Current().Options();
     listWritten_ = listWritten_ && index == current_;
     current_ = index;
     Current().ChangeOptions(options);
     Q_EMIT CurrentChanged();
+    if (!problems.empty()) throw PlatformError(problems);
 }
 
 // The list goes first: a tape is never listed without its files.
@@ -156,7 +188,9 @@ void TTapeSet::Close(int index) {
     const TTapeOptions options = Current().Options();
     std::unique_ptr<TOpenTape> closed = std::move(tapes_[static_cast<size_t>(index)]);
     tapes_.erase(tapes_.begin() + index);
-    current_ = list.current;
+    current_ = 0;
+    std::string problems;
+    current_ = Loaded(list.current, problems);
     Current().ChangeOptions(options);
     Q_EMIT TapesChanged();
     Q_EMIT CurrentChanged();
@@ -166,6 +200,7 @@ void TTapeSet::Close(int index) {
     closed.reset();
     QFile::remove(QString::fromStdString(path));
     QFile::remove(QString::fromStdString(TJournaledTape::JournalPathOf(path)));
+    if (!problems.empty()) throw PlatformError(problems);
 }
 
 void TTapeSet::Rename(int index, const std::string& name) {

@@ -50,6 +50,7 @@ public:
 
     int Count() const { return static_cast<int>(tapes_.size()); }
     int CurrentIndex() const { return current_; }
+    // A tape not read yet (OpenListed) is empty here.
     TTapeEngine& Engine(int index) const;
     TTapeEngine& Current() const { return Engine(current_); }
     TSettingsKeeper& Keeper(int index) const;
@@ -58,10 +59,15 @@ public:
     // The first tape from the settings file and its journal; the settings as
     // they were left. Throws PlatformError when the file cannot be read.
     TStoredSettings StartFirst();
-    // The other tapes of the list, and the one in use. A tape whose file
-    // cannot be read stays closed and its file as it is. Throws PlatformError
-    // saying what could not be read, once every readable tape is open.
+    // The other tapes of the list, and the one in use. A tape is read from
+    // its file and journal when it first comes into use (or LoadAll); until
+    // then its engine is empty, and its files are left as they are. A tape
+    // that cannot be read is closed, its files left as they are, and the
+    // tape after it is used instead; PlatformError then says what could not
+    // be read, as it does when a journal was damaged.
     void OpenListed();
+    // Every tape read, for a search through all of them.
+    void LoadAll();
 
     // A new empty tape at the end, in use: "Cinta N", N its place (or the
     // next number no tape is named by).
@@ -99,6 +105,12 @@ private:
     struct TOpenTape;
     std::unique_ptr<TOpenTape> MakeTape(std::string file, std::string name);
     void Watch(const TOpenTape& tape);
+    // Reads the tape at `index` if it is not read yet; false when it could
+    // not be, and it was closed.
+    bool Load(int index, std::string& problems);
+    // The place of the first tape from `index` on (or before it, at the end)
+    // that could be read.
+    int Loaded(int index, std::string& problems);
     std::string NewFileName() const;
     std::string NewTapeName() const;
     TTapeList List() const;
