@@ -35,13 +35,14 @@ folder_state() {
 }
 folder_state >"$WORK/before"
 
-# export_without_display <file> [status]: runs the export with no display, no
+# export_without_display <file> [status] [options]: runs the export (with the
+# options after it) with no display, no
 # platform chosen and no runtime folder; expects the status (0 by default),
 # nothing on standard output, and on standard error nothing, or one line of
 # the program's own for a failure.
 export_without_display() {
     local status=0
-    env -u DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "$program" --export "$1" \
+    env -u DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "$program" --export "$1" "${@:3}" \
         >"$WORK/out" 2>"$WORK/err" || status=$?
     [ "$status" -eq "${2:-0}" ] || { cat "$WORK/err" >&2; fail "--export $1 ended with status $status"; }
     [ -s "$WORK/out" ] && fail "--export $1 printed: $(cat "$WORK/out")"
@@ -71,12 +72,23 @@ export_without_display "$WORK/cinta.txt"
 tail -n +21 "$ini" >"$WORK/rows"
 expect_same "$WORK/rows" "$WORK/cinta.txt" "the tape file does not hold the stored rows as they are"
 
+# The first tab's tape by its name; no tape of a name that no tab has.
+rm "$WORK/cinta.txt"
+export_without_display "$WORK/cinta.txt" 0 --tape "Cinta 1"
+expect_same "$WORK/rows" "$WORK/cinta.txt" "--tape 'Cinta 1' did not export the first tape"
+export_without_display "$WORK/cinta-x.txt" 1 --tape "Client Puig"
+grep -q "no hi ha cap cinta oberta anomenada «Client Puig»" "$WORK/err" ||
+    fail "an unknown tape name gave no message: $(cat "$WORK/err")"
+status=0
+"$program" --tape "Cinta 1" >/dev/null 2>&1 || status=$?
+[ "$status" -eq 2 ] || fail "--tape without --export ended with status $status"
+
 export_without_display "$WORK/cinta.odt" 1
 grep -q "extensió" "$WORK/err" || fail "an unknown extension gave no message: $(cat "$WORK/err")"
 export_without_display "$WORK/no-such-folder/cinta.csv" 1
 grep -q "No s'ha pogut desar el fitxer \"$WORK/no-such-folder/cinta.csv\". La carpeta no existeix." "$WORK/err" ||
     fail "an unwritable place gave no message: $(cat "$WORK/err")"
-[ ! -e "$WORK/cinta.odt" ] && [ ! -e "$WORK/no-such-folder" ] || fail "a failed export left a file"
+[ ! -e "$WORK/cinta.odt" ] && [ ! -e "$WORK/no-such-folder" ] && [ ! -e "$WORK/cinta-x.txt" ] || fail "a failed export left a file"
 
 folder_state >"$WORK/after"
 expect_same "$WORK/before" "$WORK/after" "the export changed the settings folder"
