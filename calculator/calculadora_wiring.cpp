@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "calculator/calculadora.h"
+#include "basic/platformerror.h"
 #include "calculator/optionsmenu.h"
 #include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
@@ -37,8 +38,8 @@ void TCalculadora::WireEvents() {
         FocusTape();
     });
     connect(tabs_, &TTapeTabs::RenameAsked, this, [this](int index) {
-        tapes_->Select(index);
-        Run(TCommandId::RenameTape);
+        if (RunGuarded(this, [this, index] { tapes_->Select(index); }))
+            Run(TCommandId::RenameTape);
         FocusTape();
     });
 
@@ -72,7 +73,14 @@ void TCalculadora::WireEvents() {
             [this, goToRow](const std::string& path, int32_t row) {
                 RunGuarded(this, [this, goToRow, &path, row] {
                     tapes_->Add();
-                    if (files_->OpenTapeFile(path)) {
+                    bool opened = false;
+                    try {
+                        opened = files_->OpenTapeFile(path);
+                    } catch (const PlatformError&) {
+                        tapes_->Close(tapes_->CurrentIndex());
+                        throw;
+                    }
+                    if (opened) {
                         goToRow(row);
                     } else {
                         tapes_->Close(tapes_->CurrentIndex());

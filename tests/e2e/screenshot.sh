@@ -41,6 +41,17 @@ if [ "${SCENE:-}" = tabs ]; then
         >"$XDG_DATA_HOME/Tarvik/cintes-obertes.txt"
 fi
 
+# invoices: a tape of three invoices, each commented.
+invoices() {
+    press 1 2 5 0 comma 5 KP_Add 3 8 0 KP_Add 2 1 0 minus equal
+    press ctrl+Home
+    comment "Factura 214"
+    press Down
+    comment "Factura 215, abril"
+    press Down
+    comment "Abonament factura 201"
+}
+
 start_program "$program"
 if [ "${SCENE:-}" = desk ]; then
     press 1 2 5 0 comma 5 0 KP_Add 3 8 0 minus 1 2 comma 5 equal
@@ -53,13 +64,7 @@ elif [ "${SCENE:-}" = search ]; then
     press ctrl+Home
     comment "Factura 198, maig"
     press F8
-    press 1 2 5 0 comma 5 KP_Add 3 8 0 KP_Add 2 1 0 minus equal
-    press ctrl+Home
-    comment "Factura 214"
-    press Down
-    comment "Factura 215, abril"
-    press Down
-    comment "Abonament factura 201"
+    invoices
     press Down Down
     press ctrl+f
     xdotool type --delay 60 "factura"
@@ -67,13 +72,7 @@ elif [ "${SCENE:-}" = search ]; then
     press Down
 elif [ "${SCENE:-}" = tabs ]; then
     press 4 8 comma 2 KP_Add 1 2 comma 7 5 KP_Add 9 comma 9 equal ctrl+Next
-    press 1 2 5 0 comma 5 KP_Add 3 8 0 KP_Add 2 1 0 minus equal
-    press ctrl+Home
-    comment "Factura 214"
-    press Down
-    comment "Factura 215, abril"
-    press Down
-    comment "Abonament factura 201"
+    invoices
     press Down Down ctrl+Next
     press 2 4 0 0 KP_Add 3 5 0 KP_Add equal
     press ctrl+Home Down

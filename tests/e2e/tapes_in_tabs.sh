@@ -43,15 +43,15 @@ expect_text '12\t+\r\n' "$WORK/first" "Brimsum.Ini does not hold the first tape 
 expect_text '7\t+\r\n5\t+\r\n' "$data/oberta-2.txt" "the second tape was not kept in its file"
 expect_text '1\r\n\tCinta 1\r\noberta-2.txt\tCinta 2\r\n' "$list" "the list of tapes is wrong"
 
-# Both are back, in order, the second in use.
-session 3 KP_Add ctrl+Prior 1 KP_Add
+# Both are back, in order, the second in use; Ctrl+Shift+Tab goes back.
+session 3 KP_Add ctrl+shift+Tab 1 KP_Add
 expect_text '7\t+\r\n5\t+\r\n3\t+\r\n' "$data/oberta-2.txt" "the keys did not go on in the tape used last"
 tail -n +21 "$ini" >"$WORK/first"
-expect_text '12\t+\r\n1\t+\r\n' "$WORK/first" "Ctrl+PgUp did not go back to the first tape"
+expect_text '12\t+\r\n1\t+\r\n' "$WORK/first" "Ctrl+Shift+Tab did not go back to the first tape"
 [ "$(head -n 1 "$list" | tr -d '\r')" = 0 ] || fail "the first tape is not the one used last"
 
 # Ctrl+W keeps the tape in the archive; the search opens it again.
-session ctrl+Next ctrl+w
+session ctrl+Tab ctrl+w
 [ ! -e "$data/oberta-2.txt" ] || fail "Ctrl+W left the closed tape's file"
 expect_text '0\r\n\tCinta 1\r\n' "$list" "Ctrl+W did not close the tab"
 grep -lq '^7' "$data"/cintes/cinta-*.txt || fail "Ctrl+W did not keep the tape in the archive"
