@@ -118,10 +118,10 @@ int ExportStoredTape(int argc, char* argv[], const TExportRequest& request) {
             const std::optional<std::string> file =
                 TTapeSet::ListedFile(folder, request.tape.toStdString());
             if (!file)
-                throw PlatformError(Text(QT_TRANSLATE_NOOP(
-                                             "Brimsum", "no hi ha cap cinta oberta anomenada «%1»."))
-                                        .arg(request.tape)
-                                        .toStdString());
+                throw PlatformError(
+                    Text(QT_TRANSLATE_NOOP("Brimsum", "no hi ha cap cinta oberta anomenada «%1»."))
+                        .arg(request.tape)
+                        .toStdString());
             if (!file->empty()) {
                 LoadKeptTape(folder + '/' + *file, TSettingsStore::TBase::TapeFile, other);
                 tape = &other;

@@ -35,8 +35,8 @@ void ResumeTape(TCalculadora& window, int32_t rows) {
 std::unique_ptr<TCalculadora> WindowWithTape(int32_t rows) {
     QFile::remove(QString::fromStdString(TCalculadora::SettingsFileName(true)));
     QDir data(QString::fromStdString(TTapeSet::DefaultFolder()));
-    for (const QString& file : data.entryList({QStringLiteral("oberta-*"),
-                                               QString::fromLatin1(kTapeListFileName)}))
+    for (const QString& file :
+         data.entryList({QStringLiteral("oberta-*"), QString::fromLatin1(kTapeListFileName)}))
         data.remove(file);
     auto window = std::make_unique<TCalculadora>();
     ResumeTape(*window, rows);

@@ -17,8 +17,8 @@
 // The tape set (TTapeSet) holds the open tapes, each a tape engine
 // (TTapeEngine) with its tape and its entry, and kept on disk by a settings
 // keeper of its own; the tabs over the tape (TTapeTabs) show them. The panels
-// follow the tape in use: the tape view shows its tape in the grid `Paper`; the display shows the entry and the
-// subtotal (TEntryDisplay), with an adding machine's indicators over them
+// follow the tape in use: the tape view shows its tape in the grid `Paper`; the display shows the
+// entry and the subtotal (TEntryDisplay), with an adding machine's indicators over them
 // (TDeskIndicators); the memory keys (TMemoryKeys), the keypad (TKeypad), the
 // tax and margin keys (TTaxPanel), the tool buttons (TToolButtons) and the
 // options menu (TOptionsMenu) each play commands of the command table

@@ -13,11 +13,11 @@
 #include "basic/translation.h"
 #include "calculator/calculadora.h"
 #include "calculator/settingsfile.h"
+#include "calculator/settingskeeper.h"
 #include "calculator/taxpanel.h"
 #include "calculator/taxsettings.h"
 #include "calculator/windowsize.h"
 #include "controls/platform/staysontop.h"
-#include "calculator/settingskeeper.h"
 #include "tape/tapeengine.h"
 
 std::string TCalculadora::SettingsFileName(bool createFolder) {

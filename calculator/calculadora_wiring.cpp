@@ -3,8 +3,8 @@
 
 #include <QApplication>
 
-#include "calculator/calculadora.h"
 #include "basic/platformerror.h"
+#include "calculator/calculadora.h"
 #include "calculator/optionsmenu.h"
 #include "calculator/searchpanel.h"
 #include "calculator/settingskeeper.h"
@@ -38,8 +38,7 @@ void TCalculadora::WireEvents() {
         FocusTape();
     });
     connect(tabs_, &TTapeTabs::RenameAsked, this, [this](int index) {
-        if (RunGuarded(this, [this, index] { tapes_->Select(index); }))
-            Run(TCommandId::RenameTape);
+        if (RunGuarded(this, [this, index] { tapes_->Select(index); })) Run(TCommandId::RenameTape);
         FocusTape();
     });
 

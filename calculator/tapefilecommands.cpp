@@ -105,7 +105,8 @@ void TTapeFileCommands::FillArchiveMenu() {
         return;
     }
     for (const TArchivedTape& tape : tapes) {
-        QAction* item = archiveMenu_->addAction(ArchivedTapeText(tape, engine_->Options().decimals));
+        QAction* item =
+            archiveMenu_->addAction(ArchivedTapeText(tape, engine_->Options().decimals));
         const std::string path = tape.path;
         connect(item, &QAction::triggered, this,
                 [this, path] { RunGuarded(window_, [this, path] { OpenTapeFile(path); }); });

@@ -47,7 +47,8 @@ TTapeList ReadTapeList(std::string_view text) {
     if (!lines.empty()) {
         int current = 0;
         const std::string_view first = lines.front();
-        const auto [end, error] = std::from_chars(first.data(), first.data() + first.size(), current);
+        const auto [end, error] =
+            std::from_chars(first.data(), first.data() + first.size(), current);
         if (error == std::errc() && end == first.data() + first.size() && current >= 0 &&
             current < static_cast<int>(list.tapes.size()))
             list.current = current;

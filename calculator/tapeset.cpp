@@ -55,8 +55,8 @@ TTapeSet::TTapeSet(std::string settingsPath, std::string folder, TSettingsKeeper
     : folder_(std::move(folder)) {
     auto tape = std::make_unique<TOpenTape>();
     tape->name = Filled(Tr("TTapeSet", kTapeName), {"1"});
-    tape->keeper = std::make_unique<TSettingsKeeper>(std::move(settingsPath), *tape->engine,
-                                                     std::move(first));
+    tape->keeper =
+        std::make_unique<TSettingsKeeper>(std::move(settingsPath), *tape->engine, std::move(first));
     Watch(*tape);
     tapes_.push_back(std::move(tape));
 }
@@ -236,9 +236,8 @@ void TTapeSet::Fold() {
 }
 
 bool TTapeSet::Folded() const {
-    return listWritten_ && std::all_of(tapes_.begin(), tapes_.end(), [](const auto& tape) {
-               return tape->keeper->Folded();
-           });
+    return listWritten_ && std::all_of(tapes_.begin(), tapes_.end(),
+                                       [](const auto& tape) { return tape->keeper->Folded(); });
 }
 
 bool TTapeSet::Kept() const {

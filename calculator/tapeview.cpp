@@ -37,8 +37,9 @@ TTapeView::TTapeView(TGridEx& paper, TTapeEngine& engine)
     };
     // A screen reader reads the whole row in its value cell.
     paper_.OnAccessibleText = [this](const TGridEx*, int32_t row, int32_t col) {
-        return col == kValueColumn ? TapeRowSpeech(engine_->Tape(), row, engine_->Options().decimals)
-                                   : std::string();
+        return col == kValueColumn
+                   ? TapeRowSpeech(engine_->Tape(), row, engine_->Options().decimals)
+                   : std::string();
     };
     paper_.OnCellDrawn = [this](TGridEx*, int32_t col, int32_t row, const QRect& rect,
                                 TGridDrawState,

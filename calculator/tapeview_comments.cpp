@@ -17,7 +17,8 @@ void TTapeView::EditComment() {
     editor->setMaxLength(static_cast<int>(kMaxCommentLength));
     editor->setFrame(false);
     editor->setFont(paper_.font());
-    editor->setText(QString::fromStdString(std::string(engine_->Tape().Row(commentRow_).Comment())));
+    editor->setText(
+        QString::fromStdString(std::string(engine_->Tape().Row(commentRow_).Comment())));
     editor->selectAll();
     editor->setGeometry(CommentPlace(commentRow_));
     // A tab, CR or LF pasted into the comment is a blank.

@@ -6,11 +6,13 @@
 // first.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QTabBar>
 #include <QTimer>
 
+#include "calculator/tapelist.h"
 #include "calculator/tapeset.h"
 #include "controls/grid/gridex.h"
 #include "tape/tapeengine.h"
@@ -83,7 +85,8 @@ TEST_F(TabsTest, CtrlWClosesATapeIntoTheArchiveAndClearsTheLast) {
     EXPECT_EQ(window->Paper().geometry(), paper);
     EXPECT_EQ(Tape(), "1 +");
     EXPECT_EQ(Archive().entryList(QDir::Files).size(), 1);
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(TTapeSet::DefaultFolder() + "/oberta-2.txt")));
+    EXPECT_FALSE(
+        QFile::exists(QString::fromStdString(TTapeSet::DefaultFolder() + "/oberta-2.txt")));
 
     Key(Qt::Key_W, kCtrl);
     EXPECT_EQ(Tape(), "");
@@ -130,6 +133,26 @@ TEST_F(TabsTest, TheTapesComeBackAtTheNextStart) {
     EXPECT_EQ(Tape(), "2 +");
     EXPECT_EQ(FileLines()[20], "1\t+");
     EXPECT_EQ(FileLines().size(), 21u) << "Brimsum.Ini holds the first tape alone";
+}
+
+// A listed tape that cannot be read (a folder in its file's place) is not
+// opened: the start says so once, the tape before it is used, and what is
+// there is left as it is.
+TEST_F(TabsTest, ATapeThatCannotBeReadIsLeftAsItIs) {
+    Close();
+    const QString folder = QString::fromStdString(TTapeSet::DefaultFolder());
+    ASSERT_TRUE(QDir().mkpath(folder + "/oberta-2.txt"));
+    ::WriteBytes(folder.toStdString() + "/" + kTapeListFileName,
+                 "1\r\n\tCinta 1\r\noberta-2.txt\tB\r\n");
+    Open();
+    ASSERT_EQ(boxes.requests.size(), 1u);
+    EXPECT_NE(boxes.requests[0].text.find("oberta-2.txt"), std::string::npos)
+        << boxes.requests[0].text;
+    EXPECT_EQ(Tapes().Count(), 1);
+    Type("5+");
+    Close();
+    EXPECT_TRUE(QFileInfo(folder + "/oberta-2.txt").isDir());
+    QDir(folder + "/oberta-2.txt").removeRecursively();
 }
 
 // The second tape's journal on a full disk: the bar says so while typing,

@@ -19,8 +19,8 @@ CalculadoraWindow::CalculadoraWindow() {
     QDir(QFileInfo(QString::fromStdString(FileName())).absolutePath()).removeRecursively();
     // The tapes after the first, and their list, are an earlier test's too.
     QDir data(QString::fromStdString(TTapeSet::DefaultFolder()));
-    for (const QString& file : data.entryList({QStringLiteral("oberta-*"),
-                                               QString::fromLatin1(kTapeListFileName)}))
+    for (const QString& file :
+         data.entryList({QStringLiteral("oberta-*"), QString::fromLatin1(kTapeListFileName)}))
         data.remove(file);
     Open();
 }

@@ -48,8 +48,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "oberta-2.txt\tB\r\noberta-2.txt\tC\r\nsense tabulador\r\n",
                  {":", "oberta-2.txt:B"},
                  0},
-        ListCase{"NamesOnOneLineTrimmed", "0\r\noberta-3.txt\t  Caixa\x01 2  \r\n",
-                 {":", "oberta-3.txt:Caixa  2"}, 0}),
+        ListCase{"NamesOnOneLineTrimmed",
+                 "0\r\noberta-3.txt\t  Caixa\x01 2  \r\n",
+                 {":", "oberta-3.txt:Caixa  2"},
+                 0}),
     CaseName<ListCase>);
 
 TEST(TapeListTextTest, ReadsBackAsWritten) {
