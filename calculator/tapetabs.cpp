@@ -12,7 +12,8 @@ TTapeTabs::TTapeTabs(QWidget* tape, const TTapeSet& tapes)
     setDocumentMode(true);
     setExpanding(false);
     setDrawBase(false);
-    setElideMode(Qt::ElideRight);
+    // Whole names: past the width, the bar scrolls to the tab in use.
+    setElideMode(Qt::ElideNone);
     setUsesScrollButtons(true);
     hide();
     connect(this, &QTabBar::tabBarClicked, this, [this](int index) {

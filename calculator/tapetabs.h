@@ -6,6 +6,8 @@
 // down under it, and gives it back when one tape is left, so that a user with
 // one tape sees the window as it always was.
 //
+// Each tab shows its tape's whole name; tabs past the width are reached with
+// the bar's scroll buttons, and the tab in use is always in sight.
 // A click on a tab asks for its tape (Chosen), a double click for its new
 // name (RenameAsked). The tabs take no keyboard focus: the tape keeps it, and
 // the window's keys go from tab to tab. A screen reader reads the bar as a
