@@ -84,7 +84,10 @@ TEST_F(TabsTest, CtrlWClosesATapeIntoTheArchiveAndClearsTheLast) {
     EXPECT_FALSE(Tabs()->isVisible());
     EXPECT_EQ(window->Paper().geometry(), paper);
     EXPECT_EQ(Tape(), "1 +");
-    EXPECT_EQ(Archive().entryList(QDir::Files).size(), 1);
+    ASSERT_EQ(Archive().entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(ReadBytes(Archive().filePath(Archive().entryList(QDir::Files)[0]).toStdString()),
+              "2\t+\r\n")
+        << "the tape in use is the one archived";
     EXPECT_FALSE(
         QFile::exists(QString::fromStdString(TTapeSet::DefaultFolder() + "/oberta-2.txt")));
 
