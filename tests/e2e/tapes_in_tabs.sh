@@ -6,7 +6,8 @@
 # - Ctrl+W closes the second tape into the archive; Ctrl+F finds its number
 #   there and Enter opens it again in a tab;
 # - Ctrl+F with a comment's text goes to that row in the other tape, and a
-#   number typed in another form (1.250,50 for 1250,5) finds its row.
+#   number typed in another form (1.250,50 for 1250,5) goes to its row in
+#   the other tape (Delete then takes that row out).
 # Usage: tapes_in_tabs.sh <path of Brimsum>
 set -euo pipefail
 source "$(dirname "$0")/xsession.sh"
@@ -72,9 +73,13 @@ press Escape
 wait_for_exit
 [ "$(sed -n 11p "$ini" | tr -d '\r')" = 1 ] || fail "Ctrl+F lloguer did not go to its row"
 [ "$(head -n 1 "$list" | tr -d '\r')" = 0 ] || fail "Ctrl+F lloguer did not go to the first tape"
+# Delete takes out the row found. (1250,5 was typed over the first row of
+# the reopened tape, the row the search had made current.)
 start_program "$program"
 search 1.250,50
-press Escape
+press Delete Escape
 wait_for_exit
 [ "$(head -n 1 "$list" | tr -d '\r')" = 1 ] || fail "Ctrl+F 1.250,50 did not go to the second tape"
+expect_text '5\t+\r\n3\t+\r\n' "$data/oberta-2.txt" \
+    "Ctrl+F 1.250,50 did not make the row of 1250,5 current"
 echo "PASSED: two tapes in tabs kept, closed into the archive, reopened and searched"
