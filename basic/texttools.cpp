@@ -104,7 +104,13 @@ std::string TrimRightBlanks(const std::string& text) {
 }
 
 std::string TrimBlanks(const std::string& text) {
-    return TrimLeftBlanks(TrimRightBlanks(text));
+    return std::string(BlanksTrimmed(text));
+}
+
+std::string_view BlanksTrimmed(std::string_view text) {
+    const size_t first = text.find_first_not_of(kBlank);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
 }
 
 std::string PadLeft(const std::string& text, uint8_t width) {

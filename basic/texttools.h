@@ -6,11 +6,14 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 std::string ZeroPadDigits(const std::string& text, uint8_t width);
 std::string TrimLeftBlanks(const std::string& text);
 std::string TrimRightBlanks(const std::string& text);
 std::string TrimBlanks(const std::string& text);
+// The same, as a view into `text`.
+std::string_view BlanksTrimmed(std::string_view text);
 std::string PadLeft(const std::string& text, uint8_t width);
 std::string PadRight(const std::string& text, uint8_t width);
 std::string ReplaceAll(const std::string& text, const std::string& pattern,

@@ -157,20 +157,21 @@ size_t CommentStart(std::string_view line) {
 // The numbers and the operator are split at tabs and lose their blanks; a
 // quote is a character like any other, so whatever a row holds comes back as
 // it was written.
-std::vector<std::string> TapeLineFields(const std::string& line) {
-    std::vector<std::string> fields;
+// The line is read in place: a long tape is read line by line at every start.
+TTapeLineFields TapeLineFields(std::string_view line) {
+    TTapeLineFields fields;
     const size_t comment = CommentStart(line);
     const std::string_view numbers =
-        std::string_view(line).substr(0, comment == std::string::npos ? line.size() : comment - 1);
-    if (comment == std::string::npos && TrimBlanks(line).empty()) return fields;
+        line.substr(0, comment == std::string_view::npos ? line.size() : comment - 1);
+    if (comment == std::string_view::npos && BlanksTrimmed(line).empty()) return fields;
     size_t start = 0;
     while (true) {
         const size_t tab = numbers.find('\t', start);
-        fields.push_back(TrimBlanks(std::string(numbers.substr(start, tab - start))));
+        fields.fields[fields.count++] = BlanksTrimmed(numbers.substr(start, tab - start));
         if (tab == std::string_view::npos) break;
         start = tab + 1;
     }
-    if (comment != std::string::npos) fields.push_back(line.substr(comment));
+    if (comment != std::string_view::npos) fields.fields[fields.count++] = line.substr(comment);
     return fields;
 }
 
@@ -186,10 +187,10 @@ std::vector<std::string> PastedLineFields(const std::string& line) {
 }
 
 TTapeRow TapeRowFromLine(const std::string& line, bool& linkField) {
-    const std::vector<std::string> fields = TapeLineFields(line);
+    const TTapeLineFields fields = TapeLineFields(line);
     TTapeRow row;
-    for (size_t i = 0; i < fields.size(); ++i)
-        row.SetField(static_cast<TTapeField>(i), fields[i]);
-    linkField = fields.size() > static_cast<size_t>(TTapeField::Link);
+    for (size_t i = 0; i < fields.count; ++i)
+        row.SetField(static_cast<TTapeField>(i), fields.fields[i]);
+    linkField = fields.count > static_cast<size_t>(TTapeField::Link);
     return row;
 }

@@ -9,6 +9,7 @@
 // that only such rows carry. A row costs 56 bytes, which keeps a tape of a
 // million rows, and the undo step that holds it after a clear, small.
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,10 +68,14 @@ std::string TapeComment(std::string_view text);
 // line without a comment field. The fields before it are the numbers.
 size_t CommentStart(std::string_view line);
 // The fields of a tape line as the settings file and a tape file hold them
-// (tab-separated value, operator, link and comment), at most kTapeFieldCount.
-// The first three lose their surrounding blanks; the comment is kept as
-// written. A line of blanks has no field.
-std::vector<std::string> TapeLineFields(const std::string& line);
+// (tab-separated value, operator, link and comment), at most kTapeFieldCount,
+// as views into the line. The first three lose their surrounding blanks; the
+// comment is kept as written. A line of blanks has no field.
+struct TTapeLineFields {
+    std::array<std::string_view, kTapeFieldCount> fields = {};
+    size_t count = 0;
+};
+TTapeLineFields TapeLineFields(std::string_view line);
 // The same for a pasted or dropped line, whose first three fields may also
 // come quoted, with tabs inside the quotes.
 std::vector<std::string> PastedLineFields(const std::string& line);
