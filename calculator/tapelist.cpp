@@ -3,25 +3,13 @@
 #include <charconv>
 #include <set>
 
+#include "basic/stringlists.h"
 #include "basic/texttools.h"
 
 namespace {
 
 constexpr std::string_view kPrefix = "oberta-";
 constexpr std::string_view kSuffix = ".txt";
-
-std::vector<std::string_view> Lines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 bool IsDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -30,7 +18,11 @@ bool IsDigits(std::string_view text) {
 }  // namespace
 
 TTapeList ReadTapeList(std::string_view text) {
-    const std::vector<std::string_view> lines = Lines(text);
+    TStringList read;
+    read.AddLines(text);
+    std::vector<std::string_view> lines;
+    for (int i = 0; i < read.Count(); ++i)
+        lines.push_back(read.Strings(i));
     TTapeList list;
     std::set<std::string, std::less<>> files;
     for (size_t i = 1; i < lines.size(); ++i) {
